@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "runtime/core/Encodings.h"
+#include "runtime/core/String.h"
+
+using namespace runtime;
+
+namespace {
+
+String Bytes(const std::string& b, TextEncodingRef e = nullptr) { return String::FromBytes(b, std::move(e)); }
+
+TEST(RuntimeString, EqualityIgnoresLetterCase) {
+    EXPECT_EQ(String("Info.plist"), String("INFO.PLIST"));
+    EXPECT_NE(String("abc"), String("abd"));
+    EXPECT_NE(String("abc"), String("abcd"));
+    EXPECT_EQ(String(""), String());
+    // Full-width letters fold like their ASCII cousins, but are not the same letters.
+    EXPECT_EQ(String("ＡＢＣ"), String("ａｂｃ"));
+    EXPECT_NE(String("ＡＢＣ"), String("ABC"));
+    // Full case folding: sharp s folds to "ss"; Greek and Cyrillic fold too.
+    EXPECT_EQ(String("STRASSE"), String("straße"));
+    EXPECT_EQ(String("ΣΊΣΥΦΟΣ"), String("σίσυφοσ"));
+    EXPECT_EQ(String("Привет"), String("ПРИВЕТ"));
+    // Kana have no case: hiragana and katakana differ.
+    EXPECT_NE(String("あいう"), String("アイウ"));
+    EXPECT_EQ(String("書類Folder"), String("書類FOLDER"));
+}
+
+TEST(RuntimeString, InvalidUTF8BytesStayDistinct) {
+    EXPECT_NE(Bytes("a\xFF"), Bytes("a\xFE"));
+    EXPECT_EQ(Bytes("A\xFF"), Bytes("a\xFF"));
+    EXPECT_LT(StrComp(Bytes("\xFE"), Bytes("\xFF")), 0);
+}
+
+TEST(RuntimeString, DifferentTagsCompareAsText) {
+    // "日本" in Shift_JIS, and in UTF-16 big-endian.
+    String sjis = Bytes("\x93\xFA\x96\x7B", Encodings::ShiftJIS());
+    String utf16 = Bytes(std::string("\x65\xE5\x67\x2C", 4), Encodings::UTF16());
+    EXPECT_EQ(sjis, String("日本"));
+    EXPECT_EQ(utf16, sjis);
+    EXPECT_EQ(Bytes("ABC", Encodings::ShiftJIS()), Bytes("abc"));
+    EXPECT_NE(sjis, String("日"));
+    // Untagged bytes are UTF-8.
+    EXPECT_EQ(Bytes("\xE6\x97\xA5\xE6\x9C\xAC"), sjis);
+}
+
+TEST(RuntimeString, StrCompOrdersIgnoringCase) {
+    EXPECT_EQ(StrComp(String("apple"), String("APPLE")), 0);
+    EXPECT_LT(StrComp(String("apple"), String("Banana")), 0);
+    EXPECT_GT(StrComp(String("banana"), String("Apple")), 0);
+    EXPECT_LT(StrComp(String("ab"), String("ABC")), 0);
+    EXPECT_GT(StrComp(String("Zeta"), String("alpha")), 0);
+    EXPECT_LT(StrComp(String("Éclair"), String("éclairs")), 0);
+    EXPECT_EQ(StrComp(String("ÉCLAIR"), String("éclair")), 0);
+    EXPECT_LT(StrComp(String("z"), String("あ")), 0);
+}
+
+TEST(RuntimeString, ConcatenationAndTags) {
+    String sjis = Bytes("\x93\xFA", Encodings::ShiftJIS());
+    String joined = sjis + Bytes("\x96\x7B", Encodings::ShiftJIS());
+    EXPECT_EQ(joined.Bytes(), "\x93\xFA\x96\x7B");
+    EXPECT_TRUE(SameEncoding(joined.Encoding(), Encodings::ShiftJIS()));
+
+    String mixed = sjis + String("本");
+    EXPECT_EQ(mixed.Bytes(), "日本");
+    EXPECT_TRUE(SameEncoding(mixed.Encoding(), Encodings::UTF8()));
+
+    String fromEmpty = String() + sjis;
+    EXPECT_TRUE(SameEncoding(fromEmpty.Encoding(), Encodings::ShiftJIS()));
+    EXPECT_EQ(fromEmpty.Bytes(), sjis.Bytes());
+
+    String untagged = Bytes("ab");
+    untagged += String();
+    EXPECT_EQ(untagged.Encoding(), nullptr);
+}
+
+TEST(RuntimeString, ToUTF8ConvertsFromTheTag) {
+    EXPECT_EQ(Bytes("\x93\xFA\x96\x7B", Encodings::ShiftJIS()).ToUTF8(), "日本");
+    EXPECT_EQ(Bytes("raw\xFF").ToUTF8(), "raw\xFF");
+    EXPECT_EQ(String(static_cast<const char*>(nullptr)).Bytes(), "");
+    EXPECT_TRUE(Bytes("x", Encodings::UTF8()).EqualsBytes(Bytes("x", Encodings::ShiftJIS())));
+    EXPECT_FALSE(String("x").EqualsBytes(String("X")));
+}
+
+}  // namespace
