@@ -1,0 +1,150 @@
+#include "platform/finder/Finder.h"
+#include "platform/finder/ItemPath.h"
+#include "platform/finder/MountTop.h"
+#include "platform/finder/Trash.h"
+
+#include "tests/platform/finder/TrashTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace platform::finder {
+namespace {
+
+using namespace finder_test;
+
+const std::string kUid = std::to_string(geteuid());
+
+// A folder that stands for the top of a mount; the item lies below it.
+class TopdirTrash : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(root_.path().empty());
+        topdir_ = ItemLocation(root_.path());
+        std::filesystem::create_directories(topdir_ + "/sub dir");
+        item_ = topdir_ + "/sub dir/名前 1.txt";
+        WriteFile(item_, "data");
+    }
+
+    TempDir root_;
+    std::string topdir_, item_;
+};
+
+TEST_F(TopdirTrash, UsesAPrivateTrashWithAPathRelativeToTheTop) {
+    const TrashResult result = MoveToTopdirTrash(item_, topdir_);
+    ASSERT_TRUE(result.Moved()) << result.error;
+    EXPECT_EQ(result.trashDirectory, topdir_ + "/.Trash-" + kUid);
+    for (const char* folder : {"", "/files", "/info"}) {
+        EXPECT_EQ(ModeOf(result.trashDirectory + folder), 0700u) << folder;
+    }
+    EXPECT_EQ(ReadFile(result.trashedPath), "data");
+    EXPECT_EQ(ReadTrashInfo(result.infoPath).rawPath, "sub%20dir/%E5%90%8D%E5%89%8D%201.txt");
+    EXPECT_EQ(topdir_ + "/" + *PercentDecode(ReadTrashInfo(result.infoPath).rawPath), item_);
+}
+
+TEST_F(TopdirTrash, UsesTheSharedTrashWhenItIsSticky) {
+    const std::string shared = topdir_ + "/.Trash";
+    ASSERT_EQ(mkdir(shared.c_str(), 0777), 0);
+    ASSERT_EQ(chmod(shared.c_str(), 01777), 0);
+
+    const TrashResult result = MoveToTopdirTrash(item_, topdir_);
+    ASSERT_TRUE(result.Moved()) << result.error;
+    EXPECT_EQ(result.trashDirectory, shared + "/" + kUid);
+    EXPECT_EQ(ModeOf(shared + "/" + kUid), 0700u);
+    EXPECT_FALSE(Exists(topdir_ + "/.Trash-" + kUid));
+    EXPECT_EQ(ReadTrashInfo(result.infoPath).rawPath, "sub%20dir/%E5%90%8D%E5%89%8D%201.txt");
+}
+
+TEST_F(TopdirTrash, IgnoresASharedTrashThatIsNotStickyOrIsALink) {
+    const std::string shared = topdir_ + "/.Trash";
+    ASSERT_EQ(mkdir(shared.c_str(), 0777), 0);
+    ASSERT_EQ(chmod(shared.c_str(), 0777), 0);
+    TrashResult result = MoveToTopdirTrash(item_, topdir_);
+    ASSERT_TRUE(result.Moved());
+    EXPECT_EQ(result.trashDirectory, topdir_ + "/.Trash-" + kUid);
+    EXPECT_FALSE(Exists(shared + "/" + kUid));
+
+    const std::string sticky = topdir_ + "/sticky";
+    ASSERT_EQ(mkdir(sticky.c_str(), 0777), 0);
+    ASSERT_EQ(chmod(sticky.c_str(), 01777), 0);
+    ASSERT_EQ(rmdir(shared.c_str()), 0);
+    ASSERT_EQ(symlink(sticky.c_str(), shared.c_str()), 0);
+    WriteFile(item_, "again");
+    result = MoveToTopdirTrash(item_, topdir_);
+    ASSERT_TRUE(result.Moved());
+    EXPECT_EQ(result.trashDirectory, topdir_ + "/.Trash-" + kUid);
+    EXPECT_EQ(CountEntries(sticky), 0u);
+}
+
+TEST_F(TopdirTrash, APrivateTrashThatIsALinkOrSomeoneElsesIsNotUsed) {
+    const std::string own = topdir_ + "/.Trash-" + kUid;
+    const std::string decoy = topdir_ + "/decoy";
+    std::filesystem::create_directories(decoy + "/files");
+    std::filesystem::create_directories(decoy + "/info");
+    ASSERT_EQ(symlink(decoy.c_str(), own.c_str()), 0);
+    TrashResult result = MoveToTopdirTrash(item_, topdir_);
+    EXPECT_EQ(result.outcome, TrashOutcome::NoUsableTrash);
+    EXPECT_EQ(ReadFile(item_), "data");
+    EXPECT_EQ(CountEntries(decoy + "/files"), 0u);
+
+    ASSERT_EQ(unlink(own.c_str()), 0);
+    ASSERT_EQ(mkdir(own.c_str(), 0700), 0);
+    ASSERT_EQ(lchown(own.c_str(), geteuid() + 1, static_cast<gid_t>(-1)), 0);
+    result = MoveToTopdirTrash(item_, topdir_);
+    EXPECT_EQ(result.outcome, TrashOutcome::NoUsableTrash);
+    EXPECT_EQ(result.error, EPERM);
+    EXPECT_EQ(ReadFile(item_), "data");
+}
+
+TEST_F(TopdirTrash, RefusesTheTopAndItsTrashFolders) {
+    ASSERT_TRUE(MoveToTopdirTrash(item_, topdir_).Moved());
+    const std::string own = topdir_ + "/.Trash-" + kUid;
+    EXPECT_EQ(MoveToTopdirTrash(topdir_, topdir_).outcome, TrashOutcome::Refused);
+    EXPECT_EQ(MoveToTopdirTrash(own, topdir_).outcome, TrashOutcome::Refused);
+    EXPECT_EQ(MoveToTopdirTrash(own + "/files/名前 1.txt", topdir_).outcome, TrashOutcome::Refused);
+    EXPECT_TRUE(Exists(own + "/files/名前 1.txt"));
+}
+
+// The real thing: an item on another mounted file system than the home.
+TEST(OtherFileSystem, ItemGoesToTheTrashAtTheTopOfItsMount) {
+    TempDir home;
+    TempDir shm("/dev/shm");
+    if (shm.path().empty() || DeviceOf(shm.path()) == DeviceOf(home.path())) {
+        GTEST_SKIP() << "/dev/shm is not a separate file system here";
+    }
+    ScopedEnv homeEnv("HOME", home.path());
+    ScopedEnv dataEnv("XDG_DATA_HOME", home.path() + "/data");
+
+    const std::string top = MountTopOf(ItemLocation(shm.path()));
+    EXPECT_EQ(top, "/dev/shm");
+    EXPECT_TRUE(IsMountPoint(top));
+    EXPECT_FALSE(IsMountPoint(ItemLocation(shm.path())));
+
+    const std::string item = shm.path() + "/共有 メモ.txt";
+    WriteFile(item, "on tmpfs");
+    const ino_t inode = InodeOf(item);
+    const bool hadPrivateTrash = Exists(top + "/.Trash-" + kUid);
+
+    const TrashResult result = MoveToTrash(item);
+    if (result.Moved()) {
+        EXPECT_TRUE(result.trashDirectory == top + "/.Trash-" + kUid ||
+                    result.trashDirectory == top + "/.Trash/" + kUid)
+            << result.trashDirectory;
+        EXPECT_EQ(InodeOf(result.trashedPath), inode);
+        EXPECT_FALSE(Exists(item));
+        EXPECT_EQ(PercentDecode(ReadTrashInfo(result.infoPath).rawPath),
+                  item.substr(top.size() + 1));
+        unlink(result.trashedPath.c_str());
+        unlink(result.infoPath.c_str());
+        if (!hadPrivateTrash && result.trashDirectory == top + "/.Trash-" + kUid) {
+            rmdir((result.trashDirectory + "/files").c_str());
+            rmdir((result.trashDirectory + "/info").c_str());
+            rmdir(result.trashDirectory.c_str());
+        }
+    } else {
+        EXPECT_EQ(InodeOf(item), inode) << "an item that was not moved must stay";
+    }
+    EXPECT_FALSE(Exists(home.path() + "/data/Trash/files/共有 メモ.txt"));
+}
+
+}  // namespace
+}  // namespace platform::finder

@@ -1,0 +1,94 @@
+#include "platform/finder/ItemPath.h"
+#include "platform/finder/TrashInfo.h"
+
+#include "tests/platform/finder/TrashTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace platform::finder {
+namespace {
+
+TEST(PercentEncodePath, KeepsUnreservedAndSlashEncodesEverythingElse) {
+    EXPECT_EQ(PercentEncodePath("/home/u/A-z_0.9~"), "/home/u/A-z_0.9~");
+    EXPECT_EQ(PercentEncodePath("/a b/c%d#e?f:g;h&i+j=k'l\"m@n[o]"),
+              "/a%20b/c%25d%23e%3Ff%3Ag%3Bh%26i%2Bj%3Dk%27l%22m%40n%5Bo%5D");
+    EXPECT_EQ(PercentEncodePath("/書類 1"), "/%E6%9B%B8%E9%A1%9E%201");
+    EXPECT_EQ(PercentEncodePath(std::string("x\n\x01\xff", 4)), "x%0A%01%FF");
+}
+
+TEST(PercentEncodePath, RoundTripsEveryByte) {
+    std::string all;
+    for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
+    const std::string encoded = PercentEncodePath(all);
+    for (char c : encoded) {
+        EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c)) || std::string("-._~/%").find(c) != std::string::npos)
+            << "raw byte " << int(static_cast<unsigned char>(c)) << " left in the encoding";
+    }
+    EXPECT_EQ(finder_test::PercentDecode(encoded), all);
+}
+
+TEST(TrashInfoText, HasHeaderEncodedPathAndLocalDate) {
+    finder_test::ScopedEnv zone("TZ", "JST-9");
+    tzset();
+    const std::string text = TrashInfoText("/Users/設定 ファイル.plist", 0);
+    EXPECT_EQ(text,
+              "[Trash Info]\n"
+              "Path=/Users/%E8%A8%AD%E5%AE%9A%20%E3%83%95%E3%82%A1%E3%82%A4%E3%83%AB.plist\n"
+              "DeletionDate=1970-01-01T09:00:00\n");
+}
+
+TEST(TrashedName, FirstAttemptIsTheNameThenNumberedBeforeTheExtension) {
+    EXPECT_EQ(TrashedName("a.txt", 1), "a.txt");
+    EXPECT_EQ(TrashedName("a.txt", 2), "a 2.txt");
+    EXPECT_EQ(TrashedName("archive.tar.gz", 3), "archive.tar 3.gz");
+    EXPECT_EQ(TrashedName("書類 フォルダ", 2), "書類 フォルダ 2");
+    EXPECT_EQ(TrashedName(".config", 2), ".config 2");
+    EXPECT_EQ(TrashedName("App.app", 12), "App 12.app");
+}
+
+TEST(TrashedName, LongNamesAreShortenedOnCharacterBoundaries) {
+    std::string longName;
+    for (int i = 0; i < 90; ++i) longName += "書";  // 270 bytes
+    longName += ".plist";
+    for (int attempt : {1, 2, 1000}) {
+        const std::string name = TrashedName(longName, attempt);
+        EXPECT_LE(name.size(), kMaxTrashedNameBytes);
+        EXPECT_EQ(name.substr(name.size() - 6), ".plist");
+        // The stem is whole characters: three bytes each.
+        const std::string suffix = attempt > 1 ? " " + std::to_string(attempt) : "";
+        EXPECT_EQ((name.size() - 6 - suffix.size()) % 3, 0u) << name;
+        EXPECT_NE(TrashedName(longName, attempt + 1), name);
+    }
+    const std::string hugeExtension = "a." + std::string(300, 'x');
+    EXPECT_LE(TrashedName(hugeExtension, 5).size(), kMaxTrashedNameBytes);
+    EXPECT_EQ(TrashedName(hugeExtension, 5).substr(TrashedName(hugeExtension, 5).size() - 2), " 5");
+}
+
+TEST(ItemPath, SplitsAndComparesByComponents) {
+    EXPECT_EQ(ParentOf("/a/b"), "/a");
+    EXPECT_EQ(ParentOf("/a"), "/");
+    EXPECT_EQ(NameOf("/a/b c"), "b c");
+    EXPECT_TRUE(IsSameOrInside("/a/Trash", "/a/Trash"));
+    EXPECT_TRUE(IsSameOrInside("/a/Trash/files/x", "/a/Trash"));
+    EXPECT_FALSE(IsSameOrInside("/a/Trash2", "/a/Trash"));
+    EXPECT_TRUE(IsSameOrInside("/x", "/"));
+}
+
+TEST(ItemPath, ResolvesTheFoldersButNotTheItem) {
+    finder_test::TempDir dir;
+    const std::string real = dir.path() + "/real";
+    ASSERT_EQ(mkdir(real.c_str(), 0700), 0);
+    ASSERT_EQ(symlink(real.c_str(), (dir.path() + "/via").c_str()), 0);
+    ASSERT_EQ(symlink("/nowhere", (real + "/link").c_str()), 0);
+    const std::string resolvedDir = ItemLocation(dir.path());
+
+    EXPECT_EQ(ItemLocation(dir.path() + "/via/link"), resolvedDir + "/real/link");
+    EXPECT_EQ(ItemLocation(dir.path() + "/via/"), resolvedDir + "/via");
+    EXPECT_EQ(ItemLocation(dir.path() + "/real/."), resolvedDir + "/real");
+    EXPECT_EQ(ItemLocation(dir.path() + "/missing/x"), "");
+    EXPECT_EQ(ItemLocation(""), "");
+    EXPECT_EQ(ResolveExistingPart(dir.path() + "/via/new/deeper"), resolvedDir + "/real/new/deeper");
+}
+
+}  // namespace
+}  // namespace platform::finder
