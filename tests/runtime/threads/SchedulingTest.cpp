@@ -1,0 +1,265 @@
+// Running, yielding and round-robin switching of the cooperative threads.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ThreadTestSupport.h"
+
+namespace runtime::testing {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+class EventCounter : public QObject {
+public:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User) {
+            ++received;
+            return true;
+        }
+        return QObject::event(e);
+    }
+    int received = 0;
+};
+
+using Scheduling = ThreadTest;
+
+TEST_F(Scheduling, EveryYieldWithAZeroSliceRunsTheEventLoopOnce) {
+    SetThreadTimeSlice(0us);
+    LoopTurnCounter loop;
+    EventCounter receiver;
+    constexpr int kYields = 50;
+    std::vector<int> turnsAtYield;
+    int eventsMissed = 0;
+    auto thread = MakeThread([&] {
+        for (int i = 0; i < kYields; ++i) {
+            const int posted = receiver.received;
+            QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
+            turnsAtYield.push_back(loop.turns);
+            RuntimeBackgroundTask();
+            if (receiver.received != posted + 1)
+                ++eventsMissed;
+        }
+        turnsAtYield.push_back(loop.turns);
+    });
+    thread->Run();
+    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+
+    ASSERT_EQ(turnsAtYield.size(), static_cast<size_t>(kYields + 1));
+    for (int i = 0; i < kYields; ++i)
+        EXPECT_GT(turnsAtYield[i + 1], turnsAtYield[i]) << "no loop turn at yield " << i;
+    EXPECT_EQ(eventsMissed, 0) << "posted events were not delivered across a yield";
+    EXPECT_EQ(thread->runs, 1);
+}
+
+TEST_F(Scheduling, TwoThreadsAlternateAtTheirYields) {
+    SetThreadTimeSlice(0us);
+    std::vector<std::string> trace;
+    auto body = [&trace](const std::string& name) {
+        return [&trace, name] {
+            for (int i = 0; i < 3; ++i) {
+                trace.push_back(name + std::to_string(i));
+                RuntimeBackgroundTask();
+            }
+        };
+    };
+    auto a = MakeThread(body("A"));
+    auto b = MakeThread(body("B"));
+    a->Run();
+    b->Run();
+    ASSERT_TRUE(PumpUntil([&] {
+        return a->State() == ThreadState::NotRunning && b->State() == ThreadState::NotRunning;
+    }));
+    EXPECT_EQ(trace, (std::vector<std::string>{"A0", "B0", "A1", "B1", "A2", "B2"}));
+}
+
+TEST_F(Scheduling, TheSchedulerKeepsAThreadAliveAfterItsCreatorLetsGo) {
+    SetThreadTimeSlice(0us);
+    int iterations = 0;
+    bool finished = false;
+    auto thread = MakeThread([&] {
+        for (int i = 0; i < 10; ++i) {
+            ++iterations;
+            RuntimeBackgroundTask();
+        }
+        finished = true;
+    });
+    std::weak_ptr<FunctionThread> watch = thread;
+    thread->Run();
+    thread.reset();
+    EXPECT_FALSE(watch.expired());
+
+    ASSERT_TRUE(PumpUntil([&] { return watch.expired(); }));
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(iterations, 10);
+}
+
+TEST_F(Scheduling, RunOnARunningThreadDoesNothingAndAnEndedThreadRunsAgain) {
+    SetThreadTimeSlice(0us);
+    auto thread = MakeThread([] {
+        for (int i = 0; i < 3; ++i)
+            RuntimeBackgroundTask();
+    });
+    thread->Run();
+    thread->Run();
+    ASSERT_TRUE(PumpUntil([&] { return thread->runs == 1; }));
+    thread->Run();
+    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    EXPECT_EQ(thread->runs, 1);
+
+    thread->Run();
+    EXPECT_EQ(thread->State(), ThreadState::Running);
+    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    EXPECT_EQ(thread->runs, 2);
+}
+
+TEST_F(Scheduling, CurrentThreadIsTheRunningThreadAndNullOnTheMainThread) {
+    EXPECT_EQ(CurrentThread(), nullptr);
+    std::shared_ptr<Thread> seen;
+    auto thread = MakeThread([&] { seen = CurrentThread(); });
+    thread->Run();
+    ASSERT_TRUE(PumpUntil([&] { return thread->runs == 1; }));
+    EXPECT_EQ(seen, thread);
+    EXPECT_EQ(CurrentThread(), nullptr);
+}
+
+TEST_F(Scheduling, RunNeedsAThreadHeldByASharedPointer) {
+    FunctionThread unowned([] {});
+    EXPECT_THROW(unowned.Run(), std::logic_error);
+    EXPECT_EQ(unowned.State(), ThreadState::NotRunning);
+}
+
+TEST_F(Scheduling, PriorityIsKept) {
+    auto thread = MakeThread([] {});
+    EXPECT_EQ(thread->Priority(), 5);
+    thread->SetPriority(9);
+    EXPECT_EQ(thread->Priority(), 9);
+}
+
+TEST_F(Scheduling, BackgroundTaskOnTheMainThreadReturnsAtOnce) {
+    SetThreadTimeSlice(0us);
+    int progress = 0;
+    auto thread = MakeThread([&] {
+        for (;;) {
+            ++progress;
+            RuntimeBackgroundTask();
+        }
+    });
+    thread->Run();
+    ASSERT_TRUE(PumpUntil([&] { return progress > 0; }));
+    LoopTurnCounter loop;
+    const int before = progress;
+    for (int i = 0; i < 1000; ++i)
+        RuntimeBackgroundTask();
+    EXPECT_EQ(loop.turns, 0);
+    EXPECT_EQ(progress, before);
+    thread->Kill();
+    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+}
+
+TEST_F(Scheduling, AFiveMillisecondSliceReturnsToTheLoopOnlyAfterTheSlice) {
+    EXPECT_EQ(ThreadTimeSlice(), 5ms);
+    LoopTurnCounter loop;
+    std::vector<Clock::time_point> returns;
+    long long calls = 0;
+    auto thread = MakeThread([&] {
+        const auto start = Clock::now();
+        int lastTurns = loop.turns;
+        returns.push_back(start);
+        while (Clock::now() - start < 60ms) {
+            RuntimeBackgroundTask();
+            ++calls;
+            if (loop.turns != lastTurns) {
+                lastTurns = loop.turns;
+                returns.push_back(Clock::now());
+            }
+        }
+    });
+    thread->Run();
+    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+
+    ASSERT_GE(returns.size(), 3u) << "the thread never gave way to the loop";
+    EXPECT_LE(returns.size(), 60u / 5u + 2u);
+    for (size_t i = 1; i < returns.size(); ++i)
+        EXPECT_GE(returns[i] - returns[i - 1], 4500us) << "returned to the loop before the slice was spent";
+    EXPECT_GT(calls, static_cast<long long>(returns.size()) * 10);
+}
+
+TEST_F(Scheduling, ANegativeSliceCountsAsZero) {
+    SetThreadTimeSlice(-3ms);
+    EXPECT_EQ(ThreadTimeSlice(), 0us);
+}
+
+TEST_F(Scheduling, TheZeroTimerStopsWhenNoThreadIsRunnable) {
+    SetThreadTimeSlice(0us);
+    bool release = false;
+    auto thread = MakeThread([&] {
+        while (!release)
+            RuntimeBackgroundTask();
+    });
+    thread->Run();
+    EXPECT_TRUE(detail::IsSchedulerTimerActive());
+    PumpFor(10ms);
+    EXPECT_TRUE(detail::IsSchedulerTimerActive());
+
+    thread->Suspend();
+    PumpFor(10ms);
+    EXPECT_FALSE(detail::IsSchedulerTimerActive());
+    thread->Resume();
+    EXPECT_TRUE(detail::IsSchedulerTimerActive());
+
+    release = true;
+    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    EXPECT_FALSE(detail::IsSchedulerTimerActive());
+    PumpFor(10ms);
+    EXPECT_FALSE(detail::IsSchedulerTimerActive());
+}
+
+// About 400 KB of frames: more than a default fiber stack, within 512 KB.
+[[gnu::noinline]] int UseStack(int depth) {
+    volatile char frame[1024];
+    frame[0] = static_cast<char>(depth);
+    if (depth == 0)
+        return frame[0];
+    return UseStack(depth - 1) + frame[0];
+}
+
+TEST_F(Scheduling, AFiberStackHoldsFourHundredKilobytes) {
+    int expected = 0;
+    for (int depth = 0; depth <= 400; ++depth)
+        expected += static_cast<char>(depth);
+    int result = 0;
+    bool finished = false;
+    auto thread = MakeThread([&] {
+        result = UseStack(400);
+        finished = true;
+    });
+    thread->Run();
+    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(result, expected);
+}
+
+TEST_F(Scheduling, OverflowingAFiberStackFaultsOnItsGuardPage) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            auto thread = MakeThread([] { UseStack(2000); });
+            thread->Run();
+            PumpUntil([&] { return thread->State() == ThreadState::NotRunning; });
+            std::exit(0);
+        },
+        ::testing::KilledBySignal(SIGSEGV), "");
+}
+
+}  // namespace
+}  // namespace runtime::testing
