@@ -1,0 +1,7 @@
+#include "foundation/DebugConsoleModule.h"
+
+namespace DebugConsoleModule {
+
+void TRACE(const runtime::String&) {}
+
+}  // namespace DebugConsoleModule

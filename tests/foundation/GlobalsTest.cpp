@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "foundation/DebugConsoleModule.h"
+#include "foundation/Globals.h"
+#include "runtime/core/TextFunctions.h"
+#include "tests/runtime/files/TempFolder.h"
+
+using namespace runtime;
+using runtime::testing::TempFolder;
+
+namespace {
+
+String Extn(const char* name) { return Globals::gExtractExtn(name); }
+
+FolderItemRef Item(const std::string& path) { return FolderItem::FromNativePath(path); }
+
+}  // namespace
+
+TEST(GlobalsNames, ExtensionIsTheTextAfterTheLastDot) {
+    EXPECT_EQ(Extn("Sample.app").Bytes(), "app");
+    EXPECT_EQ(Extn("archive.tar.gz").Bytes(), "gz");
+    EXPECT_EQ(Extn(".profile").Bytes(), "profile");
+    EXPECT_EQ(Extn("name.").Bytes(), "");
+    EXPECT_EQ(Extn("readme").Bytes(), "");
+    EXPECT_EQ(Extn("").Bytes(), "");
+    EXPECT_EQ(Extn("書類.plmmd").Bytes(), "plmmd");
+}
+
+TEST(GlobalsNames, BodyJoinsTheFieldsBeforeTheLastDot) {
+    String body, extension = "kept";
+    Globals::gExtractBodyAndExtn("readme", body, extension);
+    EXPECT_EQ(body.Bytes(), "readme");
+    EXPECT_EQ(extension.Bytes(), "kept");  // no dot: the extension is left as it was
+
+    Globals::gExtractBodyAndExtn("a.b.c.d", body, extension);
+    EXPECT_EQ(body.Bytes(), "a.b.c");
+    EXPECT_EQ(extension.Bytes(), "d");
+
+    Globals::gExtractBodyAndExtn(".profile", body, extension);
+    EXPECT_EQ(body.Bytes(), "");
+    EXPECT_EQ(extension.Bytes(), "profile");
+}
+
+TEST(GlobalsPackages, AnAppFolderIsAPackageWhateverTheCase) {
+    TempFolder tmp;
+    tmp.MakeFolder("Tool.APP");
+    tmp.Write("Tool.app", "not a folder");
+    tmp.MakeFolder("Tool");
+    tmp.MakeFolder("x/Tool.app");
+    EXPECT_TRUE(Globals::gAppPackage(Item(tmp / "Tool.APP")));
+    EXPECT_TRUE(Globals::gAppPackage(Item(tmp / "x/Tool.app")));
+    EXPECT_FALSE(Globals::gAppPackage(Item(tmp / "Tool.app")));
+    EXPECT_FALSE(Globals::gAppPackage(Item(tmp / "Tool")));
+}
+
+TEST(GlobalsTypeCreator, PackagesReadTheirPkgInfoOthersTheirFinderInfo) {
+    TempFolder tmp;
+    tmp.Write("Tolvenade.app/Contents/PkgInfo", "APPLwTq1");
+    tmp.MakeFolder("Empty.app/Contents");
+    tmp.MakeFolder("Bare.app");
+    tmp.Write("Lined.app/Contents/PkgInfo", "APPLwTq5\nrest");
+    const std::string doc = tmp.Write("doc.brd", "data");
+    const std::string plain = tmp.Write("plain.txt", "data");
+
+    EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Tolvenade.app")).Bytes(), "APPLwTq1");
+    EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Lined.app")).Bytes(), "APPLwTq5");
+    EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Empty.app")).Bytes(), "");
+    EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Bare.app")).Bytes(), "");
+    EXPECT_EQ(Globals::gGetTypeCre(Item(plain)).Bytes(), "");
+    EXPECT_EQ(Globals::gGetTypeCre(Item(tmp.Path())).Bytes(), "fold");
+    if (!runtime::testing::SetFinderInfoAttribute(doc, runtime::testing::FinderInfoBytes("Brd3", "wTq1")))
+        GTEST_SKIP() << "user extended attributes are not supported here";
+    EXPECT_EQ(Globals::gGetTypeCre(Item(doc)).Bytes(), "Brd3wTq1");
+}
+
+TEST(GlobalsTypeCreator, AnAppleDoubleFileGivesTheTypeOnForeignVolumes) {
+    TempFolder tmp;
+    const std::string doc = tmp.Write("Pelmora 書類", "data");
+    tmp.Write("._Pelmora 書類", runtime::testing::AppleDoubleBytes(runtime::testing::FinderInfoBytes("Pelm", "wTq5")));
+    EXPECT_EQ(Globals::gGetTypeCre(Item(doc)).Bytes(), "PelmwTq5");
+}
+
+TEST(GlobalsMakerTest, OnlyTheExactBytesOfTheMakerNameCount) {
+    TempFolder tmp;
+    tmp.Write("Good.app/Contents/Info.plist", "<string>Copyright KELDO Software</string>");
+    tmp.Write("Case.app/Contents/Info.plist", "<string>Keldo software</string>");
+    const std::string utf16("\0K\0E\0L\0D\0O\0 \0S\0o\0f\0t\0w\0a\0r\0e", 28);
+    tmp.Write("Wide.app/Contents/Info.plist", utf16);
+    tmp.MakeFolder("NoPlist.app/Contents");
+    const std::string plain = tmp.Write("plain", "KELDO Software");
+    // The test does not ask for a package first: any folder with contents/Info.plist.
+    tmp.Write("Folder/Contents/Info.plist", "KELDO Software");
+
+    EXPECT_TRUE(Globals::gGetTypeFileInfo(Item(tmp / "Good.app")));
+    EXPECT_TRUE(Globals::gGetTypeFileInfo(Item(tmp / "Folder")));
+    EXPECT_FALSE(Globals::gGetTypeFileInfo(Item(tmp / "Case.app")));
+    EXPECT_FALSE(Globals::gGetTypeFileInfo(Item(tmp / "Wide.app")));
+    EXPECT_FALSE(Globals::gGetTypeFileInfo(Item(tmp / "NoPlist.app")));
+    EXPECT_FALSE(Globals::gGetTypeFileInfo(Item(plain)));
+}
+
+TEST(GlobalsAliasPath, TheFirstTaggedFieldWithALengthWins) {
+    const std::string field("\x00\x02\x00\x05" "A:b:c", 9);
+    EXPECT_EQ(Globals::gAbsPath_ex(String::FromBytes("junk" + field + "tail")).Bytes(), "A:b:c");
+
+    // A zero length byte does not stop the scan.
+    const std::string zeroFirst("\x00\x02\x00\x00" "\x00\x02\x00\x03" "X:y", 11);
+    EXPECT_EQ(Globals::gAbsPath_ex(String::FromBytes(zeroFirst)).Bytes(), "X:y");
+
+    // A length beyond the data gives what is left.
+    EXPECT_EQ(Globals::gAbsPath_ex(String::FromBytes(std::string("\x00\x02\x00\x09" "ab", 6))).Bytes(), "ab");
+    // No field, or fewer than three bytes: the data comes back unchanged.
+    EXPECT_EQ(Globals::gAbsPath_ex("Macintosh HD:Users:").Bytes(), "Macintosh HD:Users:");
+    EXPECT_EQ(Globals::gAbsPath_ex(String::FromBytes(std::string("\x00\x02", 2))).Bytes(), std::string("\x00\x02", 2));
+    // A tag at the very end with its length byte missing counts as length 0.
+    const std::string endTag("xy\x00\x02\x00", 5);
+    EXPECT_EQ(Globals::gAbsPath_ex(String::FromBytes(endTag)).Bytes(), endTag);
+}
+
+TEST(GlobalsDateTime, DateThenTwoDigitTime) {
+    const auto date = std::make_shared<Date>(2026, 12, 8, 9, 5, 7);
+    const String text = Globals::gDateTime(date);
+    EXPECT_EQ(text.Bytes(), (date->AbbreviatedDate() + " 09:05:07").Bytes());
+    EXPECT_EQ(Right(Globals::gDateTime(std::make_shared<Date>(2026, 1, 2, 0, 0, 0)), 9).Bytes(), " 00:00:00");
+    EXPECT_EQ(Right(Globals::gDateTime(std::make_shared<Date>(2026, 1, 2, 14, 5, 9)), 9).Bytes(), " 14:05:09");
+}
+
+TEST(DebugConsole, TraceAcceptsAnyMessage) {
+    DebugConsoleModule::TRACE("");
+    DebugConsoleModule::TRACE("Macintosh HD:Users:書類:");
+    DebugConsoleModule::TRACE(String::FromBytes(std::string("\x00\xFF", 2)));
+    SUCCEED();
+}
