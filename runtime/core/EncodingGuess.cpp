@@ -51,18 +51,25 @@ bool JapaneseOrAsciiUnit(uint16_t u) {
            (u >= 0x3400 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF);
 }
 
-// Big-endian UTF-16 of Japanese text without ASCII: kana, kanji and
-// full-width forms, with at least one of them.
-bool JapaneseUTF16Shape(Bytes b) {
-    if (b.size() < 2 || b.size() % 2 != 0) return false;
+struct UTF16Reading {
+    bool japanese = false;  // kana, kanji and full-width forms, with at least one of them
+    bool kana = false;      // kana or Japanese punctuation among them
+};
+
+// Big-endian UTF-16 of Japanese text without ASCII.
+UTF16Reading ReadAsUTF16(Bytes b) {
+    UTF16Reading r;
+    if (b.size() < 2 || b.size() % 2 != 0) return r;
     size_t japanese = 0, fitting = 0;
     const size_t units = b.size() / 2;
     for (size_t i = 0; i < b.size(); i += 2) {
         auto u = static_cast<uint16_t>(At(b, i) << 8 | At(b, i + 1));
         if (JapaneseOrAsciiUnit(u)) ++fitting;
         if (u >= 0x3000) ++japanese;
+        if (u >= 0x3000 && u <= 0x30FF) r.kana = true;
     }
-    return japanese > 0 && fitting * 10 >= units * 9;
+    r.japanese = japanese > 0 && fitting * 10 >= units * 9;
+    return r;
 }
 
 // Shift_JIS (Mac Japanese) structure: single bytes, and lead bytes each followed by a trail byte.
@@ -117,9 +124,13 @@ TextEncodingRef GuessJapaneseEncoding(const String& s) {
     if (ValidUTF8(b)) return Encodings::UTF8();
 
     const bool sjis = ShiftJISShape(b);
-    const bool utf16 = JapaneseUTF16Shape(b);
+    const UTF16Reading asUTF16 = ReadAsUTF16(b);
+    const bool utf16 = asUTF16.japanese;
     const DetectorVerdict detected = Detect(b);
-    if (sjis && utf16) return detected.shiftJIS >= 50 ? Encodings::ShiftJIS() : Encodings::UTF16();
+    // Kanji in Shift_JIS read as kanji in UTF-16 too; kana in UTF-16 would be
+    // Shift_JIS text with "0" before every other byte.
+    if (sjis && utf16)
+        return detected.shiftJIS < 50 && asUTF16.kana ? Encodings::UTF16() : Encodings::ShiftJIS();
     if (sjis) return detected.eucJP > detected.shiftJIS ? nullptr : Encodings::ShiftJIS();
     if (utf16) return Encodings::UTF16();
     if (detected.best != nullptr && std::strncmp(detected.best, "UTF-16", 6) == 0) return Encodings::UTF16();

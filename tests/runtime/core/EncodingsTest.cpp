@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "runtime/core/EncodingGuess.h"
+#include "runtime/core/Encodings.h"
+#include "runtime/core/TextConverter.h"
+
+using namespace runtime;
+
+namespace {
+
+String Bytes(const std::string& b, TextEncodingRef e = nullptr) { return String::FromBytes(b, std::move(e)); }
+
+std::string Convert(const std::string& bytes, const TextEncodingRef& from, const TextEncodingRef& to) {
+    auto converter = GetTextConverter(from, to);
+    EXPECT_NE(converter, nullptr);
+    return converter ? converter->convert(Bytes(bytes)).Bytes() : std::string();
+}
+
+const std::string kSentence = "日本語の文章です。カタカナ、ひらがな、ＡＢＣと abc 123。";
+
+TEST(RuntimeEncodings, GetTextEncodingByMacNumbers) {
+    auto jis = GetTextEncoding(0x820, 0, 0);
+    ASSERT_NE(jis, nullptr);
+    EXPECT_EQ(jis->internetName().Bytes(), "ISO-2022-JP");
+    EXPECT_TRUE(SameEncoding(jis, Encodings::ISO2022JP()));
+    auto euc = GetTextEncoding(0x920, 0, 0);
+    ASSERT_NE(euc, nullptr);
+    EXPECT_EQ(euc->internetName().Bytes(), "EUC-JP");
+    EXPECT_EQ(euc->Base(), 0x920);
+
+    auto utf8 = GetTextEncoding(0x103, 0, 2);
+    ASSERT_NE(utf8, nullptr);
+    EXPECT_EQ(utf8->Code(), 0x08000103u);
+    EXPECT_EQ(utf8->internetName().Bytes(), "UTF-8");
+    EXPECT_TRUE(SameEncoding(utf8, Encodings::UTF8()));
+    EXPECT_EQ(Encodings::UTF8()->Code(), 0x08000100u);
+    EXPECT_TRUE(SameEncoding(GetTextEncoding(0x100, 0, 0), Encodings::UTF16()));
+    EXPECT_TRUE(SameEncoding(GetTextEncoding(0x1), Encodings::MacJapanese()));
+    EXPECT_TRUE(SameEncoding(GetTextEncoding(0xA01), Encodings::ShiftJIS()));
+    EXPECT_FALSE(SameEncoding(Encodings::ShiftJIS(), Encodings::MacJapanese()));
+    EXPECT_TRUE(SameEncoding(Encodings::SystemDefault(), Encodings::UTF8()));
+
+    EXPECT_EQ(GetTextEncoding(0x7777), nullptr);
+    EXPECT_EQ(GetTextEncoding(0x820, 1, 0), nullptr);
+    EXPECT_EQ(GetTextEncoding(0x100, 0, 9), nullptr);
+}
+
+TEST(RuntimeEncodings, InternetNames) {
+    EXPECT_EQ(Encodings::UTF8()->internetName().Bytes(), "UTF-8");
+    EXPECT_EQ(Encodings::UTF16()->internetName().Bytes(), "UTF-16");
+    EXPECT_EQ(Encodings::ShiftJIS()->internetName().Bytes(), "Shift_JIS");
+    EXPECT_EQ(Encodings::MacJapanese()->internetName().Bytes(), "X-MAC-JAPANESE");
+    EXPECT_EQ(Encodings::EUCJP()->internetName().Bytes(), "EUC-JP");
+    EXPECT_EQ(Encodings::ISO2022JP()->internetName().Bytes(), "ISO-2022-JP");
+}
+
+TEST(RuntimeEncodings, EUCAndISO2022JPRoundTrip) {
+    std::string euc = Convert(kSentence, Encodings::UTF8(), Encodings::EUCJP());
+    EXPECT_EQ(euc.substr(0, 6), "\xC6\xFC\xCB\xDC\xB8\xEC");
+    EXPECT_EQ(Convert(euc, Encodings::EUCJP(), Encodings::UTF8()), kSentence);
+
+    std::string jis = Convert(kSentence, Encodings::UTF8(), GetTextEncoding(0x820, 0, 0));
+    EXPECT_EQ(jis.substr(0, 9), "\x1B$BF|K\\8l");
+    EXPECT_EQ(jis.substr(jis.size() - 5), "!#\x1B(B");  // the ideographic full stop, back to ASCII
+    EXPECT_EQ(Convert(jis, GetTextEncoding(0x820, 0, 0), Encodings::UTF8()), kSentence);
+
+    // Between the two directly.
+    EXPECT_EQ(Convert(euc, Encodings::EUCJP(), Encodings::ISO2022JP()), jis);
+    auto result = GetTextConverter(Encodings::EUCJP(), Encodings::UTF16())->convert(Bytes(euc));
+    EXPECT_TRUE(SameEncoding(result.Encoding(), Encodings::UTF16()));
+    EXPECT_EQ(result, String(kSentence));
+}
+
+TEST(RuntimeEncodings, MacJapaneseAppleSingleBytes) {
+    // ¥ \ NBSP © ™ … , then あ, 表 and ソ whose trail byte is 0x5C.
+    const std::string mac = "\x5C\x80\xA0\xFD\xFE\xFF\x82\xA0\x95\x5C\x83\x5C" "a~";
+    const std::string utf8 = "¥\\\u00A0©™…あ表ソa~";
+    EXPECT_EQ(Convert(mac, Encodings::MacJapanese(), Encodings::UTF8()), utf8);
+    // Back: the ellipsis is written as the double-byte form.
+    EXPECT_EQ(Convert(utf8, Encodings::UTF8(), Encodings::MacJapanese()),
+              "\x5C\x80\xA0\xFD\xFE\x81\x63\x82\xA0\x95\x5C\x83\x5C" "a~");
+    // Half-width katakana and a file name round trip.
+    const std::string name = "ﾃｽﾄ Folder¥2 日本語.app";
+    EXPECT_EQ(Convert(Convert(name, Encodings::UTF8(), Encodings::MacJapanese()), Encodings::MacJapanese(),
+                      Encodings::UTF8()),
+              name);
+    // Plain Shift_JIS keeps 0x5C a backslash-or-yen of its own table, not Apple's.
+    EXPECT_NE(Convert("\x80", Encodings::ShiftJIS(), Encodings::UTF8()), "\\");
+    EXPECT_EQ(Convert(kSentence, Encodings::UTF8(), Encodings::MacJapanese()),
+              Convert(kSentence, Encodings::UTF8(), Encodings::ShiftJIS()));
+}
+
+TEST(RuntimeEncodings, UTF16ByteOrder) {
+    const std::string be("\x65\xE5\x67\x2C\x00\x41", 6);  // 日本A
+    const std::string le("\xFF\xFE\xE5\x65\x2C\x67\x41\x00", 8);
+    EXPECT_EQ(Bytes(be, Encodings::UTF16()).ToUTF8(), "日本A");
+    EXPECT_EQ(Bytes("\xFE\xFF" + be, Encodings::UTF16()).ToUTF8(), "日本A");
+    EXPECT_EQ(Bytes(le, Encodings::UTF16()).ToUTF8(), "日本A");
+    EXPECT_EQ(Bytes(le.substr(2), Encodings::UTF16LE()).ToUTF8(), "日本A");
+    EXPECT_EQ(ConvertEncoding(String("日本A"), Encodings::UTF16()).Bytes(), be);
+    EXPECT_EQ(ConvertEncoding(String("日本A"), Encodings::UTF16LE()).Bytes(), le.substr(2));
+}
+
+TEST(RuntimeEncodings, ConvertersAndTags) {
+    EXPECT_EQ(GetTextConverter(nullptr, Encodings::UTF8()), nullptr);
+    EXPECT_EQ(GetTextConverter(Encodings::UTF8(), nullptr), nullptr);
+    // A converter for one encoding to itself gives the text back.
+    auto same = GetTextConverter(Encodings::MacJapanese(), Encodings::MacJapanese());
+    ASSERT_NE(same, nullptr);
+    String mac = Bytes("\x93\xFA\x80", Encodings::MacJapanese());
+    EXPECT_EQ(same->convert(mac).Bytes(), mac.Bytes());
+    EXPECT_EQ(same->convert(mac), String("日\\"));
+    EXPECT_EQ(GetTextConverter(Encodings::UTF8(), GetTextEncoding(0x103, 0, 2))->convert(String("ä")).Bytes(), "ä");
+
+    // The converter reads the bytes in its source, whatever the tag says.
+    String tagged = Bytes("\x93\xFA", Encodings::UTF8());
+    EXPECT_EQ(GetTextConverter(Encodings::ShiftJIS(), Encodings::UTF8())->convert(tagged).Bytes(), "日");
+
+    String defined = DefineEncoding(Bytes("\x93\xFA"), Encodings::ShiftJIS());
+    EXPECT_EQ(defined.Bytes(), "\x93\xFA");
+    EXPECT_TRUE(SameEncoding(defined.Encoding(), Encodings::ShiftJIS()));
+    EXPECT_EQ(DefineEncoding(String(""), Encodings::UTF8()).Encoding(), Encodings::UTF8());
+    String converted = ConvertEncoding(Bytes("日"), Encodings::ShiftJIS());
+    EXPECT_EQ(converted.Bytes(), "\x93\xFA");
+    EXPECT_EQ(ConvertEncoding(converted, Encodings::EUCJP()).Bytes(), "\xC6\xFC");
+    EXPECT_EQ(ConvertEncoding(converted, nullptr).Bytes(), converted.Bytes());
+}
+
+TEST(RuntimeEncodings, InvalidInputIsSubstitutedAndBounded) {
+    // Invalid bytes read as U+FFFD; characters a target lacks are written as "?".
+    EXPECT_EQ(Convert("a\xFF" "b", Encodings::UTF8(), Encodings::ShiftJIS()), "a?b");
+    EXPECT_EQ(Convert("a\x82", Encodings::ShiftJIS(), Encodings::UTF8()), "a\uFFFD");
+    EXPECT_EQ(Convert("😀", Encodings::UTF8(), Encodings::EUCJP()), "?");
+    EXPECT_EQ(Convert("x😀", Encodings::UTF8(), Encodings::MacJapanese()), "x?");
+    EXPECT_EQ(Convert(std::string("\xD8\x00", 2), Encodings::UTF16BE(), Encodings::UTF8()), "\uFFFD");
+
+    const TextEncodingRef all[] = {Encodings::UTF8(),  Encodings::UTF16(),    Encodings::UTF16LE(),
+                                   Encodings::ShiftJIS(), Encodings::MacJapanese(), Encodings::EUCJP(),
+                                   Encodings::ISO2022JP(), Encodings::ASCII()};
+    std::mt19937 random(7);
+    std::string noise(3001, '\0');
+    for (char& c : noise) c = static_cast<char>(random() & 0xFF);
+    for (const auto& from : all)
+        for (const auto& to : all) {
+            std::string out = Convert(noise, from, to);
+            EXPECT_LE(out.size(), noise.size() * 8 + 8) << from->internetName().Bytes() << " to " << to->internetName().Bytes();
+            if (!SameEncoding(from, to)) {
+                EXPECT_FALSE(out.empty());
+            }
+        }
+}
+
+TEST(RuntimeEncodingGuess, JapaneseTextInEachEncoding) {
+    const std::string name = "日本語のファイル名とデータ";
+    auto guessName = [](const String& s) {
+        TextEncodingRef e = GuessJapaneseEncoding(s);
+        return e ? e->internetName().Bytes() : std::string("nil");
+    };
+    EXPECT_EQ(guessName(ConvertEncoding(String(name), Encodings::ShiftJIS())), "Shift_JIS");
+    EXPECT_EQ(guessName(ConvertEncoding(String(name), Encodings::MacJapanese())), "Shift_JIS");
+    EXPECT_EQ(guessName(Bytes(name)), "UTF-8");
+    EXPECT_EQ(guessName(Bytes("\xEF\xBB\xBF" "abc")), "UTF-8");
+    const std::string utf16 = ConvertEncoding(String(name), Encodings::UTF16()).Bytes();
+    EXPECT_EQ(guessName(Bytes(utf16)), "UTF-16");
+    EXPECT_EQ(guessName(Bytes("\xFE\xFF" + utf16)), "UTF-16");
+    EXPECT_EQ(guessName(ConvertEncoding(String("Read Me 1"), Encodings::UTF16())), "UTF-16");
+    EXPECT_EQ(guessName(ConvertEncoding(String("Mixed テキスト"), Encodings::UTF16LE())), "UTF-16");
+    // Short names, as the file system gives them.
+    EXPECT_EQ(guessName(ConvertEncoding(String("書類"), Encodings::MacJapanese())), "Shift_JIS");
+    EXPECT_EQ(guessName(ConvertEncoding(String("ﾃｽﾄ"), Encodings::MacJapanese())), "Shift_JIS");
+    EXPECT_EQ(guessName(ConvertEncoding(String("日本語"), Encodings::MacJapanese())), "Shift_JIS");
+    EXPECT_EQ(guessName(ConvertEncoding(String("ひらがなと漢字"), Encodings::UTF16())), "UTF-16");
+    // Kana alone in UTF-16 are ASCII bytes ("0B0D"): no guess.
+    EXPECT_EQ(guessName(ConvertEncoding(String("あいう"), Encodings::UTF16())), "nil");
+    EXPECT_EQ(guessName(Bytes("a\\b\x80")), "Shift_JIS");
+    // The tag plays no part.
+    EXPECT_EQ(guessName(Bytes(name, Encodings::ShiftJIS())), "UTF-8");
+}
+
+TEST(RuntimeEncodingGuess, CannotTell) {
+    EXPECT_EQ(GuessJapaneseEncoding(String()), nullptr);
+    EXPECT_EQ(GuessJapaneseEncoding(String("plain ascii.txt")), nullptr);
+    EXPECT_EQ(GuessJapaneseEncoding(ConvertEncoding(String(kSentence), Encodings::ISO2022JP())), nullptr);
+    EXPECT_EQ(GuessJapaneseEncoding(ConvertEncoding(String(kSentence), Encodings::EUCJP())), nullptr);
+}
+
+}  // namespace
