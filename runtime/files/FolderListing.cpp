@@ -1,0 +1,154 @@
+#include "runtime/files/FolderListing.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <time.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include "runtime/files/FileDescriptor.h"
+#include "runtime/files/NameOrder.h"
+#include "runtime/files/PathForms.h"
+
+namespace runtime::files {
+
+namespace {
+
+int64_t Nanoseconds(const struct timespec& t) { return int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec; }
+
+// How close to the folder's modification time a reading must be to be
+// doubtful: two ticks of the clock the file system stamps times with.
+int64_t RacyWindow() {
+    static const int64_t window = [] {
+        struct timespec resolution {};
+        if (clock_getres(CLOCK_REALTIME_COARSE, &resolution) != 0) return int64_t{20'000'000};
+        return std::max<int64_t>(2 * Nanoseconds(resolution) + 1'000'000, 2'000'000);
+    }();
+    return window;
+}
+
+ItemKind KindAt(int folderFd, const char* name, int flags) {
+    struct stat st;
+    if (fstatat(folderFd, name, &st, flags) != 0) return ItemKind::Missing;
+    return KindOfMode(st.st_mode);
+}
+
+}  // namespace
+
+ItemKind KindOfMode(mode_t mode) {
+    if (S_ISDIR(mode)) return ItemKind::Folder;
+    if (S_ISREG(mode)) return ItemKind::File;
+    return ItemKind::Other;
+}
+
+std::shared_ptr<const FolderListing> FolderListing::Read(const std::string& folderPath) {
+    FileDescriptor fd(open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd) return nullptr;
+    struct stat st;
+    if (fstat(fd.get(), &st) != 0) return nullptr;
+    DIR* dir = fdopendir(fd.get());
+    if (!dir) return nullptr;
+    const int folderFd = fd.Release();  // now owned by dir
+
+    std::shared_ptr<FolderListing> listing(new FolderListing);
+    listing->folderPath_ = folderPath;
+    listing->device_ = st.st_dev;
+    listing->inode_ = st.st_ino;
+    listing->modified_ = st.st_mtim;
+
+    while (const struct dirent* d = readdir(dir)) {
+        const char* name = d->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
+        Entry entry;
+        entry.name = name;
+        switch (d->d_type) {
+            case DT_DIR: entry.kind = ItemKind::Folder; break;
+            case DT_REG: entry.kind = ItemKind::File; break;
+            case DT_LNK:
+                entry.symlink = true;
+                entry.kind = KindAt(folderFd, name, 0);
+                break;
+            case DT_UNKNOWN: {
+                struct stat own;
+                if (fstatat(folderFd, name, &own, AT_SYMLINK_NOFOLLOW) != 0) continue;  // gone meanwhile
+                entry.symlink = S_ISLNK(own.st_mode);
+                entry.kind = entry.symlink ? KindAt(folderFd, name, 0) : KindOfMode(own.st_mode);
+                break;
+            }
+            default: entry.kind = ItemKind::Other; break;
+        }
+        listing->entries_.push_back(std::move(entry));
+    }
+    closedir(dir);
+
+    std::sort(listing->entries_.begin(), listing->entries_.end(),
+              [](const Entry& a, const Entry& b) { return CompareNames(a.name, b.name) < 0; });
+
+    struct timespec now {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    const int64_t age = Nanoseconds(now) - Nanoseconds(listing->modified_);
+    listing->racy_ = age < RacyWindow() && age > -RacyWindow();
+    return listing;
+}
+
+bool FolderListing::IsCurrent(const struct stat& folderStat) const {
+    return !racy_ && folderStat.st_dev == device_ && folderStat.st_ino == inode_ &&
+           folderStat.st_mtim.tv_sec == modified_.tv_sec && folderStat.st_mtim.tv_nsec == modified_.tv_nsec;
+}
+
+const FolderListing::Entry* FolderListing::Find(std::string_view name) const {
+    const auto it = std::lower_bound(entries_.begin(), entries_.end(), name,
+                                     [](const Entry& e, std::string_view n) { return CompareNames(e.name, n) < 0; });
+    return (it != entries_.end() && it->name == name) ? &*it : nullptr;
+}
+
+const FolderListing::Entry* FolderListing::FindIgnoringCase(std::string_view name) const {
+    for (const Entry& entry : entries_)
+        if (NamesEqualIgnoringCase(entry.name, name)) return &entry;
+    return nullptr;
+}
+
+std::string FolderListing::EntryPath(const Entry& entry) const { return JoinPath(folderPath_, entry.name); }
+
+const std::string& FolderListing::ResolvedPath(const Entry& entry) const {
+    if (entry.resolvedPath.empty()) {
+        entry.resolvedPath = EntryPath(entry);
+        if (entry.symlink) {
+            char resolved[PATH_MAX];
+            if (realpath(entry.resolvedPath.c_str(), resolved)) entry.resolvedPath = resolved;
+        }
+    }
+    return entry.resolvedPath;
+}
+
+const std::optional<FinderInfo>& FolderListing::EntryFinderInfo(const Entry& entry) const {
+    if (!entry.finderInfoRead) {
+        entry.finderInfoRead = true;
+        if (entry.kind == ItemKind::Missing) {
+            entry.finderInfo.reset();
+        } else if (entry.symlink) {
+            entry.finderInfo = ReadFinderInfo(ResolvedPath(entry));
+        } else {
+            const std::string path = EntryPath(entry);
+            entry.finderInfo = ReadFinderInfoAttribute(path);
+            // The companion is looked for in this listing, not on the disk.
+            if (!entry.finderInfo) {
+                const std::string companion = AppleDoubleName(entry.name);
+                if (Find(companion)) entry.finderInfo = ReadAppleDoubleFile(JoinPath(folderPath_, companion));
+            }
+        }
+    }
+    return entry.finderInfo;
+}
+
+std::optional<FinderInfo> ReadFinderInfo(const std::string& path) {
+    if (auto info = ReadFinderInfoAttribute(path)) return info;
+    const std::string_view name = LastName(path);
+    if (name.empty()) return std::nullopt;
+    return ReadAppleDoubleFile(JoinPath(ParentPath(path), AppleDoubleName(name)));
+}
+
+}  // namespace runtime::files

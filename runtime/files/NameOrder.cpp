@@ -1,0 +1,75 @@
+#include "runtime/files/NameOrder.h"
+
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
+#include <cstdint>
+
+namespace runtime::files {
+
+namespace {
+
+bool IsAscii(std::string_view s) {
+    for (unsigned char c : s)
+        if (c >= 0x80) return false;
+    return true;
+}
+
+unsigned char AsciiLower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c; }
+
+// Case-insensitive comparison of two ASCII names.
+int CompareAsciiFolded(std::string_view a, std::string_view b) {
+    const size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char x = AsciiLower(static_cast<unsigned char>(a[i]));
+        const unsigned char y = AsciiLower(static_cast<unsigned char>(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+// The next folded code point of s at i; an ill-formed byte gives a value above
+// every code point, distinct per byte, so that such names still order totally.
+int32_t NextFolded(std::string_view s, int32_t& i) {
+    const auto* p = reinterpret_cast<const uint8_t*>(s.data());
+    const int32_t length = static_cast<int32_t>(s.size());
+    const int32_t start = i;
+    UChar32 c;
+    U8_NEXT(p, i, length, c);
+    if (c < 0) {
+        i = start + 1;
+        return 0x110000 + p[start];
+    }
+    return static_cast<int32_t>(u_foldCase(c, U_FOLD_CASE_DEFAULT));
+}
+
+int CompareUnicodeFolded(std::string_view a, std::string_view b) {
+    int32_t i = 0, j = 0;
+    const int32_t na = static_cast<int32_t>(a.size()), nb = static_cast<int32_t>(b.size());
+    while (i < na && j < nb) {
+        const int32_t x = NextFolded(a, i);
+        const int32_t y = NextFolded(b, j);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (i < na) return 1;
+    if (j < nb) return -1;
+    return 0;
+}
+
+int CompareFolded(std::string_view a, std::string_view b) {
+    if (IsAscii(a) && IsAscii(b)) return CompareAsciiFolded(a, b);
+    return CompareUnicodeFolded(a, b);
+}
+
+}  // namespace
+
+int CompareNames(std::string_view a, std::string_view b) {
+    if (const int folded = CompareFolded(a, b); folded != 0) return folded;
+    const int bytes = a.compare(b);
+    return bytes < 0 ? -1 : (bytes > 0 ? 1 : 0);
+}
+
+bool NamesEqualIgnoringCase(std::string_view a, std::string_view b) { return CompareFolded(a, b) == 0; }
+
+}  // namespace runtime::files

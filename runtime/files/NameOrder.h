@@ -1,0 +1,17 @@
+#pragma once
+// How folder entries are ordered and matched by name: letter case ignored
+// (Unicode simple case folding), then bytewise. Names are bytes taken as
+// UTF-8; a byte that is not part of valid UTF-8 stands for itself.
+
+#include <string_view>
+
+namespace runtime::files {
+
+// <0, 0, >0: case-insensitive order, ties broken bytewise. A total order:
+// 0 only for byte-equal names.
+int CompareNames(std::string_view a, std::string_view b);
+
+// The names are equal when letter case is ignored.
+bool NamesEqualIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace runtime::files

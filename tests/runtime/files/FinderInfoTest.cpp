@@ -1,0 +1,169 @@
+// Type, creator and visibility from Finder info.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "runtime/files/FinderInfo.h"
+#include "runtime/files/FolderItem.h"
+#include "tests/runtime/files/TempFolder.h"
+
+namespace runtime {
+namespace {
+
+using testing::AppleDoubleBytes;
+using testing::BigEndian32;
+using testing::FinderInfoBytes;
+using testing::TempFolder;
+
+// The item as a walk gets it (from the listing) and as Child gets it.
+struct BothWays {
+    FolderItemRef listed;
+    FolderItemRef direct;
+};
+
+BothWays Items(const TempFolder& tmp, const std::string& name) {
+    const FolderItemRef folder = FolderItem::FromNativePath(tmp.Path());
+    BothWays items{nullptr, folder->Child(String(name))};
+    for (int i = 1; i <= folder->Count(); ++i)
+        if (folder->Item(i)->Name().Bytes() == name) items.listed = folder->Item(i);
+    return items;
+}
+
+TEST(FinderInfo, TypeAndCreatorFromTheAttribute) {
+    TempFolder tmp;
+    const std::string path = tmp.Write("doc", "x");
+    if (!testing::SetFinderInfoAttribute(path, FinderInfoBytes("Brd1", "wTq1")))
+        GTEST_SKIP() << "the file system refuses user attributes";
+    const BothWays items = Items(tmp, "doc");
+    for (const FolderItemRef& item : {items.listed, items.direct}) {
+        ASSERT_TRUE(item);
+        EXPECT_EQ(item->MacType().Bytes(), "Brd1");
+        EXPECT_EQ(item->MacCreator().Bytes(), "wTq1");
+        EXPECT_TRUE(item->Visible());
+    }
+}
+
+TEST(FinderInfo, TypeAndCreatorFromAnAppleDoubleFile) {
+    TempFolder tmp;
+    tmp.Write("doc", "x");
+    tmp.Write("._doc", AppleDoubleBytes(FinderInfoBytes("Panl", "wTq4")));
+    const BothWays items = Items(tmp, "doc");
+    for (const FolderItemRef& item : {items.listed, items.direct}) {
+        ASSERT_TRUE(item);
+        EXPECT_EQ(item->MacType().Bytes(), "Panl");
+        EXPECT_EQ(item->MacCreator().Bytes(), "wTq4");
+    }
+}
+
+TEST(FinderInfo, TheAttributeWinsOverTheAppleDoubleFile) {
+    TempFolder tmp;
+    const std::string path = tmp.Write("doc", "x");
+    tmp.Write("._doc", AppleDoubleBytes(FinderInfoBytes("Panl", "wTq4")));
+    if (!testing::SetFinderInfoAttribute(path, FinderInfoBytes("Brd1", "wTq1")))
+        GTEST_SKIP() << "the file system refuses user attributes";
+    EXPECT_EQ(Items(tmp, "doc").listed->MacType().Bytes(), "Brd1");
+    EXPECT_EQ(Items(tmp, "doc").direct->MacType().Bytes(), "Brd1");
+}
+
+TEST(FinderInfo, NoneGivesEmptyCodes) {
+    TempFolder tmp;
+    tmp.Write("plain", "x");
+    tmp.Write("zeros", "x");
+    tmp.Write("._zeros", AppleDoubleBytes(std::string(32, '\0')));
+    for (const std::string name : {"plain", "zeros"}) {
+        const BothWays items = Items(tmp, name);
+        for (const FolderItemRef& item : {items.listed, items.direct}) {
+            EXPECT_EQ(item->MacType().Bytes(), "") << name;
+            EXPECT_EQ(item->MacCreator().Bytes(), "") << name;
+            EXPECT_TRUE(item->Visible()) << name;
+        }
+    }
+    EXPECT_EQ(FolderItem::FromNativePath(tmp / "absent")->MacType().Bytes(), "");
+}
+
+TEST(FinderInfo, FoldersAreFoldWithoutCreator) {
+    TempFolder tmp;
+    const std::string path = tmp.MakeFolder("Tool.app");
+    testing::SetFinderInfoAttribute(path, FinderInfoBytes("APPL", "wTq1"));
+    const BothWays items = Items(tmp, "Tool.app");
+    for (const FolderItemRef& item : {items.listed, items.direct}) {
+        EXPECT_EQ(item->MacType().Bytes(), "fold");
+        EXPECT_EQ(item->MacCreator().Bytes(), "");
+        EXPECT_TRUE(item->Directory());
+    }
+}
+
+TEST(FinderInfo, DotNamesAndTheInvisibleFlagAreNotVisible) {
+    TempFolder tmp;
+    tmp.Write(".x", "x");
+    tmp.Write("hidden", "x");
+    tmp.Write("._hidden", AppleDoubleBytes(FinderInfoBytes("TEXT", "ttxt", 0x4000)));
+    tmp.Write("shown", "x");
+    tmp.Write("._shown", AppleDoubleBytes(FinderInfoBytes("TEXT", "ttxt", 0x0100)));
+    const std::string folder = tmp.MakeFolder("Hidden Folder");
+    const bool attributes = testing::SetFinderInfoAttribute(folder, FinderInfoBytes("", "", 0x4000));
+
+    for (const std::string name : {".x", "hidden", "._hidden"}) {
+        const BothWays items = Items(tmp, name);
+        EXPECT_FALSE(items.listed->Visible()) << name;
+        EXPECT_FALSE(items.direct->Visible()) << name;
+    }
+    EXPECT_TRUE(Items(tmp, "shown").listed->Visible());
+    EXPECT_TRUE(Items(tmp, "shown").direct->Visible());
+    if (attributes) {
+        EXPECT_FALSE(Items(tmp, "Hidden Folder").listed->Visible());
+        EXPECT_FALSE(Items(tmp, "Hidden Folder").direct->Visible());
+    }
+}
+
+// AppleDouble data read from memory.
+std::optional<files::FinderInfo> Parse(const std::string& data) {
+    const files::ReadAt read = [&data](uint64_t offset, void* out, size_t length) -> size_t {
+        if (offset >= data.size()) return 0;
+        const size_t n = std::min<size_t>(length, data.size() - offset);
+        std::memcpy(out, data.data() + offset, n);
+        return n;
+    };
+    return files::ParseAppleDouble(read, data.size());
+}
+
+TEST(AppleDouble, DamagedDataGivesNothing) {
+    const std::string good = AppleDoubleBytes(FinderInfoBytes("Brd1", "wTq1"));
+    ASSERT_TRUE(Parse(good));
+    EXPECT_EQ(Parse(good)->Type(), "Brd1");
+
+    EXPECT_FALSE(Parse(""));
+    EXPECT_FALSE(Parse(good.substr(0, 25)));                          // shorter than a header
+    std::string badMagic = good;
+    badMagic[3] = 0x00;
+    EXPECT_FALSE(Parse(badMagic));
+    std::string manyEntries = good;
+    manyEntries[24] = '\xFF';                                         // 65,000 entries in 82 bytes
+    EXPECT_FALSE(Parse(manyEntries));
+    std::string farOffset = good;
+    farOffset.replace(30, 4, BigEndian32(0xFFFFFFF0));                // Finder info beyond the end
+    EXPECT_FALSE(Parse(farOffset));
+    std::string longEntry = good;
+    longEntry.replace(34, 4, BigEndian32(0xFFFFFFFF));                // length beyond the end
+    EXPECT_FALSE(Parse(longEntry));
+    EXPECT_FALSE(Parse(good.substr(0, 60)));                          // cut inside the Finder info
+}
+
+TEST(AppleDouble, AShortEntryIsPaddedAndOthersAreSkipped) {
+    // Entry 2 (resource fork) first, then a Finder-info entry of 8 bytes.
+    std::string data = BigEndian32(0x00051607) + BigEndian32(0x00020000) + std::string(16, '\0');
+    data += std::string("\x00\x02", 2);
+    data += BigEndian32(2) + BigEndian32(50) + BigEndian32(0);
+    data += BigEndian32(9) + BigEndian32(50) + BigEndian32(8);
+    data += "TEXTttxt";
+    const auto info = Parse(data);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->Type(), "TEXT");
+    EXPECT_EQ(info->Creator(), "ttxt");
+    EXPECT_EQ(info->Flags(), 0);
+}
+
+}  // namespace
+}  // namespace runtime

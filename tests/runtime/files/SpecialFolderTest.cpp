@@ -1,0 +1,81 @@
+// Special folders follow $HOME, $TMPDIR and $XDG_DATA_HOME at each call.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "runtime/files/SpecialFolder.h"
+
+namespace runtime {
+namespace {
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    ~ScopedVariable() {
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(SpecialFolder, UserFoldersFollowHome) {
+    ScopedVariable home("HOME", "/home/tester");
+    EXPECT_EQ(SpecialFolder::Applications()->NativePath(), "/home/tester/Applications");
+    EXPECT_EQ(SpecialFolder::Preferences()->NativePath(), "/home/tester/Library/Preferences");
+    EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), "/home/tester/Library/Application Support");
+    EXPECT_EQ(SpecialFolder::Documents()->NativePath(), "/home/tester/Documents");
+    EXPECT_EQ(SpecialFolder::Desktop()->NativePath(), "/home/tester/Desktop");
+    EXPECT_EQ(SpecialFolder::UserHome()->NativePath(), "/home/tester");
+    EXPECT_FALSE(SpecialFolder::Documents()->Exists());  // an item all the same
+
+    ScopedVariable other("HOME", "/srv/other/");
+    EXPECT_EQ(SpecialFolder::Preferences()->NativePath(), "/srv/other/Library/Preferences");
+}
+
+TEST(SpecialFolder, ARelativeHomeIsNotTrusted) {
+    ScopedVariable home("HOME", "relative/home");
+    const std::string path = SpecialFolder::UserHome()->NativePath();
+    EXPECT_EQ(path.front(), '/');
+    EXPECT_EQ(path.find("relative"), std::string::npos);
+}
+
+TEST(SpecialFolder, TemporaryFollowsTMPDIR) {
+    {
+        ScopedVariable tmp("TMPDIR", "/var/tmp/mine/");
+        EXPECT_EQ(SpecialFolder::Temporary()->NativePath(), "/var/tmp/mine");
+    }
+    {
+        ScopedVariable tmp("TMPDIR", nullptr);
+        EXPECT_EQ(SpecialFolder::Temporary()->NativePath(), "/tmp");
+    }
+    {
+        ScopedVariable tmp("TMPDIR", "");
+        EXPECT_EQ(SpecialFolder::Temporary()->NativePath(), "/tmp");
+    }
+}
+
+TEST(SpecialFolder, TrashFollowsTheDataHome) {
+    ScopedVariable home("HOME", "/home/tester");
+    {
+        ScopedVariable data("XDG_DATA_HOME", nullptr);
+        EXPECT_EQ(SpecialFolder::Trash()->NativePath(), "/home/tester/.local/share/Trash/files");
+    }
+    ScopedVariable data("XDG_DATA_HOME", "/data");
+    EXPECT_EQ(SpecialFolder::Trash()->NativePath(), "/data/Trash/files");
+}
+
+}  // namespace
+}  // namespace runtime
