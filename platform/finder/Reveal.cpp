@@ -20,13 +20,17 @@ namespace {
 constexpr int kFileManagerTimeoutMs = 3000;
 
 bool AskFileManager(const std::string& location) {
-    // A private connection per request: the shared session connection would
-    // keep the first address it saw, and a failed one for good.
+    // A private connection per request, to the address set now: the shared
+    // session connection, and the bus library's own lookup of the address,
+    // keep the first one they saw, even when it failed.
     static QAtomicInteger<int> counter;
     const QString name = QStringLiteral("platform.finder.reveal.%1").arg(counter.fetchAndAddRelaxed(1));
+    const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
     bool shown = false;
     {
-        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
+        QDBusConnection bus = address.isEmpty()
+                                  ? QDBusConnection::connectToBus(QDBusConnection::SessionBus, name)
+                                  : QDBusConnection::connectToBus(address, name);
         if (bus.isConnected()) {
             QDBusMessage call = QDBusMessage::createMethodCall(
                 QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),

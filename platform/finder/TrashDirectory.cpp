@@ -16,7 +16,10 @@ namespace {
 
 std::string AbsoluteSetting(const char* name) {
     const char* value = std::getenv(name);
-    return value != nullptr && value[0] == '/' ? std::string(value) : std::string();
+    if (value == nullptr || value[0] != '/') return {};
+    std::string path = value;
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
 }
 
 std::string AccountHome() {
@@ -62,12 +65,13 @@ int EnsureOwnTrash(const std::string& trash, uid_t uid) {
 }  // namespace
 
 std::string HomeTrashDirectory() {
-    if (std::string data = AbsoluteSetting("XDG_DATA_HOME"); !data.empty()) return data + "/Trash";
+    if (std::string data = AbsoluteSetting("XDG_DATA_HOME"); !data.empty()) {
+        return (data == "/" ? std::string() : data) + "/Trash";
+    }
     std::string home = AbsoluteSetting("HOME");
     if (home.empty()) home = AccountHome();
     if (home.empty()) return {};
-    if (home.back() == '/') home.pop_back();
-    return home + "/.local/share/Trash";
+    return (home == "/" ? std::string() : home) + "/.local/share/Trash";
 }
 
 int PrepareHomeTrash(const std::string& trash) {

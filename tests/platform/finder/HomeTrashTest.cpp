@@ -17,7 +17,7 @@ namespace {
 using namespace finder_test;
 
 // A temporary home whose data folder holds the trash.
-class HomeTrash : public ::testing::Test {
+class FinderHomeTrash : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_FALSE(root_.path().empty());
@@ -46,7 +46,7 @@ protected:
     std::optional<ScopedEnv> homeEnv_, dataEnv_;
 };
 
-TEST_F(HomeTrash, MovesJapaneseFileAndFolderSoTheyCanBePutBack) {
+TEST_F(FinderHomeTrash, MovesJapaneseFileAndFolderSoTheyCanBePutBack) {
     const std::string file = docs_ + "/設定 ファイル.plist";
     const std::string folder = docs_ + "/アプリ フォルダ";
     WriteFile(file, "plist");
@@ -84,7 +84,7 @@ TEST_F(HomeTrash, MovesJapaneseFileAndFolderSoTheyCanBePutBack) {
     EXPECT_EQ(ReadFile(folder + "/中身/a b.txt"), "inner");
 }
 
-TEST_F(HomeTrash, AClashGivesANumberedNameAndKeepsBothItems) {
+TEST_F(FinderHomeTrash, AClashGivesANumberedNameAndKeepsBothItems) {
     const std::string item = docs_ + "/メモ.txt";
     WriteFile(item, "first");
     const TrashResult first = MoveToTrash(item);
@@ -101,7 +101,7 @@ TEST_F(HomeTrash, AClashGivesANumberedNameAndKeepsBothItems) {
     EXPECT_EQ(PercentDecode(ReadTrashInfo(second.infoPath).rawPath), item);
 }
 
-TEST_F(HomeTrash, AnItemWithoutInfoFileInTheTrashIsNeverReplaced) {
+TEST_F(FinderHomeTrash, AnItemWithoutInfoFileInTheTrashIsNeverReplaced) {
     std::filesystem::create_directories(trash_ + "/files");
     std::filesystem::create_directories(trash_ + "/info");
     WriteFile(trash_ + "/files/a.txt", "orphan");
@@ -114,7 +114,7 @@ TEST_F(HomeTrash, AnItemWithoutInfoFileInTheTrashIsNeverReplaced) {
     EXPECT_FALSE(Exists(trash_ + "/info/a.txt.trashinfo"));
 }
 
-TEST_F(HomeTrash, NameAttemptsAreBounded) {
+TEST_F(FinderHomeTrash, NameAttemptsAreBounded) {
     std::filesystem::create_directories(trash_ + "/files");
     std::filesystem::create_directories(trash_ + "/info");
     for (int attempt = 1; attempt <= kMaxNameAttempts; ++attempt) {
@@ -130,7 +130,7 @@ TEST_F(HomeTrash, NameAttemptsAreBounded) {
     EXPECT_EQ(CountEntries(trash_ + "/info"), static_cast<std::size_t>(kMaxNameAttempts));
 }
 
-TEST_F(HomeTrash, MissingDataFoldersAreCreatedPrivately) {
+TEST_F(FinderHomeTrash, MissingDataFoldersAreCreatedPrivately) {
     dataEnv_.emplace("XDG_DATA_HOME", std::nullopt);
     std::filesystem::remove_all(home_ + "/.local");
     // The home trash never depends on the working folder.
@@ -153,7 +153,7 @@ TEST_F(HomeTrash, MissingDataFoldersAreCreatedPrivately) {
     EXPECT_EQ(CountEntries(work.path()), 0u);
 }
 
-TEST_F(HomeTrash, ATrashThatCannotHoldInfoFilesLeavesTheItemInPlace) {
+TEST_F(FinderHomeTrash, ATrashThatCannotHoldInfoFilesLeavesTheItemInPlace) {
     // Tests run as root, so mode bits would not stop a write: an info "folder"
     // that is a plain file makes the trash unusable for anyone.
     std::filesystem::create_directories(trash_ + "/files");
@@ -169,7 +169,7 @@ TEST_F(HomeTrash, ATrashThatCannotHoldInfoFilesLeavesTheItemInPlace) {
     EXPECT_EQ(CountEntries(trash_ + "/files"), 0u);
 }
 
-TEST_F(HomeTrash, AnUnwritableInfoFolderEndsTheAttemptAtOnce) {
+TEST_F(FinderHomeTrash, AnUnwritableInfoFolderEndsTheAttemptAtOnce) {
     // An immutable folder refuses new entries even to root.
     std::filesystem::create_directories(trash_ + "/files");
     std::filesystem::create_directories(trash_ + "/info");
@@ -199,7 +199,7 @@ TEST_F(HomeTrash, AnUnwritableInfoFolderEndsTheAttemptAtOnce) {
     EXPECT_EQ(CountEntries(trash_ + "/info"), 0u);
 }
 
-TEST_F(HomeTrash, AFailedRenameTakesTheInfoFileBack) {
+TEST_F(FinderHomeTrash, AFailedRenameTakesTheInfoFileBack) {
     // files/ leads to another file system: the rename fails, nothing is copied.
     TempDir elsewhere("/dev/shm");
     if (elsewhere.path().empty() || DeviceOf(elsewhere.path()) == DeviceOf(root_.path())) {
@@ -219,7 +219,7 @@ TEST_F(HomeTrash, AFailedRenameTakesTheInfoFileBack) {
     EXPECT_EQ(CountEntries(elsewhere.path()), 0u);
 }
 
-TEST_F(HomeTrash, ASymbolicLinkIsTrashedAsTheLink) {
+TEST_F(FinderHomeTrash, ASymbolicLinkIsTrashedAsTheLink) {
     const std::string target = docs_ + "/target.txt";
     const std::string link = docs_ + "/link";
     WriteFile(target, "kept");
@@ -234,7 +234,7 @@ TEST_F(HomeTrash, ASymbolicLinkIsTrashedAsTheLink) {
     EXPECT_EQ(PercentDecode(ReadTrashInfo(result.infoPath).rawPath), link);
 }
 
-TEST_F(HomeTrash, RefusesRootTheTrashAndWhatHoldsIt) {
+TEST_F(FinderHomeTrash, RefusesRootTheTrashAndWhatHoldsIt) {
     WriteFile(docs_ + "/a.txt", "x");
     ASSERT_TRUE(MoveToTrash(docs_ + "/a.txt").Moved());
 
@@ -252,7 +252,7 @@ TEST_F(HomeTrash, RefusesRootTheTrashAndWhatHoldsIt) {
     EXPECT_EQ(MoveToTrash("").outcome, TrashOutcome::NotFound);
 }
 
-TEST_F(HomeTrash, AcceptsAFolderPathWithATrailingSlashAndALongName) {
+TEST_F(FinderHomeTrash, AcceptsAFolderPathWithATrailingSlashAndALongName) {
     std::string longName;
     for (int i = 0; i < 83; ++i) longName += "長";  // 249 bytes
     const std::string folder = docs_ + "/" + longName;

@@ -15,7 +15,7 @@ using namespace finder_test;
 const std::string kUid = std::to_string(geteuid());
 
 // A folder that stands for the top of a mount; the item lies below it.
-class TopdirTrash : public ::testing::Test {
+class FinderTopdirTrash : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_FALSE(root_.path().empty());
@@ -29,7 +29,7 @@ protected:
     std::string topdir_, item_;
 };
 
-TEST_F(TopdirTrash, UsesAPrivateTrashWithAPathRelativeToTheTop) {
+TEST_F(FinderTopdirTrash, UsesAPrivateTrashWithAPathRelativeToTheTop) {
     const TrashResult result = MoveToTopdirTrash(item_, topdir_);
     ASSERT_TRUE(result.Moved()) << result.error;
     EXPECT_EQ(result.trashDirectory, topdir_ + "/.Trash-" + kUid);
@@ -41,7 +41,7 @@ TEST_F(TopdirTrash, UsesAPrivateTrashWithAPathRelativeToTheTop) {
     EXPECT_EQ(topdir_ + "/" + *PercentDecode(ReadTrashInfo(result.infoPath).rawPath), item_);
 }
 
-TEST_F(TopdirTrash, UsesTheSharedTrashWhenItIsSticky) {
+TEST_F(FinderTopdirTrash, UsesTheSharedTrashWhenItIsSticky) {
     const std::string shared = topdir_ + "/.Trash";
     ASSERT_EQ(mkdir(shared.c_str(), 0777), 0);
     ASSERT_EQ(chmod(shared.c_str(), 01777), 0);
@@ -54,7 +54,7 @@ TEST_F(TopdirTrash, UsesTheSharedTrashWhenItIsSticky) {
     EXPECT_EQ(ReadTrashInfo(result.infoPath).rawPath, "sub%20dir/%E5%90%8D%E5%89%8D%201.txt");
 }
 
-TEST_F(TopdirTrash, IgnoresASharedTrashThatIsNotStickyOrIsALink) {
+TEST_F(FinderTopdirTrash, IgnoresASharedTrashThatIsNotStickyOrIsALink) {
     const std::string shared = topdir_ + "/.Trash";
     ASSERT_EQ(mkdir(shared.c_str(), 0777), 0);
     ASSERT_EQ(chmod(shared.c_str(), 0777), 0);
@@ -75,7 +75,7 @@ TEST_F(TopdirTrash, IgnoresASharedTrashThatIsNotStickyOrIsALink) {
     EXPECT_EQ(CountEntries(sticky), 0u);
 }
 
-TEST_F(TopdirTrash, APrivateTrashThatIsALinkOrSomeoneElsesIsNotUsed) {
+TEST_F(FinderTopdirTrash, APrivateTrashThatIsALinkOrSomeoneElsesIsNotUsed) {
     const std::string own = topdir_ + "/.Trash-" + kUid;
     const std::string decoy = topdir_ + "/decoy";
     std::filesystem::create_directories(decoy + "/files");
@@ -95,7 +95,7 @@ TEST_F(TopdirTrash, APrivateTrashThatIsALinkOrSomeoneElsesIsNotUsed) {
     EXPECT_EQ(ReadFile(item_), "data");
 }
 
-TEST_F(TopdirTrash, RefusesTheTopAndItsTrashFolders) {
+TEST_F(FinderTopdirTrash, RefusesTheTopAndItsTrashFolders) {
     ASSERT_TRUE(MoveToTopdirTrash(item_, topdir_).Moved());
     const std::string own = topdir_ + "/.Trash-" + kUid;
     EXPECT_EQ(MoveToTopdirTrash(topdir_, topdir_).outcome, TrashOutcome::Refused);
@@ -105,7 +105,7 @@ TEST_F(TopdirTrash, RefusesTheTopAndItsTrashFolders) {
 }
 
 // The real thing: an item on another mounted file system than the home.
-TEST(OtherFileSystem, ItemGoesToTheTrashAtTheTopOfItsMount) {
+TEST(FinderOtherFileSystem, ItemGoesToTheTrashAtTheTopOfItsMount) {
     TempDir home;
     TempDir shm("/dev/shm");
     if (shm.path().empty() || DeviceOf(shm.path()) == DeviceOf(home.path())) {

@@ -8,7 +8,7 @@
 namespace platform::finder {
 namespace {
 
-TEST(PercentEncodePath, KeepsUnreservedAndSlashEncodesEverythingElse) {
+TEST(FinderPercentEncode, KeepsUnreservedAndSlashEncodesEverythingElse) {
     EXPECT_EQ(PercentEncodePath("/home/u/A-z_0.9~"), "/home/u/A-z_0.9~");
     EXPECT_EQ(PercentEncodePath("/a b/c%d#e?f:g;h&i+j=k'l\"m@n[o]"),
               "/a%20b/c%25d%23e%3Ff%3Ag%3Bh%26i%2Bj%3Dk%27l%22m%40n%5Bo%5D");
@@ -16,7 +16,7 @@ TEST(PercentEncodePath, KeepsUnreservedAndSlashEncodesEverythingElse) {
     EXPECT_EQ(PercentEncodePath(std::string("x\n\x01\xff", 4)), "x%0A%01%FF");
 }
 
-TEST(PercentEncodePath, RoundTripsEveryByte) {
+TEST(FinderPercentEncode, RoundTripsEveryByte) {
     std::string all;
     for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
     const std::string encoded = PercentEncodePath(all);
@@ -27,7 +27,7 @@ TEST(PercentEncodePath, RoundTripsEveryByte) {
     EXPECT_EQ(finder_test::PercentDecode(encoded), all);
 }
 
-TEST(TrashInfoText, HasHeaderEncodedPathAndLocalDate) {
+TEST(FinderTrashInfoText, HasHeaderEncodedPathAndLocalDate) {
     finder_test::ScopedEnv zone("TZ", "JST-9");
     tzset();
     const std::string text = TrashInfoText("/Users/設定 ファイル.plist", 0);
@@ -37,7 +37,7 @@ TEST(TrashInfoText, HasHeaderEncodedPathAndLocalDate) {
               "DeletionDate=1970-01-01T09:00:00\n");
 }
 
-TEST(TrashedName, FirstAttemptIsTheNameThenNumberedBeforeTheExtension) {
+TEST(FinderTrashedName, FirstAttemptIsTheNameThenNumberedBeforeTheExtension) {
     EXPECT_EQ(TrashedName("a.txt", 1), "a.txt");
     EXPECT_EQ(TrashedName("a.txt", 2), "a 2.txt");
     EXPECT_EQ(TrashedName("archive.tar.gz", 3), "archive.tar 3.gz");
@@ -46,7 +46,7 @@ TEST(TrashedName, FirstAttemptIsTheNameThenNumberedBeforeTheExtension) {
     EXPECT_EQ(TrashedName("App.app", 12), "App 12.app");
 }
 
-TEST(TrashedName, LongNamesAreShortenedOnCharacterBoundaries) {
+TEST(FinderTrashedName, LongNamesAreShortenedOnCharacterBoundaries) {
     std::string longName;
     for (int i = 0; i < 90; ++i) longName += "書";  // 270 bytes
     longName += ".plist";
@@ -64,17 +64,7 @@ TEST(TrashedName, LongNamesAreShortenedOnCharacterBoundaries) {
     EXPECT_EQ(TrashedName(hugeExtension, 5).substr(TrashedName(hugeExtension, 5).size() - 2), " 5");
 }
 
-TEST(ItemPath, SplitsAndComparesByComponents) {
-    EXPECT_EQ(ParentOf("/a/b"), "/a");
-    EXPECT_EQ(ParentOf("/a"), "/");
-    EXPECT_EQ(NameOf("/a/b c"), "b c");
-    EXPECT_TRUE(IsSameOrInside("/a/Trash", "/a/Trash"));
-    EXPECT_TRUE(IsSameOrInside("/a/Trash/files/x", "/a/Trash"));
-    EXPECT_FALSE(IsSameOrInside("/a/Trash2", "/a/Trash"));
-    EXPECT_TRUE(IsSameOrInside("/x", "/"));
-}
-
-TEST(ItemPath, ResolvesTheFoldersButNotTheItem) {
+TEST(FinderItemPath, ResolvesTheFoldersButNotTheItem) {
     finder_test::TempDir dir;
     const std::string real = dir.path() + "/real";
     ASSERT_EQ(mkdir(real.c_str(), 0700), 0);
