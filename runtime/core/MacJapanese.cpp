@@ -1,5 +1,7 @@
 #include "runtime/core/MacJapanese.h"
 
+#include <cstdint>
+
 #include <unicode/utf16.h>
 
 #include "runtime/core/Transcode.h"
@@ -22,11 +24,35 @@ constexpr SingleByte kAppleSingleBytes[] = {
     {0xFF, 0x2026},  // HORIZONTAL ELLIPSIS (written back as the double-byte 0x8163)
 };
 
+// Apple's double bytes that differ from the CP932-style table: Apple keeps the
+// JIS characters (wave dash, minus sign ...) where CP932 has full-width forms.
+// The CP932 characters are still written to the same bytes by the base table.
+struct DoubleByte {
+    uint16_t bytes;
+    UChar32 character;
+};
+constexpr DoubleByte kAppleDoubleBytes[] = {
+    {0x815C, 0x2014},  // EM DASH (CP932: HORIZONTAL BAR)
+    {0x8160, 0x301C},  // WAVE DASH (CP932: FULLWIDTH TILDE)
+    {0x8161, 0x2016},  // DOUBLE VERTICAL LINE (CP932: PARALLEL TO)
+    {0x817C, 0x2212},  // MINUS SIGN (CP932: FULLWIDTH HYPHEN-MINUS)
+    {0x8191, 0x00A2},  // CENT SIGN (CP932: FULLWIDTH CENT SIGN)
+    {0x8192, 0x00A3},  // POUND SIGN (CP932: FULLWIDTH POUND SIGN)
+    {0x81CA, 0x00AC},  // NOT SIGN (CP932: FULLWIDTH NOT SIGN)
+};
+
 bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 UChar32 AppleCharacter(unsigned char b) {
     for (const auto& m : kAppleSingleBytes)
         if (m.byte == b) return m.character;
+    return -1;
+}
+
+UChar32 AppleCharacter(unsigned char lead, unsigned char trail) {
+    const auto pair = static_cast<uint16_t>(lead << 8 | trail);
+    for (const auto& m : kAppleDoubleBytes)
+        if (m.bytes == pair) return m.character;
     return -1;
 }
 
@@ -36,6 +62,13 @@ int AppleByte(UChar32 c) {
     // Characters the base table would write as one of Apple's single bytes.
     if (c == 0x0080 || (c >= 0xF8F0 && c <= 0xF8F3)) return '?';
     return -1;
+}
+
+// The bytes Apple writes for c: one byte, two (high byte first), or none (-1).
+int AppleBytes(UChar32 c) {
+    for (const auto& m : kAppleDoubleBytes)
+        if (m.character == c) return m.bytes;
+    return AppleByte(c);
 }
 
 TextEncoding BaseTable(const char* name) {
@@ -55,7 +88,14 @@ icu::UnicodeString DecodeMacJapanese(std::string_view bytes, const char* baseCon
     while (i < bytes.size()) {
         auto b = static_cast<unsigned char>(bytes[i]);
         if (IsLeadByte(b) && i + 1 < bytes.size()) {
-            i += 2;  // a trail byte is never one of Apple's single bytes
+            // A trail byte is never one of Apple's single bytes.
+            UChar32 apple = AppleCharacter(b, static_cast<unsigned char>(bytes[i + 1]));
+            if (apple >= 0) {
+                flush(i);
+                out.append(apple);
+                runStart = i + 2;
+            }
+            i += 2;
             continue;
         }
         UChar32 apple = AppleCharacter(b);
@@ -81,10 +121,11 @@ std::string EncodeMacJapanese(const icu::UnicodeString& text, const char* baseCo
     while (i < text.length()) {
         UChar32 c = text.char32At(i);
         int32_t next = i + U16_LENGTH(c);
-        int apple = AppleByte(c);
+        int apple = AppleBytes(c);
         if (apple >= 0) {
             flush(i);
-            out.push_back(static_cast<char>(apple));
+            if (apple > 0xFF) out.push_back(static_cast<char>(apple >> 8));
+            out.push_back(static_cast<char>(apple & 0xFF));
             runStart = next;
         }
         i = next;

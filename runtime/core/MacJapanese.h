@@ -1,6 +1,7 @@
 #pragma once
 // Mac Japanese (internal to runtime/core): the Shift_JIS table of ICU with
-// Apple's single-byte mappings laid over it.
+// Apple's single-byte mappings and its JIS forms of a few double bytes laid
+// over it.
 
 #include <string>
 #include <string_view>

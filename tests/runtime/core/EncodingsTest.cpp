@@ -81,8 +81,14 @@ TEST(RuntimeEncodings, MacJapaneseAppleSingleBytes) {
     // Back: the ellipsis is written as the double-byte form.
     EXPECT_EQ(Convert(utf8, Encodings::UTF8(), Encodings::MacJapanese()),
               "\x5C\x80\xA0\xFD\xFE\x81\x63\x82\xA0\x95\x5C\x83\x5C" "a~");
+    // Apple's JIS forms of a few double bytes, where the CP932-style table has full-width forms.
+    const std::string jisForms = "\x81\x60\x81\x5C\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA";
+    EXPECT_EQ(Convert(jisForms, Encodings::MacJapanese(), Encodings::UTF8()), "〜—‖−¢£¬");
+    EXPECT_EQ(Convert("〜—‖−¢£¬", Encodings::UTF8(), Encodings::MacJapanese()), jisForms);
+    EXPECT_EQ(Convert("～", Encodings::UTF8(), Encodings::MacJapanese()), "\x81\x60");
+    EXPECT_EQ(Convert("\x81\x60", Encodings::ShiftJIS(), Encodings::UTF8()), "～");
     // Half-width katakana and a file name round trip.
-    const std::string name = "ﾃｽﾄ Folder¥2 日本語.app";
+    const std::string name = "ﾃｽﾄ Folder¥2 日本語〜①.app";
     EXPECT_EQ(Convert(Convert(name, Encodings::UTF8(), Encodings::MacJapanese()), Encodings::MacJapanese(),
                       Encodings::UTF8()),
               name);
