@@ -21,6 +21,10 @@ int FoldCharacter(UChar32 c, int32_t out[3]) {
         out[0] = AsciiLower(static_cast<unsigned char>(c));
         return 1;
     }
+    if (!u_hasBinaryProperty(c, UCHAR_CHANGES_WHEN_CASEFOLDED)) {
+        out[0] = c;
+        return 1;
+    }
     UChar src[2];
     int32_t srcLength = 0;
     U16_APPEND_UNSAFE(src, srcLength, c);
@@ -77,15 +81,29 @@ private:
 
 // Length of the common prefix that is ASCII on both sides and equal ignoring case;
 // stops at the first difference or non-ASCII byte, which is a character boundary.
-size_t AsciiPrefix(std::string_view a, std::string_view b) {
+size_t AsciiPrefix(std::string_view a, std::string_view b, size_t from = 0) {
     size_t n = std::min(a.size(), b.size());
-    size_t i = 0;
+    size_t i = from;
     while (i < n) {
         auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
         if (!IsAscii(x) || !IsAscii(y) || AsciiLower(x) != AsciiLower(y)) break;
         ++i;
     }
     return i;
+}
+
+// The last character boundary at or before the first byte where a and b
+// differ: the texts agree, character for character, up to there.
+size_t IdenticalPrefix(std::string_view a, std::string_view b) {
+    size_t n = std::min(a.size(), b.size());
+    size_t k = 0;
+    while (k < n && a[k] == b[k]) ++k;
+    // A byte that is no continuation byte can only begin a character, on either side.
+    auto continuation = [](std::string_view s, size_t i) {
+        return i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80;
+    };
+    while (k > 0 && (continuation(a, k) || continuation(b, k))) --k;
+    return k;
 }
 
 bool AllAscii(std::string_view s) {
@@ -133,7 +151,7 @@ std::vector<Unit> FoldedUnits(std::string_view s, size_t from) {
 }  // namespace
 
 int CompareCaseless(std::string_view a, std::string_view b) {
-    size_t start = AsciiPrefix(a, b);
+    size_t start = AsciiPrefix(a, b, IdenticalPrefix(a, b));
     if (start == a.size() || start == b.size()) {
         if (a.size() == b.size()) return 0;
         return a.size() < b.size() ? -1 : 1;

@@ -26,6 +26,19 @@ TEST(RuntimeString, EqualityIgnoresLetterCase) {
     EXPECT_EQ(String("書類Folder"), String("書類FOLDER"));
 }
 
+TEST(RuntimeString, TextsThatShareLeadBytes) {
+    // "é" and "É" share their first byte; so do "日本" and "日付".
+    EXPECT_EQ(String("café"), String("CAFÉ"));
+    EXPECT_EQ(String("Ωmega"), String("ωMEGA"));
+    EXPECT_NE(String("日本"), String("日付"));
+    EXPECT_LT(StrComp(String("日付"), String("日本")), 0);  // U+4ED8 before U+672C
+    // A lone lead byte against a whole character: compared as stray byte and letter, both ways.
+    String stray = String::FromBytes("\xC3" "A"), letter("é");
+    EXPECT_NE(stray, letter);
+    EXPECT_EQ(StrComp(stray, letter), -StrComp(letter, stray));
+    EXPECT_GT(StrComp(stray, letter), 0);
+}
+
 TEST(RuntimeString, InvalidUTF8BytesStayDistinct) {
     EXPECT_NE(Bytes("a\xFF"), Bytes("a\xFE"));
     EXPECT_EQ(Bytes("A\xFF"), Bytes("a\xFF"));
