@@ -1,0 +1,64 @@
+#pragma once
+// Label: a static text.
+//
+// TextAlign: 0 left, 1 centred, 2 right. TextSize 0 is the default size;
+// TextUnit 1 counts the size in pixels, any other unit in points. TextFont
+// "System" (or "") is the application's default font. A carriage return in the
+// text breaks the line. A mouse press on a label that is not selectable goes
+// on to its window.
+
+#include <QLabel>
+
+#include "runtime/core/String.h"
+#include "runtime/ui/Color.h"
+#include "runtime/ui/Control.h"
+
+namespace runtime {
+
+class Label : public Control {
+public:
+    Label();
+
+    const String& Text() const { return text_; }
+    void SetText(const String& text);
+    int TextAlign() const { return textAlign_; }
+    void SetTextAlign(int align);
+    Color TextColor() const { return textColor_; }
+    void SetTextColor(const Color& color);
+    double TextSize() const { return textSize_; }
+    void SetTextSize(double size);
+    int TextUnit() const { return textUnit_; }
+    void SetTextUnit(int unit);
+    const String& TextFont() const { return textFont_; }
+    void SetTextFont(const String& font);
+    bool Bold() const { return bold_; }
+    void SetBold(bool v);
+    bool Italic() const { return italic_; }
+    void SetItalic(bool v);
+    bool Underline() const { return underline_; }
+    void SetUnderline(bool v);
+    bool Multiline() const { return multiline_; }
+    void SetMultiline(bool v);
+    bool Selectable() const { return selectable_; }
+    void SetSelectable(bool v);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool v);
+
+private:
+    QLabel* NativeLabel() const;
+    void ApplyFont();
+    void ApplyLook();
+
+    String text_;
+    int textAlign_ = 0;
+    Color textColor_{0, 0, 0};
+    double textSize_ = 0;
+    int textUnit_ = 0;
+    String textFont_ = "System";
+    bool bold_ = false, italic_ = false, underline_ = false;
+    bool multiline_ = false, selectable_ = false, transparent_ = false;
+};
+
+using LabelRef = std::shared_ptr<Label>;
+
+}  // namespace runtime

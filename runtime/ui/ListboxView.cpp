@@ -1,0 +1,64 @@
+#include "runtime/ui/ListboxView.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include "runtime/ui/Listbox.h"
+#include "runtime/ui/ListboxModel.h"
+
+namespace runtime::detail {
+
+ListboxView::ListboxView(Listbox& list) : list_(&list) {
+    setAnimated(false);
+    setUniformRowHeights(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAllColumnsShowFocus(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+}
+
+void ListboxView::Connect(ListboxModel& model) {
+    setModel(&model);
+    connect(this, &QTreeView::expanded, this, [this, &model](const QModelIndex& index) {
+        if (list_ != nullptr)
+            list_->UserExpanded(model.RowOf(index), true);
+    });
+    connect(this, &QTreeView::collapsed, this, [this, &model](const QModelIndex& index) {
+        if (list_ != nullptr)
+            list_->UserExpanded(model.RowOf(index), false);
+    });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, &model] {
+        if (list_ == nullptr)
+            return;
+        const QModelIndexList rows = selectionModel()->selectedRows();
+        list_->UserSelected(rows.isEmpty() ? nullptr : model.RowOf(rows.first()));
+    });
+}
+
+void ListboxView::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    if (list_ != nullptr && list_->CellBackgroundPaint) {
+        auto* model = static_cast<ListboxModel*>(this->model());
+        ListboxRow* row = model->RowOf(index);
+        for (int column = 0; row != nullptr && column < header()->count(); ++column) {
+            if (isColumnHidden(column) || columnWidth(column) <= 0)
+                continue;
+            const QRect cell(columnViewportPosition(column), option.rect.y(), columnWidth(column),
+                             option.rect.height());
+            list_->PaintCellBackground(*painter, row, column, cell);
+        }
+    }
+    QTreeView::drawRow(painter, option, index);
+}
+
+void ListboxView::resizeEvent(QResizeEvent* event) {
+    QTreeView::resizeEvent(event);
+    if (list_ != nullptr)
+        list_->LayoutColumns();
+}
+
+}  // namespace runtime::detail
