@@ -1,0 +1,299 @@
+// MessageDialog and MsgBox: blocking on the main thread and in a thread's
+// fiber, the real message box, and what the responder is told.
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "AppTestSupport.h"
+#include "runtime/app/Beep.h"
+#include "runtime/app/MessageDialog.h"
+#include "runtime/threads/Thread.h"
+#include "runtime/ui/Window.h"
+
+using namespace runtime;
+using apptest::AppTest;
+using apptest::SpinUntil;
+using apptest::WhenModalUp;
+
+namespace {
+
+class BodyThread : public Thread {
+public:
+    std::function<void()> body;
+    void Event_Run() override { body(); }
+};
+
+QAbstractButton* ButtonWithText(QMessageBox* box, const QString& text) {
+    for (QAbstractButton* button : box->buttons())
+        if (button->text() == text) return button;
+    return nullptr;
+}
+
+QStringList ButtonTexts(QMessageBox* box) {
+    QStringList texts;
+    for (QAbstractButton* button : box->buttons()) texts << button->text();
+    return texts;
+}
+
+void PressKey(QWidget* widget, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+}
+
+// The caution dialog the program builds: two buttons, cancel "キャンセル".
+MessageDialogRef CautionDialog(const String& actionCaption) {
+    auto dialog = std::make_shared<MessageDialog>();
+    dialog->SetIcon(MessageDialog::IconCaution);
+    dialog->CancelButton()->SetVisible(true);
+    dialog->CancelButton()->SetCaption("キャンセル");
+    dialog->ActionButton()->SetCaption(actionCaption);
+    dialog->SetMessage("本当にゴミ箱に移動しますか？");
+    dialog->SetExplanation("Finderの機能を使えば、移動したアイテムを元に戻せます。");
+    return dialog;
+}
+
+using MessageDialogTest = AppTest;
+
+TEST_F(MessageDialogTest, FiberBlocksInTheRealBoxWhileTheLoopGoesOn) {
+    auto window = NewWindow<Window>();
+    auto dialog = CautionDialog("");
+    auto thread = std::make_shared<BodyThread>();
+    MessageDialogButtonRef pressed;
+    bool returned = false;
+    thread->body = [&] {
+        pressed = dialog->ShowModalWithin(window);
+        returned = true;
+    };
+
+    int ticks = 0;
+    bool clicked = false;
+    bool returnedBeforeClick = true;
+    ThreadState stateWhileUp = ThreadState::NotRunning;
+    QWidget* boxParent = nullptr;
+    Qt::WindowModality modality = Qt::NonModal;
+    QTimer ticker;
+    ticker.setInterval(2);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        ++ticks;
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (clicked || ticks < 10 || !box) return;
+        clicked = true;
+        returnedBeforeClick = returned;
+        stateWhileUp = thread->State();
+        boxParent = box->parentWidget();
+        modality = box->windowModality();
+        ASSERT_NE(ButtonWithText(box, "キャンセル"), nullptr);
+        ButtonWithText(box, "キャンセル")->click();
+    });
+    ticker.start();
+    thread->Run();
+
+    ASSERT_TRUE(SpinUntil([&] { return returned; }));
+    EXPECT_TRUE(clicked);
+    EXPECT_FALSE(returnedBeforeClick);
+    EXPECT_GE(ticks, 10);
+    EXPECT_EQ(stateWhileUp, ThreadState::Waiting);
+    EXPECT_EQ(boxParent, window->NativeWidget());
+    EXPECT_EQ(modality, Qt::WindowModal);
+    EXPECT_EQ(pressed, dialog->CancelButton());
+    EXPECT_TRUE(SpinUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    window->Close();
+}
+
+TEST_F(MessageDialogTest, ResponderSeesTheRequestAndAnswersAFiberThatThenKillsItself) {
+    auto window = NewWindow<Window>();
+    auto dialog = CautionDialog("接続する");
+    auto thread = std::make_shared<BodyThread>();
+
+    std::vector<ModalRequest> requests;
+    std::shared_ptr<Thread> askedFrom;
+    SetModalResponder([&](const ModalRequest& request) {
+        requests.push_back(request);
+        askedFrom = CurrentThread();
+        return ModalAnswer::Press(ModalAnswer::Button::Action);
+    });
+
+    MessageDialogButtonRef pressed;
+    bool localDestroyed = false;
+    bool ranAfterKill = false;
+    thread->body = [&] {
+        struct Local {
+            bool& destroyed;
+            ~Local() { destroyed = true; }
+        } local{localDestroyed};
+        Beep();
+        pressed = dialog->ShowModalWithin(window);
+        CurrentThread()->Kill();
+        ranAfterKill = true;
+    };
+    thread->Run();
+
+    ASSERT_TRUE(SpinUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    EXPECT_EQ(pressed, dialog->ActionButton());
+    EXPECT_TRUE(localDestroyed);
+    EXPECT_FALSE(ranAfterKill);
+    EXPECT_EQ(askedFrom, thread);  // answered inside the fiber's own nested loop
+
+    ASSERT_EQ(requests.size(), 1u);
+    const ModalRequest& r = requests[0];
+    EXPECT_EQ(r.kind, ModalKind::MessageDialog);
+    EXPECT_EQ(r.parent, window);
+    EXPECT_EQ(r.beeps, 1);
+    EXPECT_EQ(r.icon, 1);
+    EXPECT_TRUE(r.message.EqualsBytes("本当にゴミ箱に移動しますか？"));
+    EXPECT_TRUE(r.explanation.EqualsBytes("Finderの機能を使えば、移動したアイテムを元に戻せます。"));
+    EXPECT_TRUE(r.action.visible);
+    EXPECT_TRUE(r.action.caption.EqualsBytes("接続する"));
+    EXPECT_TRUE(r.cancel.visible);
+    EXPECT_TRUE(r.cancel.caption.EqualsBytes("キャンセル"));
+    EXPECT_FALSE(r.alternate.visible);
+    window->Close();
+}
+
+TEST_F(MessageDialogTest, AnswersMapToTheDialogsOwnButtons) {
+    auto dialog = std::make_shared<MessageDialog>();
+    dialog->CancelButton()->SetVisible(true);
+    dialog->AlternateActionButton()->SetVisible(true);
+    ModalAnswer::Button answer = ModalAnswer::Button::Action;
+    std::shared_ptr<Window> parentSeen = std::make_shared<Window>();
+    SetModalResponder([&](const ModalRequest& request) {
+        parentSeen = request.parent;
+        return ModalAnswer::Press(answer);
+    });
+
+    EXPECT_EQ(dialog->ShowModal(), dialog->ActionButton());
+    EXPECT_EQ(parentSeen, nullptr);
+    answer = ModalAnswer::Button::Alternate;
+    EXPECT_EQ(dialog->ShowModalWithin(nullptr), dialog->AlternateActionButton());
+    answer = ModalAnswer::Button::Cancel;
+    EXPECT_EQ(dialog->ShowModal(), dialog->CancelButton());
+    answer = ModalAnswer::Button::Closed;
+    EXPECT_EQ(dialog->ShowModal(), nullptr);
+
+    // Nobody can press a hidden button.
+    dialog->AlternateActionButton()->SetVisible(false);
+    answer = ModalAnswer::Button::Alternate;
+    EXPECT_EQ(dialog->ShowModal(), nullptr);
+}
+
+TEST_F(MessageDialogTest, NewDialogHasOneDefaultActionButtonAndAHiddenCancelButton) {
+    MessageDialog dialog;
+    EXPECT_TRUE(dialog.ActionButton()->Visible());
+    EXPECT_TRUE(dialog.ActionButton()->Default());
+    EXPECT_FALSE(dialog.CancelButton()->Visible());
+    EXPECT_TRUE(dialog.CancelButton()->Cancel());
+    EXPECT_FALSE(dialog.AlternateActionButton()->Visible());
+    EXPECT_NE(dialog.ActionButton(), dialog.CancelButton());
+}
+
+TEST_F(MessageDialogTest, RealBoxShowsCaptionsTextsAndTranslatedDefaultCaption) {
+    auto dialog = CautionDialog("");
+    dialog->AlternateActionButton()->SetVisible(true);
+    dialog->AlternateActionButton()->SetCaption("保存しない");
+    QStringList texts;
+    QString text, informative;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::WindowModality modality = Qt::NonModal;
+    WhenModalUp<QMessageBox>([&](QMessageBox* box) {
+        texts = ButtonTexts(box);
+        text = box->text();
+        informative = box->informativeText();
+        icon = box->icon();
+        modality = box->windowModality();
+        ButtonWithText(box, "キャンセル")->click();
+    });
+    EXPECT_EQ(dialog->ShowModal(), dialog->CancelButton());
+
+    const QString ok = QCoreApplication::translate("QPlatformTheme", "OK");
+    EXPECT_FALSE(ok.isEmpty());
+    EXPECT_EQ(texts.size(), 3);
+    EXPECT_TRUE(texts.contains(ok));
+    EXPECT_TRUE(texts.contains("キャンセル"));
+    EXPECT_TRUE(texts.contains("保存しない"));
+    EXPECT_EQ(text, "本当にゴミ箱に移動しますか？");
+    EXPECT_EQ(informative, "Finderの機能を使えば、移動したアイテムを元に戻せます。");
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(modality, Qt::ApplicationModal);
+}
+
+TEST_F(MessageDialogTest, RealBoxActionButtonAndEmptyExplanation) {
+    auto dialog = CautionDialog("接続する");
+    dialog->SetExplanation("");
+    QString informative = "unset";
+    WhenModalUp<QMessageBox>([&](QMessageBox* box) {
+        informative = box->informativeText();
+        ButtonWithText(box, "接続する")->click();
+    });
+    EXPECT_EQ(dialog->ShowModal(), dialog->ActionButton());
+    EXPECT_TRUE(informative.isEmpty());
+}
+
+TEST_F(MessageDialogTest, EscapePressesTheCancelButtonWhenItIsVisible) {
+    auto dialog = CautionDialog("");
+    WhenModalUp<QMessageBox>([](QMessageBox* box) { PressKey(box, Qt::Key_Escape); });
+    EXPECT_EQ(dialog->ShowModal(), dialog->CancelButton());
+}
+
+TEST_F(MessageDialogTest, WithoutACancelButtonEscapeAndCloseEndWithNil) {
+    auto dialog = std::make_shared<MessageDialog>();
+    dialog->ActionButton()->SetCaption("接続する");
+    dialog->SetMessage("one button");
+    WhenModalUp<QMessageBox>([](QMessageBox* box) { PressKey(box, Qt::Key_Escape); });
+    EXPECT_EQ(dialog->ShowModal(), nullptr);
+
+    WhenModalUp<QMessageBox>([](QMessageBox* box) { box->close(); });
+    EXPECT_EQ(dialog->ShowModal(), nullptr);
+}
+
+TEST_F(MessageDialogTest, MsgBoxIsAnApplicationModalOkBox) {
+    std::vector<ModalRequest> requests;
+    SetModalResponder([&](const ModalRequest& request) {
+        requests.push_back(request);
+        return ModalAnswer::Press(ModalAnswer::Button::Action);
+    });
+    MsgBox("not found.");
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].kind, ModalKind::MsgBox);
+    EXPECT_EQ(requests[0].parent, nullptr);
+    EXPECT_TRUE(requests[0].message.EqualsBytes("not found."));
+    EXPECT_TRUE(requests[0].action.visible);
+    EXPECT_FALSE(requests[0].cancel.visible);
+    EXPECT_FALSE(requests[0].alternate.visible);
+
+    SetModalResponder(nullptr);
+    QStringList texts;
+    WhenModalUp<QMessageBox>([&](QMessageBox* box) {
+        texts = ButtonTexts(box);
+        box->buttons().first()->click();
+    });
+    MsgBox("not found.");
+    EXPECT_EQ(texts, QStringList{QCoreApplication::translate("QPlatformTheme", "OK")});
+}
+
+TEST_F(MessageDialogTest, BeepsAreCountedForTheNextModalCallOnly) {
+    std::vector<int> beeps;
+    SetModalResponder([&](const ModalRequest& request) {
+        beeps.push_back(request.beeps);
+        return ModalAnswer::Press(ModalAnswer::Button::Action);
+    });
+    Beep();
+    Beep();
+    MsgBox("a");
+    MsgBox("b");
+    EXPECT_EQ(beeps, (std::vector<int>{2, 0}));
+}
+
+TEST_F(MessageDialogTest, AnExceptionOfTheResponderReachesTheCaller) {
+    SetModalResponder([](const ModalRequest&) -> ModalAnswer { throw std::runtime_error("no answer"); });
+    MessageDialog dialog;
+    EXPECT_THROW(dialog.ShowModal(), std::runtime_error);
+}
+
+}  // namespace
