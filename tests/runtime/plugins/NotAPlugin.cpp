@@ -1,0 +1,2 @@
+// A shared library without REALPluginMain: the host must pass it over.
+extern "C" int NotAPluginAnswer() { return 42; }
