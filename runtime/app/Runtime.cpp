@@ -79,9 +79,18 @@ void RuntimeRun() {
 
 int RuntimeExit() {
     Life& life = TheLife();
+    SetWindowClosedHandler({});
+    // Windows still open (the loop was quit, not ended by closing them) go
+    // while their widgets can still be deleted.
+    for (const WindowRef& window : OpenWindows()) {
+        try {
+            window->Close();
+        } catch (...) {
+            detail::DeliverException(std::current_exception());
+        }
+    }
     RuntimeRegisterAppObject(nullptr);
     SetUnhandledExceptionHandler({});
-    SetWindowClosedHandler({});
     if (life.app) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (life.translator) QCoreApplication::removeTranslator(life.translator.get());

@@ -27,8 +27,9 @@ void RunFrameworkInitialization(const std::function<void()>& startup);
 // window has been closed, or on QCoreApplication::quit.
 void RuntimeRun();
 
-// Unregisters the application object, deletes the QApplication and returns
-// the exit status of the event loop (0 when it never ran).
+// Closes the windows that are still open, unregisters the application
+// object, deletes the QApplication and returns the exit status of the event
+// loop (0 when it never ran).
 int RuntimeExit();
 
 }  // namespace runtime
