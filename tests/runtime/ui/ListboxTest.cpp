@@ -1,0 +1,416 @@
+// The list's flat row model, its events and what its Qt model shows.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QItemSelectionModel>
+#include <QTreeView>
+
+#include "runtime/ui/ColumnWidths.h"
+#include "runtime/ui/Listbox.h"
+#include "runtime/ui/Window.h"
+
+namespace runtime {
+namespace {
+
+std::vector<std::string> Column0(const Listbox& lb) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < lb.ListCount(); ++i)
+        texts.push_back(lb.Cell(i, 0).ToUTF8());
+    return texts;
+}
+
+std::shared_ptr<Listbox> NewHierarchicalList() {
+    auto lb = std::make_shared<Listbox>();
+    lb->SetColumnCount(6);
+    lb->SetHierarchical(true);
+    return lb;
+}
+
+TEST(ListboxExpansion, RowsAddedDuringExpandRowStandBelowTheFolderInOrder) {
+    auto lb = NewHierarchicalList();
+    int raised = 0;
+    int raisedRow = -1;
+    lb->ExpandRow = [&](Listbox& list, int row) {
+        ++raised;
+        raisedRow = row;
+        list.AddRow("x1");
+        EXPECT_EQ(list.LastIndex(), row + 1);
+        list.AddRow("x2");
+        EXPECT_EQ(list.LastIndex(), row + 2);
+    };
+    lb->AddFolder("A");
+    lb->AddFolder("B");
+    lb->AddFolder("C");
+    EXPECT_EQ(lb->LastIndex(), 2);
+
+    lb->SetExpanded(1, true);
+    EXPECT_EQ(raised, 1);
+    EXPECT_EQ(raisedRow, 1);
+    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"A", "B", "x1", "x2", "C"}));
+    EXPECT_TRUE(lb->Expanded(1));
+    EXPECT_EQ(lb->RowDepth(2), 1);
+    EXPECT_EQ(lb->RowDepth(4), 0);
+
+    // Expanding an expanded row raises nothing.
+    lb->SetExpanded(1, true);
+    EXPECT_EQ(raised, 1);
+
+    lb->SetExpanded(1, false);
+    EXPECT_FALSE(lb->Expanded(1));
+    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"A", "B", "C"}));
+
+    // Expanding again adds the children anew.
+    lb->SetExpanded(1, true);
+    EXPECT_EQ(raised, 2);
+    EXPECT_EQ(lb->ListCount(), 5);
+
+    // Outside the event, AddRow appends at the top level.
+    lb->AddRow("D");
+    EXPECT_EQ(lb->LastIndex(), 5);
+    EXPECT_EQ(lb->RowDepth(5), 0);
+}
+
+TEST(ListboxExpansion, ExpandingFromTheLastRowToTheFirstKeepsEachFolderWithItsChildren) {
+    auto lb = NewHierarchicalList();
+    lb->ExpandRow = [](Listbox& list, int row) {
+        const std::string name = list.Cell(row, 0).ToUTF8();
+        const int count = std::stoi(list.Cell(row, 5).ToUTF8());
+        for (int i = 1; i <= count; ++i)
+            list.AddRow(String(name + std::to_string(i)));
+    };
+    const char* names[] = {"p", "q", "r"};
+    const char* counts[] = {"2", "1", "3"};
+    for (int i = 0; i < 3; ++i) {
+        lb->AddFolder(names[i]);
+        lb->SetCell(lb->LastIndex(), 5, counts[i]);
+    }
+    for (int row = lb->ListCount() - 1; row >= 0; --row)
+        lb->SetExpanded(row, true);
+    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"p", "p1", "p2", "q", "q1", "r", "r1", "r2", "r3"}));
+}
+
+TEST(ListboxExpansion, NestedExpansionInsideExpandRowPlacesRowsAfterTheNestedChildren) {
+    auto lb = NewHierarchicalList();
+    int outer = 0, inner = 0;
+    lb->ExpandRow = [&](Listbox& list, int row) {
+        if (list.Cell(row, 0) == String("sub")) {
+            ++inner;
+            list.AddRow("leaf");
+            return;
+        }
+        ++outer;
+        list.AddFolder("sub");
+        list.SetExpanded(list.LastIndex(), true);
+        list.AddRow("after");
+    };
+    lb->AddFolder("top");
+    lb->AddFolder("next");
+    lb->SetExpanded(0, true);
+    EXPECT_EQ(outer, 1);
+    EXPECT_EQ(inner, 1);
+    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"top", "sub", "leaf", "after", "next"}));
+    EXPECT_EQ(lb->RowDepth(1), 1);
+    EXPECT_EQ(lb->RowDepth(2), 2);
+    EXPECT_EQ(lb->RowDepth(3), 1);
+
+    // Collapsing the outer folder removes the whole subtree.
+    lb->SetExpanded(0, false);
+    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"top", "next"}));
+}
+
+TEST(ListboxExpansion, OnlyFolderRowsOfAHierarchicalListExpand) {
+    auto lb = NewHierarchicalList();
+    int raised = 0;
+    lb->ExpandRow = [&](Listbox&, int) { ++raised; };
+    lb->AddRow("plain");
+    lb->SetExpanded(0, true);
+    EXPECT_FALSE(lb->Expanded(0));
+
+    auto flat = std::make_shared<Listbox>();
+    flat->ExpandRow = [&](Listbox&, int) { ++raised; };
+    flat->AddFolder("folder in a flat list");
+    flat->SetExpanded(0, true);
+    EXPECT_EQ(raised, 0);
+}
+
+TEST(ListboxExpansion, DeletingAllRowsInsideExpandRowLeavesLaterRowsAtTheTopLevel) {
+    auto lb = NewHierarchicalList();
+    lb->ExpandRow = [](Listbox& list, int) {
+        list.DeleteAllRows();
+        list.AddRow("fresh");
+    };
+    lb->AddFolder("A");
+    lb->SetExpanded(0, true);
+    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"fresh"}));
+    EXPECT_EQ(lb->RowDepth(0), 0);
+}
+
+TEST(ListboxExpansion, UserExpandingThroughTheViewRaisesExpandRowAndCollapsingRemovesRows) {
+    auto lb = NewHierarchicalList();
+    int raised = 0;
+    lb->ExpandRow = [&](Listbox& list, int) {
+        ++raised;
+        list.AddRow("child");
+    };
+    lb->AddFolder("A");
+    QAbstractItemModel* model = lb->NativeModel();
+    const QModelIndex folder = model->index(0, 0);
+    EXPECT_TRUE(model->hasChildren(folder));
+
+    lb->NativeView()->expand(folder);
+    EXPECT_EQ(raised, 1);
+    EXPECT_TRUE(lb->Expanded(0));
+    EXPECT_EQ(model->rowCount(folder), 1);
+    EXPECT_EQ(model->index(0, 0, folder).data().toString(), QStringLiteral("child"));
+
+    lb->NativeView()->collapse(folder);
+    EXPECT_FALSE(lb->Expanded(0));
+    EXPECT_EQ(lb->ListCount(), 1);
+    EXPECT_EQ(model->rowCount(folder), 0);
+
+    // A programmatic expansion shows in the view.
+    lb->SetExpanded(0, true);
+    EXPECT_TRUE(lb->NativeView()->isExpanded(model->index(0, 0)));
+}
+
+TEST(ListboxRowsAndCells, HiddenColumnsKeepTheirCellsAndCountsFollowTheRows) {
+    auto lb = NewHierarchicalList();
+    EXPECT_EQ(lb->LastIndex(), -1);
+    EXPECT_EQ(lb->ListIndex(), -1);
+    lb->SetColumnWidths("*,*,*,0,0,0");
+    lb->AddFolder("product");
+    lb->SetCell(0, 5, "3:4:7:");
+    lb->SetCell(0, 4, "AD");
+    EXPECT_EQ(lb->Cell(0, 5).ToUTF8(), "3:4:7:");
+    EXPECT_EQ(lb->Cell(0, 4).ToUTF8(), "AD");
+    EXPECT_EQ(lb->Cell(0, 3).ToUTF8(), "");
+    EXPECT_EQ(lb->Cell(0, 6).ToUTF8(), "");  // no such column
+    lb->SetCell(0, 6, "ignored");
+    EXPECT_EQ(lb->Cell(7, 0).ToUTF8(), "");  // no such row
+
+    lb->NativeView()->resize(600, 200);
+    for (int column = 0; column < 6; ++column)
+        EXPECT_EQ(lb->NativeView()->isColumnHidden(column), column >= 3) << column;
+
+    lb->AddRow("second");
+    lb->InsertRow(0, "first");
+    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"first", "product", "second"}));
+    EXPECT_EQ(lb->LastIndex(), 0);
+    EXPECT_EQ(lb->Cell(1, 5).ToUTF8(), "3:4:7:");
+    lb->RemoveRow(1);
+    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(lb->ListCount(), 2);
+
+    lb->DeleteAllRows();
+    EXPECT_EQ(lb->ListCount(), 0);
+    EXPECT_EQ(lb->LastIndex(), -1);
+    EXPECT_EQ(lb->NativeModel()->rowCount(), 0);
+}
+
+TEST(ListboxRowsAndCells, InitialValueGivesTheHeadings) {
+    auto lb = NewHierarchicalList();
+    lb->SetHasHeading(true);
+    lb->SetInitialValue("名前\t修正日\t種別\t \t");
+    EXPECT_EQ(lb->Heading(0).ToUTF8(), "名前");
+    EXPECT_EQ(lb->Heading(3).ToUTF8(), " ");
+    EXPECT_EQ(lb->Heading(5).ToUTF8(), "");
+    EXPECT_EQ(lb->ListCount(), 0);
+    EXPECT_EQ(lb->NativeModel()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("修正日"));
+}
+
+TEST(ColumnWidths, StarsShareTheRestNumbersArePixelsPercentIsOfTheWhole) {
+    EXPECT_EQ(ComputeColumnWidths("*,*,*,0,0,0", 6, 600), (std::vector<int>{200, 200, 200, 0, 0, 0}));
+    EXPECT_EQ(ComputeColumnWidths("*,*,*,0,0,0", 6, 601), (std::vector<int>{200, 200, 201, 0, 0, 0}));
+    EXPECT_EQ(ComputeColumnWidths("100,*,25%", 3, 400), (std::vector<int>{100, 200, 100}));
+    EXPECT_EQ(ComputeColumnWidths("", 3, 300), (std::vector<int>{100, 100, 100}));
+    EXPECT_EQ(ComputeColumnWidths("50", 3, 250), (std::vector<int>{50, 100, 100}));
+    EXPECT_EQ(ComputeColumnWidths("2*,*", 2, 300), (std::vector<int>{200, 100}));
+    EXPECT_EQ(ComputeColumnWidths("500,*", 2, 300), (std::vector<int>{500, 0}));
+}
+
+TEST(ListboxChecks, CheckBoxesOnlyWhereTheCellTypeIsTwo) {
+    auto lb = NewHierarchicalList();
+    lb->AddFolder("ticked");
+    lb->SetCellType(0, 0, Listbox::TypeCheckBox);
+    lb->SetCellCheck(0, 0, true);
+    lb->AddRow("search row");
+    QAbstractItemModel* model = lb->NativeModel();
+
+    EXPECT_EQ(model->index(0, 0).data(Qt::CheckStateRole).toInt(), Qt::Checked);
+    EXPECT_TRUE(model->flags(model->index(0, 0)) & Qt::ItemIsUserCheckable);
+    EXPECT_FALSE(model->index(1, 0).data(Qt::CheckStateRole).isValid());
+    EXPECT_FALSE(model->flags(model->index(1, 0)) & Qt::ItemIsUserCheckable);
+    EXPECT_FALSE(model->index(0, 1).data(Qt::CheckStateRole).isValid());
+
+    // A check written to a cell without a box is refused by the model.
+    int actions = 0;
+    lb->CellAction = [&](Listbox&, int, int) { ++actions; };
+    EXPECT_FALSE(model->setData(model->index(1, 0), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_FALSE(lb->CellCheck(1, 0));
+    EXPECT_EQ(actions, 0);
+}
+
+TEST(ListboxChecks, CellActionOnTheUsersToggleButNotOnSetCellCheck) {
+    auto lb = NewHierarchicalList();
+    for (const char* name : {"a", "b"}) {
+        lb->AddRow(name);
+        lb->SetCellType(lb->LastIndex(), 0, Listbox::TypeCheckBox);
+        lb->SetCellCheck(lb->LastIndex(), 0, true);
+    }
+    std::vector<std::pair<int, int>> actions;
+    lb->CellAction = [&](Listbox& list, int row, int column) {
+        actions.emplace_back(row, column);
+        EXPECT_FALSE(list.CellCheck(row, column));  // the new state is in place
+    };
+    lb->SetCellCheck(0, 0, false);
+    EXPECT_TRUE(actions.empty());
+    EXPECT_EQ(lb->NativeModel()->index(0, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+
+    QAbstractItemModel* model = lb->NativeModel();
+    // As the view's delegate does on a click.
+    EXPECT_TRUE(model->setData(model->index(1, 0), QVariant::fromValue(Qt::Unchecked), Qt::CheckStateRole));
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions[0], std::make_pair(1, 0));
+    EXPECT_FALSE(lb->CellCheck(1, 0));
+}
+
+TEST(ListboxSelection, ChangeOnEverySelectionChange) {
+    auto lb = NewHierarchicalList();
+    for (const char* name : {"a", "b", "c"})
+        lb->AddRow(name);
+    std::vector<int> changes;
+    lb->Change = [&](Listbox& list) { changes.push_back(list.ListIndex()); };
+
+    lb->SetListIndex(1);
+    lb->SetListIndex(1);
+    EXPECT_EQ(changes, (std::vector<int>{1}));
+    EXPECT_EQ(lb->NativeView()->selectionModel()->selectedRows().value(0).row(), 1);
+
+    // The user's selection in the view.
+    QAbstractItemModel* model = lb->NativeModel();
+    lb->NativeView()->selectionModel()->select(model->index(2, 0),
+                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    EXPECT_EQ(changes, (std::vector<int>{1, 2}));
+    EXPECT_EQ(lb->ListIndex(), 2);
+
+    // The selected row follows a row inserted above it.
+    lb->InsertRow(0, "new");
+    EXPECT_EQ(lb->ListIndex(), 3);
+    EXPECT_EQ(changes.size(), 2u);
+
+    // Removing the selected row clears the selection.
+    lb->RemoveRow(3);
+    EXPECT_EQ(changes, (std::vector<int>{1, 2, -1}));
+
+    lb->SetListIndex(0);
+    lb->SetListIndex(-1);
+    EXPECT_EQ(changes, (std::vector<int>{1, 2, -1, 0, -1}));
+    EXPECT_TRUE(lb->NativeView()->selectionModel()->selectedRows().isEmpty());
+
+    lb->SetListIndex(1);
+    lb->DeleteAllRows();
+    EXPECT_EQ(lb->ListIndex(), -1);
+    EXPECT_EQ(changes.back(), -1);
+}
+
+// A window holding one list.
+class ListWindow : public Window {
+public:
+    void Layout() override {
+        SetWidth(300);
+        SetHeight(200);
+    }
+    void CreateControls() override {
+        auto lb = std::make_shared<Listbox>();
+        _AddControl("Listbox1", lb);
+        lb->SetLeft(0);
+        lb->SetTop(0);
+        lb->SetWidth(300);
+        lb->SetHeight(200);
+        lb->SetColumnCount(3);
+        lb->SetColumnWidths("*,*,*");
+    }
+};
+
+TEST(ListboxAccessibility, CellsShowTextCheckStateAndExpandedState) {
+    auto window = NewWindow<ListWindow>();
+    auto lb = window->Control<Listbox>("Listbox1");
+    ASSERT_NE(lb, nullptr);
+    lb->SetHierarchical(true);
+    lb->SetColumnCount(2);
+    lb->ExpandRow = [](Listbox& list, int) { list.AddRow("inner"); };
+    lb->AddFolder("product");
+    lb->SetCellType(0, 0, Listbox::TypeCheckBox);
+    lb->SetCellCheck(0, 0, true);
+    lb->SetCell(0, 1, "2024/01/02");
+    lb->SetExpanded(0, true);
+
+    QApplication::processEvents();
+    QTreeView* view = lb->NativeView();
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(view);
+    ASSERT_NE(tree, nullptr);
+    ASSERT_NE(tree->tableInterface(), nullptr);
+    QAccessibleInterface* cell = tree->tableInterface()->cellAt(0, 0);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("product"));
+    EXPECT_TRUE(cell->state().checkable);
+    EXPECT_TRUE(cell->state().checked);
+    EXPECT_TRUE(cell->state().expandable);
+    EXPECT_TRUE(cell->state().expanded);
+    QAccessibleInterface* date = tree->tableInterface()->cellAt(0, 1);
+    ASSERT_NE(date, nullptr);
+    EXPECT_EQ(date->text(QAccessible::Name), QStringLiteral("2024/01/02"));
+    QAccessibleInterface* child = tree->tableInterface()->cellAt(1, 0);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->text(QAccessible::Name), QStringLiteral("inner"));
+
+    lb->SetCellCheck(0, 0, false);
+    EXPECT_FALSE(tree->tableInterface()->cellAt(0, 0)->state().checked);
+    window->Close();
+}
+
+TEST(ListboxPainting, CellBackgroundPaintIsClippedToTheCell) {
+    auto window = NewWindow<ListWindow>();
+    auto lb = window->Control<Listbox>("Listbox1");
+    ASSERT_NE(lb, nullptr);
+    const Color stripe = RGB(237, 243, 254);
+    std::vector<std::pair<int, int>> painted;
+    lb->CellBackgroundPaint = [&](Listbox& list, Graphics& g, int row, int column) {
+        painted.emplace_back(row, column);
+        if (row % 2 == 0) {
+            g.SetForeColor(stripe);
+            g.FillRect(0, 0, list.Width(), list.Height());
+        }
+        return false;
+    };
+    for (const char* name : {"r0", "r1", "r2", "r3", "r4"})
+        lb->AddRow(name);
+    QApplication::processEvents();
+
+    QTreeView* view = lb->NativeView();
+    const QImage image = view->viewport()->grab().toImage();
+    // Row 0 is left out: the pointer of the offscreen screen hovers over it.
+    const QRect row1 = view->visualRect(lb->NativeModel()->index(1, 2));
+    const QRect row2 = view->visualRect(lb->NativeModel()->index(2, 2));
+    const QRect row3 = view->visualRect(lb->NativeModel()->index(3, 2));
+    const QRect row4 = view->visualRect(lb->NativeModel()->index(4, 2));
+    ASSERT_FALSE(row2.isEmpty());
+    const int x = row2.right() - 2;
+    const QColor expected(237, 243, 254);
+    EXPECT_NE(image.pixelColor(x, row1.center().y()), expected);
+    EXPECT_EQ(image.pixelColor(x, row2.center().y()), expected);
+    EXPECT_NE(image.pixelColor(x, row3.center().y()), expected);
+    EXPECT_EQ(image.pixelColor(x, row4.center().y()), expected);
+    // Below the last row nothing is painted, although the handler filled the list's whole size.
+    ASSERT_LT(row4.bottom() + 10, image.height());
+    EXPECT_NE(image.pixelColor(x, row4.bottom() + 10), expected);
+    EXPECT_FALSE(painted.empty());
+    window->Close();
+}
+
+}  // namespace
+}  // namespace runtime
