@@ -22,8 +22,6 @@ int gPendingBeeps = 0;
 
 void SetModalResponder(ModalResponder responder) { Responder() = std::move(responder); }
 
-bool HasModalResponder() { return static_cast<bool>(Responder()); }
-
 namespace detail {
 
 void CountBeep() { ++gPendingBeeps; }

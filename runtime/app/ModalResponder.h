@@ -68,7 +68,6 @@ using ModalResponder = std::function<ModalAnswer(const ModalRequest&)>;
 
 // Installs the responder; an empty function lets people answer again.
 void SetModalResponder(ModalResponder responder);
-bool HasModalResponder();
 
 namespace detail {
 
@@ -80,7 +79,8 @@ void CountBeep();
 
 // With a responder installed: blocks the caller in a nested loop until the
 // responder, called from inside that loop, has answered, and returns its
-// answer (an exception it throws is rethrown here). Without one: nothing.
+// answer (an exception it throws is rethrown here; Closed with no item when
+// the application quits first). Without one: nothing.
 std::optional<ModalAnswer> AskResponder(const ModalRequest& request);
 
 }  // namespace detail
