@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <vector>
 
@@ -62,9 +63,21 @@ void Shell::Execute(const String& command) {
     for (const std::string& v : variables) envp.push_back(const_cast<char*>(v.c_str()));
     envp.push_back(nullptr);
 
+    // The command starts with no signal blocked or ignored, whatever this
+    // process has set for its own threads.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t signals;
+    sigemptyset(&signals);
+    posix_spawnattr_setsigmask(&attributes, &signals);
+    sigfillset(&signals);
+    posix_spawnattr_setsigdefault(&attributes, &signals);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+
     pid_t pid = 0;
     const int spawned =
-        posix_spawn(&pid, "/bin/sh", &actions, nullptr, const_cast<char* const*>(argv), envp.data());
+        posix_spawn(&pid, "/bin/sh", &actions, &attributes, const_cast<char* const*>(argv), envp.data());
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     writeEnd.Reset();
     if (spawned != 0) return;

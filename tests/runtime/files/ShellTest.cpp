@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 
@@ -37,6 +38,25 @@ TEST(Shell, ReadsNothingFromTheTerminal) {
     shell.Execute("cat; echo done");
     EXPECT_EQ(shell.ErrorCode(), 0);
     EXPECT_EQ(shell.Result().Bytes(), "done\n");
+}
+
+TEST(Shell, TheCommandStartsWithDefaultSignals) {
+    // Ignored and blocked here, default in the command: a TERM it sends itself ends it.
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction old {};
+    sigaction(SIGTERM, &ignore, &old);
+    sigset_t blocked, previous;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &blocked, &previous);
+
+    Shell shell;
+    shell.Execute("kill -TERM $$; echo survived");
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    sigaction(SIGTERM, &old, nullptr);
+    EXPECT_EQ(shell.ErrorCode(), 128 + SIGTERM);
+    EXPECT_EQ(shell.Result().Bytes(), "");
 }
 
 TEST(Shell, LargeOutputIsCollectedWhole) {
