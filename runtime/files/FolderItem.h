@@ -85,7 +85,7 @@ public:
     void MoveFileTo(const FolderItemRef& destination);
     int32_t LastErrorCode() const { return lastError_; }
 
-    // Contents; nil when the item cannot be opened or is a folder.
+    // Contents; nil when the item is no regular file or cannot be opened.
     TextInputStreamRef OpenAsTextFile() const;
     BinaryStreamRef OpenAsBinaryFile(bool write = false) const;
 

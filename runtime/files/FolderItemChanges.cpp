@@ -58,11 +58,13 @@ void CopyFinderInfoAttribute(int from, int to) {
     if (n > 0) fsetxattr(to, files::kFinderInfoAttribute, info, static_cast<size_t>(n), 0);
 }
 
-int OpenForReading(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+// A regular file opened for reading, or for reading and writing; -1 for
+// anything else. Opened without blocking, so that a pipe cannot hang the open.
+int OpenRegularFile(const std::string& path, bool write) {
+    const int fd = ::open(path.c_str(), (write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return -1;
     struct stat st;
-    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || fcntl(fd, F_SETFL, write ? O_RDWR : O_RDONLY) != 0) {
         ::close(fd);
         return -1;
     }
@@ -92,7 +94,7 @@ void FolderItem::CopyFileTo(const FolderItemRef& destination) {
         lastError_ = EINVAL;
         return;
     }
-    const FileDescriptor from(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
+    const FileDescriptor from(::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat st;
     if (!from || fstat(from.get(), &st) != 0) {
         lastError_ = errno;
@@ -142,13 +144,13 @@ void FolderItem::MoveFileTo(const FolderItemRef& destination) {
 }
 
 TextInputStreamRef FolderItem::OpenAsTextFile() const {
-    const int fd = OpenForReading(path_);
+    const int fd = OpenRegularFile(path_, false);
     if (fd < 0) return nullptr;
     return std::make_shared<TextInputStream>(fd);
 }
 
 BinaryStreamRef FolderItem::OpenAsBinaryFile(bool write) const {
-    const int fd = write ? ::open(path_.c_str(), O_RDWR | O_CLOEXEC) : OpenForReading(path_);
+    const int fd = OpenRegularFile(path_, write);
     if (fd < 0) return nullptr;
     return std::make_shared<BinaryStream>(fd, write);
 }

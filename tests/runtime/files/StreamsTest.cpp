@@ -1,6 +1,7 @@
 // TextInputStream and BinaryStream.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <vector>
 
@@ -85,6 +86,10 @@ TEST(TextInputStream, FoldersAndMissingFilesDoNotOpen) {
     EXPECT_EQ(FolderItem::FromNativePath(tmp / "absent")->OpenAsTextFile(), nullptr);
     EXPECT_EQ(FolderItem::FromNativePath(tmp.Path())->OpenAsBinaryFile(), nullptr);
     EXPECT_EQ(FolderItem::FromNativePath(tmp / "absent")->OpenAsBinaryFile(true), nullptr);
+    // A pipe with no writer would block an ordinary open.
+    ASSERT_EQ(mkfifo((tmp / "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(FolderItem::FromNativePath(tmp / "pipe")->OpenAsTextFile(), nullptr);
+    EXPECT_EQ(FolderItem::FromNativePath(tmp / "pipe")->OpenAsBinaryFile(), nullptr);
 }
 
 BinaryStreamRef OpenBytes(const TempFolder& tmp, const std::string& bytes) {
