@@ -53,8 +53,7 @@ std::vector<int> ComputeColumnWidths(const String& widths, int columnCount, int 
     for (int column = 0; column < columnCount && start <= text.size(); ++column) {
         const size_t comma = text.find(',', start);
         const size_t end = comma == std::string::npos ? text.size() : comma;
-        if (!(text.empty() && column == 0))
-            entries[static_cast<size_t>(column)] = Parse(text.substr(start, end - start));
+        entries[static_cast<size_t>(column)] = Parse(text.substr(start, end - start));
         if (comma == std::string::npos)
             break;
         start = comma + 1;

@@ -8,8 +8,10 @@
 namespace runtime {
 
 Control::Control(QWidget* widget) : widget_(widget) {
-    if (widget_)
+    if (widget_) {
         widget_->hide();
+        focusPolicy_ = widget_->focusPolicy();
+    }
 }
 
 Control::~Control() {
@@ -45,8 +47,8 @@ void Control::SetHelpTag(const String& helpTag) {
 
 void Control::SetTabStop(bool tabStop) {
     tabStop_ = tabStop;
-    if (widget_ && !tabStop)
-        widget_->setFocusPolicy(Qt::NoFocus);
+    if (widget_)
+        widget_->setFocusPolicy(tabStop ? focusPolicy_ : Qt::NoFocus);
 }
 
 void Control::ApplyGeometry() {

@@ -90,6 +90,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     bool tabStop_ = true;
+    Qt::FocusPolicy focusPolicy_ = Qt::NoFocus;  // the widget's own, for TabStop
     String helpTag_;
     int tabIndex_ = 0;
 };

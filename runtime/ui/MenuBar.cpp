@@ -76,13 +76,15 @@ void MenuBar::Rebuild() {
 }
 
 void MenuBar::Fill(QMenuBar* bar) {
-    // The old menus go later: the rebuild may come from one of their actions.
+    // The old menus leave the bar now and are deleted later: the rebuild may
+    // come from one of their actions.
     for (QAction* action : bar->actions()) {
         bar->removeAction(action);
-        if (QMenu* menu = action->menu())
-            menu->deleteLater();
-        else if (action->parent() == bar)
-            action->deleteLater();
+        QObject* old = action->menu() != nullptr ? static_cast<QObject*>(action->menu()) : action;
+        if (old->parent() == bar) {
+            old->setParent(nullptr);
+            old->deleteLater();
+        }
     }
     for (int i = 0; i < Count(); ++i) {
         const MenuItemRef item = Item(i);

@@ -313,11 +313,17 @@ void Window::Hide() {
 }
 
 void Window::Close() {
-    if (!open_)
+    if (!open_ || closing_)
         return;
     // Keeps the object alive until this call has returned.
     auto self = std::static_pointer_cast<Window>(shared_from_this());
-    Event_Close();
+    {
+        struct Closing {
+            bool& flag;
+            ~Closing() { flag = false; }
+        } closing{closing_ = true};
+        Event_Close();
+    }
     open_ = false;
     visible_ = false;
     widget_->hide();

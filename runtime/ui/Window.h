@@ -134,6 +134,7 @@ private:
     std::shared_ptr<runtime::MenuBar> menuBar_;
     bool built_ = false;
     bool open_ = false;
+    bool closing_ = false;
     bool placed_ = false;
     int placement_ = 0;
     int width_ = 300, height_ = 300;
