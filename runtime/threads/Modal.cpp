@@ -50,10 +50,15 @@ void RunNestedLoop(const std::function<bool()>& done) {
     NestedLoopMark mark;
     QEventLoop loop;
     // The dispatcher reports every turn of the loop: before it waits and when
-    // it wakes. A loop nested deeper only marks this one to end after it.
-    const auto check = [&loop, &done] {
-        if (done())
+    // it wakes. A loop nested deeper only marks this one to end after it. Quit
+    // once: every quit interrupts the dispatcher, and a deeper loop that is
+    // interrupted at each turn would never get to its timers.
+    bool quitting = false;
+    const auto check = [&loop, &done, &quitting] {
+        if (!quitting && done()) {
+            quitting = true;
             loop.quit();
+        }
     };
     if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
         QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &loop, check);

@@ -31,9 +31,9 @@ public:
     int received = 0;
 };
 
-using Scheduling = ThreadTest;
+using ThreadsScheduling = ThreadTest;
 
-TEST_F(Scheduling, EveryYieldWithAZeroSliceRunsTheEventLoopOnce) {
+TEST_F(ThreadsScheduling, EveryYieldWithAZeroSliceRunsTheEventLoopOnce) {
     SetThreadTimeSlice(0us);
     LoopTurnCounter loop;
     EventCounter receiver;
@@ -61,7 +61,7 @@ TEST_F(Scheduling, EveryYieldWithAZeroSliceRunsTheEventLoopOnce) {
     EXPECT_EQ(thread->runs, 1);
 }
 
-TEST_F(Scheduling, TwoThreadsAlternateAtTheirYields) {
+TEST_F(ThreadsScheduling, TwoThreadsAlternateAtTheirYields) {
     SetThreadTimeSlice(0us);
     std::vector<std::string> trace;
     auto body = [&trace](const std::string& name) {
@@ -82,7 +82,7 @@ TEST_F(Scheduling, TwoThreadsAlternateAtTheirYields) {
     EXPECT_EQ(trace, (std::vector<std::string>{"A0", "B0", "A1", "B1", "A2", "B2"}));
 }
 
-TEST_F(Scheduling, TheSchedulerKeepsAThreadAliveAfterItsCreatorLetsGo) {
+TEST_F(ThreadsScheduling, TheSchedulerKeepsAThreadAliveAfterItsCreatorLetsGo) {
     SetThreadTimeSlice(0us);
     int iterations = 0;
     bool finished = false;
@@ -103,7 +103,7 @@ TEST_F(Scheduling, TheSchedulerKeepsAThreadAliveAfterItsCreatorLetsGo) {
     EXPECT_EQ(iterations, 10);
 }
 
-TEST_F(Scheduling, RunOnARunningThreadDoesNothingAndAnEndedThreadRunsAgain) {
+TEST_F(ThreadsScheduling, RunOnARunningThreadDoesNothingAndAnEndedThreadRunsAgain) {
     SetThreadTimeSlice(0us);
     auto thread = MakeThread([] {
         for (int i = 0; i < 3; ++i)
@@ -122,7 +122,7 @@ TEST_F(Scheduling, RunOnARunningThreadDoesNothingAndAnEndedThreadRunsAgain) {
     EXPECT_EQ(thread->runs, 2);
 }
 
-TEST_F(Scheduling, CurrentThreadIsTheRunningThreadAndNullOnTheMainThread) {
+TEST_F(ThreadsScheduling, CurrentThreadIsTheRunningThreadAndNullOnTheMainThread) {
     EXPECT_EQ(CurrentThread(), nullptr);
     std::shared_ptr<Thread> seen;
     auto thread = MakeThread([&] { seen = CurrentThread(); });
@@ -132,20 +132,20 @@ TEST_F(Scheduling, CurrentThreadIsTheRunningThreadAndNullOnTheMainThread) {
     EXPECT_EQ(CurrentThread(), nullptr);
 }
 
-TEST_F(Scheduling, RunNeedsAThreadHeldByASharedPointer) {
+TEST_F(ThreadsScheduling, RunNeedsAThreadHeldByASharedPointer) {
     FunctionThread unowned([] {});
     EXPECT_THROW(unowned.Run(), std::logic_error);
     EXPECT_EQ(unowned.State(), ThreadState::NotRunning);
 }
 
-TEST_F(Scheduling, PriorityIsKept) {
+TEST_F(ThreadsScheduling, PriorityIsKept) {
     auto thread = MakeThread([] {});
     EXPECT_EQ(thread->Priority(), 5);
     thread->SetPriority(9);
     EXPECT_EQ(thread->Priority(), 9);
 }
 
-TEST_F(Scheduling, BackgroundTaskOnTheMainThreadReturnsAtOnce) {
+TEST_F(ThreadsScheduling, BackgroundTaskOnTheMainThreadReturnsAtOnce) {
     SetThreadTimeSlice(0us);
     int progress = 0;
     auto thread = MakeThread([&] {
@@ -166,7 +166,7 @@ TEST_F(Scheduling, BackgroundTaskOnTheMainThreadReturnsAtOnce) {
     ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
 }
 
-TEST_F(Scheduling, AFiveMillisecondSliceReturnsToTheLoopOnlyAfterTheSlice) {
+TEST_F(ThreadsScheduling, AFiveMillisecondSliceReturnsToTheLoopOnlyAfterTheSlice) {
     EXPECT_EQ(ThreadTimeSlice(), 5ms);
     LoopTurnCounter loop;
     std::vector<Clock::time_point> returns;
@@ -194,12 +194,12 @@ TEST_F(Scheduling, AFiveMillisecondSliceReturnsToTheLoopOnlyAfterTheSlice) {
     EXPECT_GT(calls, static_cast<long long>(returns.size()) * 10);
 }
 
-TEST_F(Scheduling, ANegativeSliceCountsAsZero) {
+TEST_F(ThreadsScheduling, ANegativeSliceCountsAsZero) {
     SetThreadTimeSlice(-3ms);
     EXPECT_EQ(ThreadTimeSlice(), 0us);
 }
 
-TEST_F(Scheduling, TheZeroTimerStopsWhenNoThreadIsRunnable) {
+TEST_F(ThreadsScheduling, TheZeroTimerStopsWhenNoThreadIsRunnable) {
     SetThreadTimeSlice(0us);
     bool release = false;
     auto thread = MakeThread([&] {
@@ -233,7 +233,7 @@ TEST_F(Scheduling, TheZeroTimerStopsWhenNoThreadIsRunnable) {
     return UseStack(depth - 1) + frame[0];
 }
 
-TEST_F(Scheduling, AFiberStackHoldsFourHundredKilobytes) {
+TEST_F(ThreadsScheduling, AFiberStackHoldsFourHundredKilobytes) {
     int expected = 0;
     for (int depth = 0; depth <= 400; ++depth)
         expected += static_cast<char>(depth);
@@ -249,7 +249,7 @@ TEST_F(Scheduling, AFiberStackHoldsFourHundredKilobytes) {
     EXPECT_EQ(result, expected);
 }
 
-TEST_F(Scheduling, OverflowingAFiberStackFaultsOnItsGuardPage) {
+TEST_F(ThreadsScheduling, OverflowingAFiberStackFaultsOnItsGuardPage) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
