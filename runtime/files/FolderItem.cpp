@@ -54,7 +54,7 @@ std::shared_ptr<const FolderListing> FolderItem::CurrentListing() const {
         listing_.reset();
         return nullptr;
     }
-    if (!listing_ || !listing_->IsCurrent(st)) listing_ = FolderListing::Read(path_);
+    if (!listing_ || !listing_->IsCurrent(st)) listing_ = FolderListing::Read(path_, st);
     return listing_;
 }
 

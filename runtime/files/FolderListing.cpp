@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <time.h>
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "runtime/files/FileDescriptor.h"
 #include "runtime/files/NameOrder.h"
 #include "runtime/files/PathForms.h"
 
@@ -45,19 +45,23 @@ ItemKind KindOfMode(mode_t mode) {
 }
 
 std::shared_ptr<const FolderListing> FolderListing::Read(const std::string& folderPath) {
-    FileDescriptor fd(open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!fd) return nullptr;
     struct stat st;
-    if (fstat(fd.get(), &st) != 0) return nullptr;
-    DIR* dir = fdopendir(fd.get());
-    if (!dir) return nullptr;
-    const int folderFd = fd.Release();  // now owned by dir
+    if (stat(folderPath.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return nullptr;
+    return Read(folderPath, st);
+}
 
+std::shared_ptr<const FolderListing> FolderListing::Read(const std::string& folderPath, const struct stat& folderStat) {
+    DIR* dir = opendir(folderPath.c_str());
+    if (!dir) return nullptr;
+    const int folderFd = dirfd(dir);
+
+    // Stamped with what the caller saw before the reading: a change made
+    // meanwhile makes the stamp old, and the next look reads the folder again.
     std::shared_ptr<FolderListing> listing(new FolderListing);
     listing->folderPath_ = folderPath;
-    listing->device_ = st.st_dev;
-    listing->inode_ = st.st_ino;
-    listing->modified_ = st.st_mtim;
+    listing->device_ = folderStat.st_dev;
+    listing->inode_ = folderStat.st_ino;
+    listing->modified_ = folderStat.st_mtim;
 
     while (const struct dirent* d = readdir(dir)) {
         const char* name = d->d_name;

@@ -42,6 +42,8 @@ public:
 
     // Reads the folder at `folderPath`; nullptr when it cannot be read.
     static std::shared_ptr<const FolderListing> Read(const std::string& folderPath);
+    // The same, with the folder's status as the caller has just taken it.
+    static std::shared_ptr<const FolderListing> Read(const std::string& folderPath, const struct stat& folderStat);
 
     // The folder, as `folderStat` shows it now, is the one read and unchanged
     // since. A listing read in the same clock tick as the folder's last change
