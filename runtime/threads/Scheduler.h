@@ -38,6 +38,8 @@ struct Fiber {
     bool sleeping = false;
     Clock::time_point wakeAt{};
     int nestedLoops = 0;             // nested event loops running on its stack
+    boost::context::stack_context stack{};  // its stack, for the address sanitizer
+    void* sanitizerFakeStack = nullptr;
 };
 
 class Scheduler {

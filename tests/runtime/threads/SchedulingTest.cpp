@@ -6,12 +6,22 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstddef>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "ThreadTestSupport.h"
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define UNDER_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define UNDER_ADDRESS_SANITIZER 1
+#endif
 
 namespace runtime::testing {
 namespace {
@@ -224,41 +234,51 @@ TEST_F(ThreadsScheduling, TheZeroTimerStopsWhenNoThreadIsRunnable) {
     EXPECT_FALSE(detail::IsSchedulerTimerActive());
 }
 
-// About 400 KB of frames: more than a default fiber stack, within 512 KB.
-[[gnu::noinline]] int UseStack(int depth) {
+// Recurses through depth frames of a little over 1 KB each; gives the bytes
+// between the two innermost frames.
+[[gnu::noinline]] std::ptrdiff_t UseStack(int depth, const volatile char* callerFrame = nullptr) {
     volatile char frame[1024];
     frame[0] = static_cast<char>(depth);
     if (depth == 0)
-        return frame[0];
-    return UseStack(depth - 1) + frame[0];
+        return callerFrame != nullptr ? callerFrame - frame : 0;
+    const std::ptrdiff_t frameBytes = UseStack(depth - 1, frame);
+    frame[1023] = frame[0];  // the frame stays in use across the call
+    return frameBytes;
+}
+
+int DepthFor(std::size_t bytes) {
+    const std::ptrdiff_t frameBytes = UseStack(1);
+    return static_cast<int>(bytes / static_cast<std::size_t>(frameBytes > 1024 ? frameBytes : 1024));
 }
 
 TEST_F(ThreadsScheduling, AFiberStackHoldsFourHundredKilobytes) {
-    int expected = 0;
-    for (int depth = 0; depth <= 400; ++depth)
-        expected += static_cast<char>(depth);
-    int result = 0;
+    const int depth = DepthFor(400 * 1024);
     bool finished = false;
+    std::ptrdiff_t frameBytes = 0;
     auto thread = MakeThread([&] {
-        result = UseStack(400);
+        frameBytes = UseStack(depth);
         finished = true;
     });
     thread->Run();
     ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
     EXPECT_TRUE(finished);
-    EXPECT_EQ(result, expected);
+    EXPECT_GE(frameBytes * depth, 390 * 1024);
 }
 
 TEST_F(ThreadsScheduling, OverflowingAFiberStackFaultsOnItsGuardPage) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            auto thread = MakeThread([] { UseStack(2000); });
-            thread->Run();
-            PumpUntil([&] { return thread->State() == ThreadState::NotRunning; });
-            std::exit(0);
-        },
-        ::testing::KilledBySignal(SIGSEGV), "");
+    const int depth = DepthFor(2 * detail::kFiberStackSize);
+    auto overflow = [depth] {
+        auto thread = MakeThread([depth] { UseStack(depth); });
+        thread->Run();
+        PumpUntil([&] { return thread->State() == ThreadState::NotRunning; });
+        std::exit(0);
+    };
+#if defined(UNDER_ADDRESS_SANITIZER)
+    EXPECT_DEATH(overflow(), "stack-overflow");
+#else
+    EXPECT_EXIT(overflow(), ::testing::KilledBySignal(SIGSEGV), "");
+#endif
 }
 
 }  // namespace
