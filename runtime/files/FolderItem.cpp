@@ -99,15 +99,16 @@ bool FolderItem::Exists() const {
 
 bool FolderItem::Directory() const { return Kind() == ItemKind::Folder; }
 
+std::optional<files::FinderInfo> FolderItem::ItemFinderInfo() const {
+    if (origin_) return origin_->EntryFinderInfo(origin_->At(entry_));
+    if (KindOnDisk(path_) == ItemKind::Missing) return std::nullopt;
+    return files::ReadFinderInfo(path_);
+}
+
 bool FolderItem::Visible() const {
     const std::string_view name = files::LastName(path_);
     if (!name.empty() && name.front() == '.') return false;
-    if (origin_) {
-        const auto& info = origin_->EntryFinderInfo(origin_->At(entry_));
-        return !(info && info->Invisible());
-    }
-    if (KindOnDisk(path_) == ItemKind::Missing) return true;
-    const auto info = files::ReadFinderInfo(path_);
+    const auto info = ItemFinderInfo();
     return !(info && info->Invisible());
 }
 
@@ -115,14 +116,14 @@ String FolderItem::MacType() const {
     const ItemKind kind = Kind();
     if (kind == ItemKind::Folder) return String("fold");
     if (kind == ItemKind::Missing) return String();
-    const auto info = origin_ ? origin_->EntryFinderInfo(origin_->At(entry_)) : files::ReadFinderInfo(path_);
+    const auto info = ItemFinderInfo();
     return info ? String::FromBytes(info->Type()) : String();
 }
 
 String FolderItem::MacCreator() const {
     const ItemKind kind = Kind();
     if (kind == ItemKind::Folder || kind == ItemKind::Missing) return String();
-    const auto info = origin_ ? origin_->EntryFinderInfo(origin_->At(entry_)) : files::ReadFinderInfo(path_);
+    const auto info = ItemFinderInfo();
     return info ? String::FromBytes(info->Creator()) : String();
 }
 

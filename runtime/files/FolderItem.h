@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,7 @@ class Picture;
 namespace files {
 class FolderListing;
 enum class ItemKind : uint8_t;
+struct FinderInfo;
 }
 
 class FolderItem;
@@ -100,6 +102,7 @@ private:
     static FolderItemRef Make(std::string path);
     std::shared_ptr<const files::FolderListing> CurrentListing() const;
     files::ItemKind Kind() const;
+    std::optional<files::FinderInfo> ItemFinderInfo() const;
 
     std::string path_;
     // The listing this item came from and its entry there; dropped once the
