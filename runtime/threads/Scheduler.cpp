@@ -3,77 +3,19 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include <boost/context/protected_fixedsize_stack.hpp>
-#include <boost/context/stack_context.hpp>
-
 #include <algorithm>
 #include <exception>
 #include <optional>
 #include <stdexcept>
 
+#include "runtime/threads/FiberStack.h"
 #include "runtime/threads/UnhandledException.h"
-
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define RUNTIME_THREADS_ASAN 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define RUNTIME_THREADS_ASAN 1
-#endif
-#if defined(RUNTIME_THREADS_ASAN)
-#include <sanitizer/common_interface_defs.h>
-#endif
 
 namespace runtime::detail {
 
 namespace ctx = boost::context;
 
 namespace {
-
-// The guarded stack allocator, telling the fiber record where its stack is.
-class RecordedStack {
-public:
-    explicit RecordedStack(ctx::stack_context& record) : record_(&record) {}
-    ctx::stack_context allocate() {
-        *record_ = stack_.allocate();
-        return *record_;
-    }
-    void deallocate(ctx::stack_context& sctx) noexcept { stack_.deallocate(sctx); }
-
-private:
-    ctx::protected_fixedsize_stack stack_{kFiberStackSize};
-    ctx::stack_context* record_;
-};
-
-// Tells the address sanitizer about each switch of stacks, so that it neither
-// reports the fibers' frames nor loses track of exceptions thrown on them.
-// The main stack's bounds are learnt when a fiber first starts.
-#if defined(RUNTIME_THREADS_ASAN)
-const void* gMainStackBottom = nullptr;
-std::size_t gMainStackSize = 0;
-
-void* StackBottom(const ctx::stack_context& sctx) {
-    return static_cast<char*>(sctx.sp) - sctx.size;
-}
-void BeginSwitchToFiber(Fiber& fiber, void** fakeStack) {
-    __sanitizer_start_switch_fiber(fakeStack, StackBottom(fiber.stack), fiber.stack.size);
-}
-void EndSwitchToMain(void* fakeStack) {
-    __sanitizer_finish_switch_fiber(fakeStack, nullptr, nullptr);
-}
-void BeginSwitchToMain(void** fakeStack) {
-    __sanitizer_start_switch_fiber(fakeStack, gMainStackBottom, gMainStackSize);
-}
-void EndSwitchToFiber(void* fakeStack) {
-    __sanitizer_finish_switch_fiber(fakeStack, &gMainStackBottom, &gMainStackSize);
-}
-#else
-void BeginSwitchToFiber(Fiber&, void**) {}
-void EndSwitchToMain(void*) {}
-void BeginSwitchToMain(void**) {}
-void EndSwitchToFiber(void*) {}
-#endif
 
 // At quit, how many times each remaining fiber is resumed to unwind before it
 // is abandoned (a fiber that swallows its end with catch (...) could loop).
@@ -164,7 +106,7 @@ void Scheduler::Switch(Fiber& fiber) {
     current_ = &fiber;
     sliceEnd_ = Clock::now() + slice_;
     void* mainFakeStack = nullptr;
-    BeginSwitchToFiber(fiber, &mainFakeStack);
+    BeginSwitchToFiber(fiber.stack, &mainFakeStack);
     fiber.context = std::move(fiber.context).resume();
     EndSwitchToMain(mainFakeStack);
     current_ = nullptr;

@@ -7,10 +7,10 @@
 #include <boost/context/fiber.hpp>
 
 #include <chrono>
-#include <cstddef>
 #include <memory>
 #include <vector>
 
+#include "runtime/threads/FiberStack.h"
 #include "runtime/threads/Thread.h"
 
 class QTimer;
@@ -18,10 +18,6 @@ class QTimer;
 namespace runtime::detail {
 
 using Clock = std::chrono::steady_clock;
-
-// Each fiber's stack holds the nested loop of any dialog it shows; a guard
-// page below it turns an overflow into a fault instead of silent corruption.
-inline constexpr std::size_t kFiberStackSize = 512 * 1024;
 
 // Thrown by Kill inside the fiber it ends; caught only at the fiber's entry.
 // Deliberately not a std::exception, so handlers of those let it pass.
