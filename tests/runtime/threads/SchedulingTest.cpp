@@ -148,13 +148,6 @@ TEST_F(ThreadsScheduling, RunNeedsAThreadHeldByASharedPointer) {
     EXPECT_EQ(unowned.State(), ThreadState::NotRunning);
 }
 
-TEST_F(ThreadsScheduling, PriorityIsKept) {
-    auto thread = MakeThread([] {});
-    EXPECT_EQ(thread->Priority(), 5);
-    thread->SetPriority(9);
-    EXPECT_EQ(thread->Priority(), 9);
-}
-
 TEST_F(ThreadsScheduling, BackgroundTaskOnTheMainThreadReturnsAtOnce) {
     SetThreadTimeSlice(0us);
     int progress = 0;
@@ -202,11 +195,6 @@ TEST_F(ThreadsScheduling, AFiveMillisecondSliceReturnsToTheLoopOnlyAfterTheSlice
     for (size_t i = 1; i < returns.size(); ++i)
         EXPECT_GE(returns[i] - returns[i - 1], 4500us) << "returned to the loop before the slice was spent";
     EXPECT_GT(calls, static_cast<long long>(returns.size()) * 10);
-}
-
-TEST_F(ThreadsScheduling, ANegativeSliceCountsAsZero) {
-    SetThreadTimeSlice(-3ms);
-    EXPECT_EQ(ThreadTimeSlice(), 0us);
 }
 
 TEST_F(ThreadsScheduling, TheZeroTimerStopsWhenNoThreadIsRunnable) {
