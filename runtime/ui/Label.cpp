@@ -5,6 +5,7 @@
 #include <QPalette>
 
 #include "runtime/ui/QtText.h"
+#include "runtime/ui/TextStyle.h"
 
 namespace runtime {
 
@@ -44,19 +45,7 @@ void Label::ApplyFont() {
     QLabel* label = NativeLabel();
     if (label == nullptr)
         return;
-    QFont font = QApplication::font();
-    if (!textFont_.IsEmpty() && !(textFont_ == String("System")))
-        font.setFamily(detail::ToQString(textFont_));
-    if (textSize_ > 0) {
-        if (textUnit_ == 1)
-            font.setPixelSize(static_cast<int>(textSize_));
-        else
-            font.setPointSizeF(textSize_);
-    }
-    font.setBold(bold_);
-    font.setItalic(italic_);
-    font.setUnderline(underline_);
-    label->setFont(font);
+    label->setFont(detail::ToQFont({textFont_, textSize_, textUnit_, bold_, italic_, underline_}));
 }
 
 void Label::ApplyLook() {

@@ -12,6 +12,7 @@
 #include "runtime/ui/ListboxModel.h"
 #include "runtime/ui/ListboxView.h"
 #include "runtime/ui/QtText.h"
+#include "runtime/ui/TextStyle.h"
 
 namespace runtime {
 
@@ -458,19 +459,7 @@ void Listbox::ApplyFont() {
     QTreeView* view = NativeView();
     if (view == nullptr)
         return;
-    QFont font = QApplication::font();
-    if (!textFont_.IsEmpty() && !(textFont_ == String("System")))
-        font.setFamily(detail::ToQString(textFont_));
-    if (textSize_ > 0) {
-        if (textUnit_ == 1)
-            font.setPixelSize(static_cast<int>(textSize_));
-        else
-            font.setPointSizeF(textSize_);
-    }
-    font.setBold(bold_);
-    font.setItalic(italic_);
-    font.setUnderline(underline_);
-    view->setFont(font);
+    view->setFont(detail::ToQFont({textFont_, textSize_, textUnit_, bold_, italic_, underline_}));
 }
 
 void Listbox::SetTextFont(const String& font) { textFont_ = font; ApplyFont(); }
