@@ -6,6 +6,7 @@
 #include <boost/context/detail/exception.hpp>
 
 #include "runtime/threads/Modal.h"
+#include "runtime/ui/Window.h"
 
 namespace runtime {
 
@@ -20,7 +21,19 @@ int gPendingBeeps = 0;
 
 }  // namespace
 
-void SetModalResponder(ModalResponder responder) { Responder() = std::move(responder); }
+void SetModalResponder(ModalResponder responder) {
+    Responder() = std::move(responder);
+    if (!Responder()) {
+        SetModalWindowAnswerer({});
+        return;
+    }
+    SetModalWindowAnswerer([](Window& window) {
+        ModalRequest request = detail::NewModalRequest(ModalKind::Window, nullptr);
+        request.title = window.Title();
+        request.parent = std::static_pointer_cast<Window>(window.shared_from_this());
+        return detail::AskResponder(request).has_value();
+    });
+}
 
 namespace detail {
 

@@ -23,6 +23,7 @@ enum class ModalKind {
     ExceptionAlert,  // the alert of _UnhandledException
     SelectFolder,    // SelectFolderDialog, SelectFolder
     OpenFile,        // GetOpenFolderItem
+    Window,          // Window.ShowModal of parent: any answer hides it
 };
 
 struct ModalButtonRequest {

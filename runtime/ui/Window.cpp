@@ -72,6 +72,19 @@ void SetWindowClosedHandler(std::function<void(Window&)> handler) {
     Registry().closedHandler = std::move(handler);
 }
 
+namespace {
+
+std::function<bool(Window&)>& ModalWindowAnswerer() {
+    static std::function<bool(Window&)> answerer;
+    return answerer;
+}
+
+}  // namespace
+
+void SetModalWindowAnswerer(std::function<bool(Window&)> answerer) {
+    ModalWindowAnswerer() = std::move(answerer);
+}
+
 Window::Window() : widget_(new detail::WindowWidget(this)) {
     ApplyFlags();
     ApplySize();
@@ -341,6 +354,8 @@ void Window::ShowModal() {
         widget_->hide();
     widget_->setWindowModality(Qt::ApplicationModal);
     Show();
+    if (const auto answerer = ModalWindowAnswerer(); answerer && answerer(*this))
+        Hide();
     RunNestedLoop([self] { return !self->open_ || !self->visible_; });
     if (!widget_->isVisible())
         widget_->setWindowModality(Qt::NonModal);

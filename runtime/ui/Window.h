@@ -192,4 +192,9 @@ std::vector<WindowRef> OpenWindows();
 // What follows, quitting included, is the application's decision.
 void SetWindowClosedHandler(std::function<void(Window&)> handler);
 
+// Answers ShowModal instead of a person: called once the window shows modal;
+// when it returns True the window is hidden, which ends ShowModal. The modal
+// responder of the app layer installs it.
+void SetModalWindowAnswerer(std::function<bool(Window&)> answerer);
+
 }  // namespace runtime

@@ -297,3 +297,26 @@ TEST_F(MessageDialogTest, AnExceptionOfTheResponderReachesTheCaller) {
 }
 
 }  // namespace
+
+TEST_F(MessageDialogTest, ResponderDismissesAModalWindowAndLetsPeopleAnswerAgainAfterwards) {
+    std::vector<ModalRequest> asked;
+    SetModalResponder([&](const ModalRequest& request) {
+        asked.push_back(request);
+        return ModalAnswer::Press(ModalAnswer::Button::Closed);
+    });
+    auto panel = NewWindow<Window>();
+    panel->SetTitle("パネル");
+    panel->ShowModal();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].kind, ModalKind::Window);
+    EXPECT_EQ(asked[0].parent, panel);
+    EXPECT_EQ(asked[0].title.Bytes(), "パネル");
+    EXPECT_FALSE(panel->Visible());
+
+    // Without a responder a person ends it: here a timer hides the window.
+    SetModalResponder(nullptr);
+    QTimer::singleShot(20, [panel] { panel->Hide(); });
+    panel->ShowModal();
+    EXPECT_EQ(asked.size(), 1u);
+    panel->Close();
+}
