@@ -1,0 +1,128 @@
+#pragma once
+// What the engine tests share: a fake home folder laid out as the program
+// expects it, the main window, and a way to run a worker to its end.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "app/Window1.h"
+#include "foundation/Globals.h"
+#include "runtime/app/ModalResponder.h"
+#include "runtime/threads/BackgroundTask.h"
+#include "runtime/threads/Thread.h"
+#include "tests/runtime/files/TempFolder.h"
+#include "tests/runtime/threads/ThreadTestSupport.h"
+
+namespace engine_testing {
+
+using runtime::testing::TempFolder;
+
+// A temporary HOME (and TMPDIR inside it) with the folders the lookups use:
+// Applications, Library/Preferences, Library/Application Support, Documents.
+class FakeHome {
+public:
+    FakeHome() {
+        Save("HOME", savedHome_);
+        Save("TMPDIR", savedTmp_);
+        setenv("HOME", root_.Path().c_str(), 1);
+        root_.MakeFolder("tmp");
+        setenv("TMPDIR", (root_ / "tmp").c_str(), 1);
+        root_.MakeFolder("Applications");
+        root_.MakeFolder("Library/Preferences");
+        root_.MakeFolder("Library/Application Support");
+        root_.MakeFolder("Documents");
+    }
+    ~FakeHome() {
+        Restore("HOME", savedHome_);
+        Restore("TMPDIR", savedTmp_);
+    }
+    FakeHome(const FakeHome&) = delete;
+    FakeHome& operator=(const FakeHome&) = delete;
+
+    const TempFolder& Root() const { return root_; }
+    std::string Path(const std::string& relative) const { return root_ / relative; }
+    std::string Applications(const std::string& relative = "") const { return Join("Applications", relative); }
+    std::string Preferences(const std::string& relative = "") const { return Join("Library/Preferences", relative); }
+    std::string ApplicationSupport(const std::string& relative = "") const {
+        return Join("Library/Application Support", relative);
+    }
+
+    std::string MakeFolder(const std::string& relative) const { return root_.MakeFolder(relative); }
+    std::string Write(const std::string& relative, const std::string& bytes) const {
+        return root_.Write(relative, bytes);
+    }
+
+    // An application package: Contents/PkgInfo holding the code, and an
+    // Info.plist naming the maker when maker is true.
+    std::string MakeAppBundle(const std::string& relative, const std::string& code, bool maker = false) const {
+        const std::string path = root_.MakeFolder(relative);
+        if (!code.empty()) root_.Write(relative + "/Contents/PkgInfo", code + "\n");
+        if (maker)
+            root_.Write(relative + "/Contents/Info.plist",
+                        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>\n"
+                        "<key>CFBundleGetInfoString</key><string>KELDO Software</string>\n</dict></plist>\n");
+        return path;
+    }
+
+private:
+    static void Save(const char* name, std::optional<std::string>& into) {
+        if (const char* value = std::getenv(name)) into = value;
+    }
+    static void Restore(const char* name, const std::optional<std::string>& value) {
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
+    }
+    std::string Join(const std::string& folder, const std::string& relative) const {
+        return relative.empty() ? root_ / folder : root_ / (folder + "/" + relative);
+    }
+
+    std::optional<std::string> savedHome_, savedTmp_;
+    TempFolder root_;
+};
+
+// Runs the thread and the event loop until the thread's run has ended.
+inline bool RunToEnd(const std::shared_ptr<runtime::Thread>& thread,
+                     std::chrono::milliseconds timeout = std::chrono::seconds(20)) {
+    thread->Run();
+    return runtime::testing::PumpUntil([&] { return thread->State() == runtime::ThreadState::NotRunning; },
+                                       timeout);
+}
+
+// Runs body on a cooperative thread of its own and waits for its end, for
+// operations that must run on a worker (they yield, or end the run).
+inline bool RunOnWorker(std::function<void()> body) {
+    return RunToEnd(runtime::testing::MakeThread(std::move(body)));
+}
+
+// Each test gets a fresh fake home, a fresh main window, an empty catalogue,
+// a time slice of 0 (every yield returns to the event loop) and no responder.
+class EngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        runtime::SetThreadTimeSlice(std::chrono::microseconds(0));
+        Globals::gItem.clear();
+        Globals::gDocDir.clear();
+        win = Window1::Instance();
+    }
+    void TearDown() override {
+        runtime::SetModalResponder({});
+        if (win && win->IsOpen()) win->Close();
+        win.reset();
+        Globals::gItem.clear();
+        Globals::gDocDir.clear();
+        runtime::SetThreadTimeSlice(std::chrono::milliseconds(5));
+    }
+
+    FakeHome home;
+    std::shared_ptr<Window1> win;
+};
+
+}  // namespace engine_testing
