@@ -1,0 +1,119 @@
+// The main window's result list: the table of found items, the item rows of
+// a product row, the list's events, the row icon and the reveal command.
+#include "app/Window1.h"
+
+#include "app/PluginFunctions.h"
+#include "app/ScriptItems.h"
+#include "foundation/Globals.h"
+#include "runtime/core/Exceptions.h"
+#include "runtime/core/TextFunctions.h"
+#include "runtime/threads/BackgroundTask.h"
+
+using namespace runtime;
+
+namespace {
+
+// Column 2 of an item row, by ItemKind, in lookup order.
+struct KindText {
+    const char* kind;
+    const char* text;
+};
+constexpr KindText kKindTexts[] = {
+    {"AD", "アプリケーション（フォルダ）"}, {"A", "アプリケーション（単体）"}, {"P", "初期設定フォルダ"},
+    {"PL", "plist"},                       {"AS", "App. Supportフォルダ"},     {"DD", "書類"},
+};
+
+String KindColumnText(const String& kind) {
+    for (const KindText& entry : kKindTexts)
+        if (kind == entry.kind) return entry.text;
+    return "";
+}
+
+}  // namespace
+
+int32_t Window1::AddFIlist(const FolderItemRef& f, const String& kind) {
+    const String path = Deref(f).AbsolutePath();
+    for (size_t i = 0; i < pFI.size(); ++i) {
+        const bool same = Deref(pFI[i]).Value("item").ObjectValue<FolderItem>()->AbsolutePath() == path;
+        RuntimeBackgroundTask();
+        if (same) return static_cast<int32_t>(i);
+    }
+    auto entry = std::make_shared<Dictionary>();
+    entry->SetValue("item", f);
+    entry->SetValue("kind", kind);
+    pFI.push_back(entry);
+    if (kind == "DD") Globals::gDocDir.push_back(f);
+    return Ubound(pFI);
+}
+
+void Window1::Listbox1_ExpandRow(Listbox& lb, int32_t row) {
+    ExpRow(row);
+}
+
+void Window1::ExpRow(int32_t row) {
+    ListboxRef list = Listbox1();
+    const String indexes = Deref(list).Cell(row, 5);
+    const int32_t n = CountFields(indexes, ":");
+    for (int32_t i = 1; i <= n - 1; ++i) {
+        const int32_t idx = static_cast<int32_t>(Val(NthField(indexes, ":", i)));
+        if (idx < 0 || idx > Ubound(pFI)) continue;  // an index outside pFI names nothing
+        const DictionaryRef& d = pFI[idx];
+        FolderItemRef f = Deref(d).Value("item").ObjectValue<FolderItem>();
+        list->AddRow(Deref(f).Name());
+        const int32_t added = list->LastIndex();
+        list->SetRowPicture(added, MakeListFolIcon(f));
+        list->SetCellType(added, 0, Listbox::TypeCheckBox);
+        list->SetCellCheck(added, 0, true);
+        // An item gone since it was found shows no date.
+        list->SetCell(added, 1, f->Exists() ? Globals::gDateTime(f->ModificationDate()) : String(""));
+        const String kind = d->Value("kind").StringValue();
+        list->SetCell(added, 4, kind);
+        list->SetCell(added, 5, Str(idx));
+        list->SetCell(added, 2, KindColumnText(kind));
+        RuntimeBackgroundTask();
+    }
+}
+
+bool Window1::Listbox1_CellBackgroundPaint(Listbox& lb, Graphics& g, int32_t row, int32_t column) {
+    if (row % 2 == 0) {
+        g.SetForeColor(RGB(237, 243, 254));
+        g.FillRect(0, 0, lb.Width(), lb.Height());
+    }
+    return false;
+}
+
+void Window1::Listbox1_CellAction(Listbox& lb, int32_t row, int32_t column) {
+    if (lb.Cell(row, 1) != "") return;
+    for (int32_t i = row + 1; i < lb.ListCount() && lb.Cell(i, 1) != ""; ++i) {
+        lb.SetCellCheck(i, 0, lb.CellCheck(row, 0));
+        RuntimeBackgroundTask();
+    }
+}
+
+void Window1::Listbox1_Change(Listbox& lb) {
+    auto tb = Toolbar11();
+    Deref(tb).ToolItem8->SetEnabled(false);
+    if (lb.ListIndex() < 0) return;
+    if (lb.Cell(lb.ListIndex(), 4) == "DFS") tb->ToolItem8->SetEnabled(true);
+}
+
+void Window1::RevealFile() {
+    ListboxRef list = Listbox1();
+    revealFile({Variant(Deref(list).Cell(list->ListIndex(), 5))});
+}
+
+PictureRef Window1::MakeListFolIcon(const FolderItemRef& f) {
+    PictureRef p1 = GetIconFromFile(f, 5);
+    PictureRef p2 = GetIconFromFile(f, 13);
+    PictureRef p = NewPicture(16, 16, 32);
+    if (p1) p->Graphics()->DrawPicture(p1, 0, 0);
+    PictureRef mask = p->Mask(true);
+    if (p2) {
+        mask->Graphics()->DrawPicture(p2, 0, 0);
+    } else if (!p1) {
+        // No icon at all: a clear picture rather than a white square.
+        mask->Graphics()->SetForeColor(RGB(255, 255, 255));
+        mask->Graphics()->FillRect(0, 0, 16, 16);
+    }
+    return p;
+}
