@@ -1,0 +1,233 @@
+// plutil -convert xml1 FILE: binary and XML lists come out as XML in place;
+// anything else leaves the file alone and says why in one line.
+
+#include <gtest/gtest.h>
+
+#include <plist/plist.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/runtime/files/TempFolder.h"
+
+namespace {
+
+using runtime::testing::ReadWholeFile;
+using runtime::testing::TempFolder;
+
+struct Outcome {
+    int status = -1;
+    std::string errors;  // what the command wrote to stderr
+    std::string output;  // ... and to stdout
+};
+
+// Runs the built plutil with these arguments, without a shell between.
+Outcome RunPlutil(const std::vector<std::string>& arguments) {
+    int err[2], out[2];
+    if (pipe(err) != 0 || pipe(out) != 0) return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(err[1], 2);
+        dup2(out[1], 1);
+        close(err[0]);
+        close(out[0]);
+        std::vector<char*> argv{const_cast<char*>("plutil")};
+        for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(KELDO_PLUTIL_PATH, argv.data());
+        _exit(127);
+    }
+    close(err[1]);
+    close(out[1]);
+    Outcome outcome;
+    auto drain = [](int fd, std::string& into) {
+        char buffer[4096];
+        for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) into.append(buffer, static_cast<size_t>(n));
+        close(fd);
+    };
+    drain(err[0], outcome.errors);
+    drain(out[0], outcome.output);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return outcome;
+}
+
+std::string Serialized(plist_t root, bool binary) {
+    char* data = nullptr;
+    uint32_t length = 0;
+    if (binary)
+        plist_to_bin(root, &data, &length);
+    else
+        plist_to_xml(root, &data, &length);
+    std::string bytes(data, length);
+    if (binary)
+        plist_to_bin_free(data);
+    else
+        plist_to_xml_free(data);
+    return bytes;
+}
+
+// The edition's preferences as the product writes them.
+plist_t EditionPreferences() {
+    plist_t root = plist_new_dict();
+    plist_dict_set_item(root, "prefFolderPath", plist_new_string("file:///home/user/Documents/%E6%9B%B8%E9%A1%9E/"));
+    plist_dict_set_item(root, "windowCount", plist_new_uint(3));
+    plist_t recent = plist_new_array();
+    plist_array_append_item(recent, plist_new_string("エディション"));
+    plist_array_append_item(recent, plist_new_bool(1));
+    plist_dict_set_item(root, "recent", recent);
+    return root;
+}
+
+std::string StringValue(plist_t dict, const char* key) {
+    plist_t node = plist_dict_get_item(dict, key);
+    if (!node || plist_get_node_type(node) != PLIST_STRING) return "<missing>";
+    char* value = nullptr;
+    plist_get_string_val(node, &value);
+    std::string text = value ? value : "";
+    free(value);
+    return text;
+}
+
+bool OneLine(const std::string& text) {
+    return !text.empty() && text.back() == '\n' && text.find('\n') == text.size() - 1;
+}
+
+class PlutilTest : public ::testing::Test {
+protected:
+    // Only the given names remain in the folder: no temporary file is left.
+    void ExpectFolderHolds(const std::vector<std::string>& names) {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        std::vector<std::string> expected = names;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(found, expected);
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(PlutilTest, BinaryListBecomesXmlInPlaceWithItsValuesAndMode) {
+    plist_t root = EditionPreferences();
+    const std::string path = folder.Write("com.example.plist", Serialized(root, true));
+    plist_free(root);
+    chmod(path.c_str(), 0640);
+
+    const Outcome outcome = RunPlutil({"-convert", "xml1", path});
+    ASSERT_EQ(outcome.status, 0) << outcome.errors;
+    EXPECT_EQ(outcome.errors, "");
+    EXPECT_EQ(outcome.output, "");
+
+    const std::string xml = ReadWholeFile(path);
+    EXPECT_EQ(xml.rfind("<?xml", 0), 0u);
+    // The engine reads the value from the line after its key.
+    EXPECT_NE(xml.find("<key>prefFolderPath</key>\n\t<string>file:///home/user/Documents/%E6%9B%B8%E9%A1%9E/</string>\n"),
+              std::string::npos)
+        << xml;
+
+    plist_t back = nullptr;
+    plist_from_xml(xml.data(), static_cast<uint32_t>(xml.size()), &back);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(StringValue(back, "prefFolderPath"), "file:///home/user/Documents/%E6%9B%B8%E9%A1%9E/");
+    uint64_t count = 0;
+    plist_get_uint_val(plist_dict_get_item(back, "windowCount"), &count);
+    EXPECT_EQ(count, 3u);
+    plist_t recent = plist_dict_get_item(back, "recent");
+    ASSERT_NE(recent, nullptr);
+    EXPECT_EQ(plist_array_get_size(recent), 2u);
+    plist_free(back);
+
+    struct stat st;
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    ExpectFolderHolds({"com.example.plist"});
+}
+
+TEST_F(PlutilTest, XmlListStaysXmlWithTheSameValues) {
+    const std::string path = folder.Write("a.plist",
+                                          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">"
+                                          "<dict><key>prefFolderPath</key><string>file:///tmp/x/</string></dict></plist>");
+    const Outcome outcome = RunPlutil({"-convert", "xml1", path});
+    ASSERT_EQ(outcome.status, 0) << outcome.errors;
+    const std::string xml = ReadWholeFile(path);
+    EXPECT_NE(xml.find("\t<key>prefFolderPath</key>\n\t<string>file:///tmp/x/</string>\n"), std::string::npos) << xml;
+}
+
+TEST_F(PlutilTest, FileThatIsNoPropertyListFailsAndStaysAsItWas) {
+    plist_t root = EditionPreferences();
+    const std::string binary = Serialized(root, true);
+    plist_free(root);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"text", "prefFolderPath = file:///tmp/\n"},
+        {"empty", ""},
+        {"truncated-binary", binary.substr(0, binary.size() - 9)},
+        {"bare-magic", "bplist00"},
+        {"unclosed-xml", "<?xml version=\"1.0\"?><plist><dict><key>a</key>"},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        const std::string path = folder.Write(name, bytes);
+        const Outcome outcome = RunPlutil({"-convert", "xml1", path});
+        EXPECT_NE(outcome.status, 0);
+        EXPECT_TRUE(OneLine(outcome.errors)) << outcome.errors;
+        EXPECT_NE(outcome.errors.find(name), std::string::npos) << outcome.errors;
+        EXPECT_EQ(ReadWholeFile(path), bytes);
+    }
+    ExpectFolderHolds({"text", "empty", "truncated-binary", "bare-magic", "unclosed-xml"});
+}
+
+TEST_F(PlutilTest, MissingFileOrFolderFails) {
+    const std::string missing = folder / "missing.plist";
+    Outcome outcome = RunPlutil({"-convert", "xml1", missing});
+    EXPECT_NE(outcome.status, 0);
+    EXPECT_TRUE(OneLine(outcome.errors)) << outcome.errors;
+    EXPECT_FALSE(std::filesystem::exists(missing));
+
+    const std::string sub = folder.MakeFolder("sub.plist");
+    outcome = RunPlutil({"-convert", "xml1", sub});
+    EXPECT_NE(outcome.status, 0);
+    EXPECT_TRUE(OneLine(outcome.errors)) << outcome.errors;
+    EXPECT_TRUE(std::filesystem::is_directory(sub));
+}
+
+TEST_F(PlutilTest, BadUsageFailsWithOneLineAndTouchesNothing) {
+    plist_t root = EditionPreferences();
+    const std::string binary = Serialized(root, true);
+    plist_free(root);
+    const std::string path = folder.Write("b.plist", binary);
+    const std::vector<std::vector<std::string>> usages = {
+        {},
+        {"-convert"},
+        {"-convert", "xml1"},
+        {"-convert", "binary1", path},
+        {"-convert", "XML1", path},
+        {"-lint", "xml1", path},
+        {"-convert", "xml1", path, path},
+        {"-convert", "xml1", ""},
+    };
+    for (const auto& arguments : usages) {
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        const Outcome outcome = RunPlutil(arguments);
+        EXPECT_NE(outcome.status, 0);
+        EXPECT_TRUE(OneLine(outcome.errors)) << outcome.errors;
+        EXPECT_EQ(ReadWholeFile(path), binary);
+    }
+}
+
+TEST_F(PlutilTest, NameWithBreaksAndQuotesStillGivesOneLine) {
+    const std::string name = "odd \"name\"\nwith break";
+    const std::string path = folder.Write(name, "no list here");
+    const Outcome outcome = RunPlutil({"-convert", "xml1", path});
+    EXPECT_NE(outcome.status, 0);
+    EXPECT_TRUE(OneLine(outcome.errors)) << outcome.errors;
+}
+
+}  // namespace
