@@ -8,15 +8,12 @@ namespace Pictures {
 namespace {
 
 struct PictureItem {
+    explicit PictureItem(const char* name) : file(name) {}
+
     const char* file;
-    bool initialised = false;
     PictureRef cache;
 
     PictureRef Get() {
-        if (!initialised) {
-            initialised = true;
-            cache = nullptr;
-        }
         if (!cache) {
             if (FolderItemRef resources = Bundle::Resources()) {
                 if (FolderItemRef f = resources->Child(file)) cache = f->OpenAsPicture();

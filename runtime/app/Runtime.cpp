@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include "runtime/app/Application.h"
+#include "runtime/app/DisplayCheck.h"
 #include "runtime/app/ExceptionHook.h"
 #include "runtime/app/RuntimeApplication.h"
 #include "runtime/threads/UnhandledException.h"
@@ -40,6 +41,7 @@ void QuitAfterLastWindow(Window&) {
 
 void RuntimeInit(int argc, char** argv) {
     if (QCoreApplication::instance()) throw std::logic_error("RuntimeInit: a QApplication exists already");
+    if (const std::string reason = detail::MissingDisplayReason(); !reason.empty()) throw NoDisplayError(reason);
     Life& life = TheLife();
     life.argc = argc;
     life.exitStatus = 0;

@@ -8,13 +8,21 @@
 //   return RuntimeExit();
 
 #include <functional>
+#include <stdexcept>
 
 namespace runtime {
 
-// Creates the QApplication (std::logic_error when one exists already), loads
-// Qt's Japanese translations so the toolkit's own buttons read in Japanese,
-// names the application "KELDO Uninstaller", and routes exceptions that
-// escape event handlers and threads to the exception helper.
+// RuntimeInit found no window system to show windows on.
+class NoDisplayError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Creates the QApplication (std::logic_error when one exists already;
+// NoDisplayError, before Qt is touched, when the window system cannot be
+// reached), loads Qt's Japanese translations so the toolkit's own buttons
+// read in Japanese, names the application "KELDO Uninstaller", and routes
+// exceptions that escape event handlers and threads to the exception helper.
 void RuntimeInit(int argc, char** argv);
 
 // Runs the start-up routine, then posts the Open event of the registered
