@@ -1,0 +1,44 @@
+#pragma once
+// Memory Manager handles. A handle is a number, as the program stores it,
+// naming a block of bytes in this layer's table; 0 is no handle. The bytes
+// are reached through copies only, so a block never moves under anyone and
+// the lock state is kept for callers that save and restore it.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/carbon/MacTypes.h"
+
+namespace platform::carbon {
+
+using Handle = int32_t;
+
+inline constexpr int8_t kHandleLockedState = static_cast<int8_t>(0x80);
+
+// A block of size bytes, all 0; 0 when size is negative or there is no room.
+Handle NewHandle(int32_t size);
+void DisposeHandle(Handle h);  // an unknown handle is ignored
+
+// Lock state: kHandleLockedState or 0 (0 for an unknown handle).
+int8_t HGetState(Handle h);
+void HSetState(Handle h, int8_t state);
+void HLock(Handle h);
+void HUnlock(Handle h);
+
+// The block's size; 0 for an unknown handle.
+int32_t GetHandleSize(Handle h);
+// Grows (with bytes of 0) or cuts the block.
+OSErr SetHandleSize(Handle h, int32_t size);
+
+// Copies bytes into the block at offset; paramErr, and nothing written, when
+// they would not fit inside it.
+OSErr SetHandleBytes(Handle h, int32_t offset, std::string_view bytes);
+// A copy of the block's bytes; "" for an unknown handle.
+std::string HandleContents(Handle h);
+
+// Handles made and not yet disposed of (leak checks).
+size_t LiveHandleCount();
+
+}  // namespace platform::carbon

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/carbon/Aliases.h"
+#include "platform/carbon/Catalog.h"
+#include "tests/platform/carbon/CarbonTestFolder.h"
+#include "tests/support/AliasRecord.h"
+
+using namespace platform::carbon;
+using alias_testing::AliasRecordFor;
+using alias_testing::AliasRecordParts;
+using alias_testing::BuildAliasRecord;
+using alias_testing::MacJapanese;
+
+namespace {
+
+class CarbonAliases : public carbon_testing::TempFolderTest {
+protected:
+    OSErr Resolve(const std::string& record) {
+        const Handle h = NewHandle(static_cast<int32_t>(record.size()));
+        EXPECT_EQ(SetHandleBytes(h, 0, record), noErr);
+        spec = FSSpec{};
+        spec.parID = -5;
+        Boolean changed = 9;
+        const OSErr result = ResolveAlias(nullptr, h, &spec, &changed);
+        EXPECT_EQ(changed, 0);
+        DisposeHandle(h);
+        return result;
+    }
+    std::string SpecName() const { return std::string(reinterpret_cast<const char*>(spec.name + 1), spec.name[0]); }
+    static std::string MacPath(std::string posix, bool folder) {
+        for (char& c : posix)
+            if (c == '/') c = ':';
+        return MacJapanese("Macintosh HD" + posix + (folder ? ":" : ""));
+    }
+
+    FSSpec spec;
+};
+
+}  // namespace
+
+TEST_F(CarbonAliases, FindsTheTargetByItsPosixPath) {
+    const std::string file = File("フォルダ/memo.txt");
+    ASSERT_EQ(Resolve(AliasRecordFor(file, false)), noErr);
+    EXPECT_EQ(spec.vRefNum, kRootVRefNum);
+    EXPECT_EQ(spec.parID, DirectoryIDOfPath((root / "フォルダ").string()));
+    EXPECT_EQ(SpecName(), "memo.txt");
+
+    const std::string folder = Folder("フォルダ/書類");
+    ASSERT_EQ(Resolve(AliasRecordFor(folder, true)), noErr);
+    EXPECT_EQ(SpecName(), MacJapanese("書類"));
+}
+
+TEST_F(CarbonAliases, PosixPathWinsOverAStaleMacPath) {
+    const std::string moved = Folder("now");
+    AliasRecordParts parts;
+    parts.folder = true;
+    parts.fields = {{2, MacPath((root / "before").string(), true)}, {18, moved}};
+    Folder("before");
+    ASSERT_EQ(Resolve(BuildAliasRecord(parts)), noErr);
+    EXPECT_EQ(SpecName(), "now");
+}
+
+TEST_F(CarbonAliases, MacPathIsTheFallbackAndMatchesWithoutRegardToCase) {
+    Folder("Docs/書類");
+    AliasRecordParts parts;
+    parts.folder = true;
+    parts.fields = {{18, (root / "missing").string()}, {2, MacPath((root / "DOCS/書類").string(), true)}};
+    ASSERT_EQ(Resolve(BuildAliasRecord(parts)), noErr);
+    EXPECT_EQ(spec.parID, DirectoryIDOfPath((root / "Docs").string()));  // the name on the disk
+    EXPECT_EQ(SpecName(), MacJapanese("書類"));
+
+    parts.fields = {{2, MacJapanese("Other Disk:" + root.string().substr(1) + ":Docs:")}};
+    EXPECT_EQ(Resolve(BuildAliasRecord(parts)), fnfErr);  // only the root volume is here
+}
+
+TEST_F(CarbonAliases, PosixPathIsTakenBelowTheRecordedMountPoint) {
+    Folder("vol/inner");
+    AliasRecordParts parts;
+    parts.fields = {{18, "/inner"}, {19, (root / "vol").string()}};
+    ASSERT_EQ(Resolve(BuildAliasRecord(parts)), noErr);
+    EXPECT_EQ(spec.parID, DirectoryIDOfPath((root / "vol").string()));
+}
+
+TEST_F(CarbonAliases, TheRootFolderIsTheVolume) {
+    ASSERT_EQ(Resolve(AliasRecordFor("/", true)), noErr);
+    EXPECT_EQ(spec.parID, kRootParentDirID);
+    EXPECT_EQ(SpecName(), "Macintosh HD");
+}
+
+TEST_F(CarbonAliases, WhatCannotBeFoundOrNamedIsAnErrorAndLeavesTheSpec) {
+    EXPECT_EQ(Resolve(AliasRecordFor((root / "nothing").string(), true)), fnfErr);
+    EXPECT_EQ(spec.parID, -5);
+    EXPECT_EQ(Resolve(AliasRecordFor(File("caf\xC3\xA9/x"), false)), bdNamErr);  // a folder above has no Mac Japanese name
+    EXPECT_EQ(Resolve(AliasRecordFor(File(std::string(64, 'n')), false)), bdNamErr);
+    EXPECT_EQ(spec.parID, -5);
+    EXPECT_EQ(Resolve(AliasRecordFor(File(std::string(63, 'n')), false)), noErr);
+
+    const std::string record = AliasRecordFor(Folder("ok"), true);
+    EXPECT_EQ(Resolve(record.substr(0, 160)), paramErr);
+    EXPECT_EQ(Resolve("not a record"), paramErr);
+    const Handle unknown = NewHandle(0);
+    DisposeHandle(unknown);
+    EXPECT_EQ(ResolveAlias(nullptr, unknown, &spec, nullptr), paramErr);
+    const Handle h = NewHandle(static_cast<int32_t>(record.size()));
+    ASSERT_EQ(SetHandleBytes(h, 0, record), noErr);
+    EXPECT_EQ(ResolveAlias(nullptr, h, nullptr, nullptr), paramErr);
+    DisposeHandle(h);
+}
