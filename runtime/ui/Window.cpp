@@ -115,9 +115,10 @@ void Window::OpenAfterConstruction() {
     }
     ApplyTabOrder();
     built_ = true;
-    ApplySize();
     for (const auto& control : std::vector<ControlRef>(controls_))
         WindowAccess::Opened(*control);
+    // After the controls' Open events, which may have grown the toolbar.
+    ApplySize();
     if (visible_ && open_)
         Show();
     if (open_)
