@@ -1,0 +1,45 @@
+// The application matching rules: whether a folder entry is an application of
+// the catalogue (by its type and creator code or, for the code "APPL----", by
+// its name and the maker named in its Info.plist), or a folder that directly
+// holds one. Text comparisons ignore letter case.
+
+#include "engine/Thread2.h"
+
+#include "foundation/Globals.h"
+#include "runtime/core/TextFunctions.h"
+#include "runtime/threads/BackgroundTask.h"
+
+using namespace runtime;
+
+bool Thread2::MatchApp(const FolderItemRef& f, const String& appName, const String& appType) {
+    if (!f) return false;
+    if (appType == "APPL----") return MatchAppFN(f, appName);
+    if (Globals::gExtractExtn(f->Name()) == "app" && f->MacType() == "fold") return MatchAppF(f, appType);
+    if (f->Directory()) return MatchAppD(f, appType);
+    return false;
+}
+
+bool Thread2::MatchAppF(const FolderItemRef& f, const String& appType) {
+    // An item without a code (a package without PkgInfo) has the empty code,
+    // which names no application.
+    if (!f || appType.IsEmpty()) return false;
+    return Globals::gGetTypeCre(f) == appType;
+}
+
+bool Thread2::MatchAppD(const FolderItemRef& folder, const String& appType) {
+    if (!folder || appType.IsEmpty()) return false;
+    for (int32_t i = 1; i <= folder->Count(); ++i) {
+        const FolderItemRef ch = folder->Item(i);
+        if (ch && ch->Exists() && (Globals::gAppPackage(ch) || ch->MacType() == "APPL") &&
+            Globals::gGetTypeCre(ch) == appType)
+            return true;
+        RuntimeBackgroundTask();
+    }
+    return false;
+}
+
+bool Thread2::MatchAppFN(const FolderItemRef& f, const String& appName) {
+    // Every name would contain the empty name.
+    if (!f || appName.IsEmpty()) return false;
+    return InStr(f->Name(), appName) > 0 && Globals::gGetTypeFileInfo(f);
+}
