@@ -1,0 +1,66 @@
+#include "platform/icons/BundleIcon.h"
+
+#include <plist/plist.h>
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "platform/icons/FileBytes.h"
+
+namespace platform::icons {
+
+namespace {
+
+bool EndsWithIcnsIgnoringCase(const std::string& name) {
+    static const char kExtension[] = ".icns";
+    if (name.size() < 5) return false;
+    for (size_t i = 0; i < 5; ++i) {
+        char c = name[name.size() - 5 + i];
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+        if (c != kExtension[i]) return false;
+    }
+    return true;
+}
+
+// The plist's CFBundleIconFile string, "" when there is none.
+std::string IconFileName(const std::vector<uint8_t>& plistBytes) {
+    if (plistBytes.empty() || plistBytes.size() > UINT32_MAX) return {};
+    plist_t root = nullptr;
+    plist_from_memory(reinterpret_cast<const char*>(plistBytes.data()), uint32_t(plistBytes.size()), &root);
+    if (!root) return {};
+    std::string name;
+    if (plist_get_node_type(root) == PLIST_DICT) {
+        plist_t node = plist_dict_get_item(root, "CFBundleIconFile");
+        if (node && plist_get_node_type(node) == PLIST_STRING) {
+            char* value = nullptr;
+            plist_get_string_val(node, &value);
+            if (value) name = value;
+            std::free(value);
+        }
+    }
+    plist_free(root);
+    return name;
+}
+
+// A name that stays inside the Resources folder.
+bool IsPlainFileName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+}
+
+}  // namespace
+
+std::string BundleIconFile(const std::string& bundlePath) {
+    const std::string contents = bundlePath + "/Contents";
+    auto plistBytes = ReadFileBytes(contents + "/Info.plist", kMaxInfoPlistBytes);
+    if (!plistBytes) return {};
+    std::string name = IconFileName(*plistBytes);
+    if (!IsPlainFileName(name)) return {};
+    if (!EndsWithIcnsIgnoringCase(name)) name += ".icns";
+    const std::string path = contents + "/Resources/" + name;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    return path;
+}
+
+}  // namespace platform::icons

@@ -1,0 +1,18 @@
+#pragma once
+// The icon file of an application bundle.
+
+#include <cstddef>
+#include <string>
+
+namespace platform::icons {
+
+// Info.plist files larger than this are not read.
+inline constexpr size_t kMaxInfoPlistBytes = 4u << 20;
+
+// The icon file that the bundle's Contents/Info.plist names under
+// CFBundleIconFile, in Contents/Resources, with ".icns" added when the name
+// lacks it. "" when the folder has no readable Info.plist, the plist names no
+// icon file, the name is not a plain file name, or no regular file is there.
+std::string BundleIconFile(const std::string& bundlePath);
+
+}  // namespace platform::icons

@@ -1,0 +1,37 @@
+#include "platform/icons/IconFamily.h"
+
+namespace platform::icons {
+
+void IconFamily::SetElement(OSType type, ElementData data) {
+    deferred_.erase(type);
+    stored_[type] = std::move(data);
+}
+
+void IconFamily::SetDeferredElement(OSType type, Producer producer) {
+    stored_.erase(type);
+    deferred_[type] = std::move(producer);
+}
+
+bool IconFamily::HasElement(OSType type) const { return stored_.count(type) || deferred_.count(type); }
+
+std::vector<OSType> IconFamily::ElementTypes() const {
+    std::map<OSType, bool> all;
+    for (const auto& [type, data] : stored_) all[type] = true;
+    for (const auto& [type, producer] : deferred_) all[type] = true;
+    std::vector<OSType> types;
+    for (const auto& [type, unused] : all) types.push_back(type);
+    return types;
+}
+
+std::optional<ElementData> IconFamily::ElementBytes(OSType type) const {
+    if (auto it = stored_.find(type); it != stored_.end()) return it->second;
+    if (auto it = deferred_.find(type); it != deferred_.end() && it->second) return it->second();
+    return std::nullopt;
+}
+
+const ElementData* IconFamily::StoredElement(OSType type) const {
+    auto it = stored_.find(type);
+    return it == stored_.end() ? nullptr : &it->second;
+}
+
+}  // namespace platform::icons

@@ -1,0 +1,43 @@
+#pragma once
+// An icon family: the elements of one icon, each its data in the form that
+// ElementTypes.h gives. Large elements may be deferred: their data is made
+// when asked for and not kept.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/icons/MacTypes.h"
+
+namespace platform::icons {
+
+using ElementData = std::vector<uint8_t>;
+
+class IconFamily {
+public:
+    // Makes the element's data on demand; nullopt when it cannot.
+    using Producer = std::function<std::optional<ElementData>()>;
+
+    void SetElement(OSType type, ElementData data);
+    void SetDeferredElement(OSType type, Producer producer);
+
+    bool HasElement(OSType type) const;
+    std::vector<OSType> ElementTypes() const;  // in type order
+
+    // A copy of the element's data; nullopt when the family lacks it or a
+    // deferred element cannot be made.
+    std::optional<ElementData> ElementBytes(OSType type) const;
+    // The kept data of an element that is not deferred, or nullptr.
+    const ElementData* StoredElement(OSType type) const;
+
+private:
+    std::map<OSType, ElementData> stored_;
+    std::map<OSType, Producer> deferred_;
+};
+
+using IconFamilyHandle = std::shared_ptr<const IconFamily>;
+
+}  // namespace platform::icons

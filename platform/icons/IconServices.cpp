@@ -1,0 +1,138 @@
+#include "platform/icons/IconServices.h"
+
+#include <QFile>
+#include <QMimeDatabase>
+#include <sys/stat.h>
+
+#include <cstring>
+
+#include "platform/icons/BundleIcon.h"
+#include "platform/icons/DesktopIcons.h"
+#include "platform/icons/FamilyCache.h"
+#include "platform/icons/IcnsReader.h"
+#include "platform/icons/IconRendering.h"
+#include "platform/icons/SystemIcons.h"
+
+namespace platform::icons {
+
+struct IconRefRecord {
+    enum class Source { IconFile, MimeType, System };
+    Source source;
+    std::string cacheKey;
+    std::string iconFile;         // IconFile
+    QString iconName;             // MimeType: the theme's names for it
+    QString genericIconName;
+    bool isFolder = false;
+    const SystemIcon* system = nullptr;  // System
+};
+
+namespace {
+
+std::string IconFileKey(const std::string& path, const struct stat& st) {
+    return "file:" + std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + ":" +
+           std::to_string(st.st_size) + ":" + path;
+}
+
+IconRef IconFileRef(const std::string& iconFile) {
+    struct stat st {};
+    if (::stat(iconFile.c_str(), &st) != 0) return nullptr;
+    auto ref = std::make_shared<IconRefRecord>();
+    ref->source = IconRefRecord::Source::IconFile;
+    ref->cacheKey = IconFileKey(iconFile, st);
+    ref->iconFile = iconFile;
+    return ref;
+}
+
+IconRef MimeTypeRef(const std::string& posixPath, const struct stat& st) {
+    static const QMimeDatabase database;
+    const QString path = QFile::decodeName(QByteArray::fromStdString(posixPath));
+    // Only regular files are opened to look at their content.
+    const QMimeType type = S_ISREG(st.st_mode) ? database.mimeTypeForFile(path)
+                           : S_ISDIR(st.st_mode) ? database.mimeTypeForName(QStringLiteral("inode/directory"))
+                                                 : database.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
+    auto ref = std::make_shared<IconRefRecord>();
+    ref->source = IconRefRecord::Source::MimeType;
+    ref->cacheKey = "mime:" + type.name().toStdString();
+    ref->iconName = type.iconName();
+    ref->genericIconName = type.genericIconName();
+    ref->isFolder = S_ISDIR(st.st_mode);
+    return ref;
+}
+
+std::shared_ptr<IconFamily> MakeFamily(const IconRefRecord& ref) {
+    switch (ref.source) {
+    case IconRefRecord::Source::IconFile:
+        return ReadIcnsFile(ref.iconFile);
+    case IconRefRecord::Source::MimeType: {
+        if (!CanDrawIcons()) return nullptr;
+        const QIcon icon = MimeTypeIcon(ref.iconName, ref.genericIconName, ref.isFolder);
+        return icon.isNull() ? nullptr : RenderFamily(icon);
+    }
+    case IconRefRecord::Source::System: {
+        if (!CanDrawIcons() || !ref.system) return nullptr;
+        const QIcon icon = SystemIconImage(*ref.system);
+        return icon.isNull() ? nullptr : RenderFamily(icon);
+    }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+OSErr GetIconRefFromFileInfo(const std::string& posixPath, IconRef* iconRef) {
+    if (!iconRef) return paramErr;
+    *iconRef = nullptr;
+    struct stat st {};
+    if (posixPath.empty() || ::stat(posixPath.c_str(), &st) != 0) return fnfErr;
+    if (S_ISDIR(st.st_mode)) {
+        const std::string iconFile = BundleIconFile(posixPath);
+        if (!iconFile.empty()) *iconRef = IconFileRef(iconFile);
+    }
+    if (!*iconRef) *iconRef = MimeTypeRef(posixPath, st);
+    return noErr;
+}
+
+OSErr GetIconRef(int16_t vRefNum, OSType creator, OSType iconType, IconRef* iconRef) {
+    if (!iconRef) return paramErr;
+    *iconRef = nullptr;
+    if (vRefNum != kOnSystemDisk) return paramErr;
+    const SystemIcon* system = creator == kSystemIconsCreator ? FindSystemIcon(iconType) : nullptr;
+    if (!system) return noSuchIconErr;
+    auto ref = std::make_shared<IconRefRecord>();
+    ref->source = IconRefRecord::Source::System;
+    ref->cacheKey = "system:" + std::to_string(iconType);
+    ref->system = system;
+    *iconRef = ref;
+    return noErr;
+}
+
+OSErr IconRefToIconFamily(const IconRef& iconRef, uint32_t /*whichIcons*/, IconFamilyHandle* family) {
+    if (!family) return paramErr;
+    *family = nullptr;
+    if (!iconRef) return invalidIconRefErr;
+    FamilyCache& cache = FamilyCache::Shared();
+    if (IconFamilyHandle kept = cache.Find(iconRef->cacheKey)) {
+        *family = kept;
+        return noErr;
+    }
+    std::shared_ptr<IconFamily> made = MakeFamily(*iconRef);
+    if (!made) return noSuchIconErr;
+    cache.Insert(iconRef->cacheKey, made);
+    *family = made;
+    return noErr;
+}
+
+OSErr GetIconFamilyData(const IconFamilyHandle& family, OSType iconType, Handle h) {
+    if (!family || !h) return paramErr;
+    if (HIsLocked(h)) return memLockedErr;
+    std::optional<ElementData> data = family->ElementBytes(iconType);
+    if (!data) {
+        SetHandleSize(h, 0);
+        return noSuchIconErr;
+    }
+    if (OSErr err = SetHandleSize(h, data->size()); err != noErr) return err;
+    if (!data->empty()) std::memcpy(HandleData(h), data->data(), data->size());
+    return noErr;
+}
+
+}  // namespace platform::icons

@@ -1,0 +1,174 @@
+// Icons of items and system icons: bundles, MIME types, the cache and the
+// element data handed out.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStyle>
+
+#include <thread>
+
+#include "platform/icons/ElementTypes.h"
+#include "platform/icons/FamilyCache.h"
+#include "platform/icons/IconServices.h"
+#include "tests/platform/icons/IcnsTestData.h"
+
+namespace {
+
+using namespace platform::icons;
+using namespace icontest;
+
+constexpr OSType kIs32 = FourCharCode("is32");
+constexpr OSType kS8mk = FourCharCode("s8mk");
+constexpr OSType kIcsMono = FourCharCode("ics#");
+
+IconFamilyHandle FamilyOf(const fs::path& path) {
+    IconRef ref;
+    EXPECT_EQ(GetIconRefFromFileInfo(path.string(), &ref), noErr);
+    IconFamilyHandle family;
+    EXPECT_EQ(IconRefToIconFamily(ref, kSelectorAllAvailableData, &family), noErr);
+    return family;
+}
+
+IconFamilyHandle SystemFamily(const char (&type)[5]) {
+    IconRef ref;
+    EXPECT_EQ(GetIconRef(kOnSystemDisk, kSystemIconsCreator, FourCharCode(type), &ref), noErr);
+    IconFamilyHandle family;
+    EXPECT_EQ(IconRefToIconFamily(ref, kSelectorAllAvailableData, &family), noErr);
+    return family;
+}
+
+Bytes Element(const IconFamilyHandle& family, OSType type) {
+    Handle h = NewHandle(0);
+    Bytes out;
+    if (GetIconFamilyData(family, type, h) == noErr) out.assign(HandleData(h), HandleData(h) + GetHandleSize(h));
+    DisposeHandle(h);
+    return out;
+}
+
+class IconServicesTest : public ::testing::Test {
+protected:
+    void SetUp() override { FamilyCache::Shared().Clear(); }
+    TempDir dir_;
+};
+
+TEST_F(IconServicesTest, BundleIconIsTheIcnsFileItsInfoPlistNames) {
+    const Bytes icns = Icns().Add("is32", PackedColor(256, 10, 20, 30)).Add("ics#", Bytes(64, 0x0F)).Data();
+    MakeBundle(dir_.Path() / "Sample.app", "Sample", "Sample.icns", icns);  // ".icns" added to the name
+    const auto family = FamilyOf(dir_.Path() / "Sample.app");
+    ASSERT_NE(family, nullptr);
+    const Bytes color = Element(family, kIs32);
+    ASSERT_EQ(color.size(), 1024u);
+    EXPECT_EQ((Bytes(color.begin(), color.begin() + 4)), (Bytes{255, 10, 20, 30}));
+    EXPECT_EQ(Element(family, kIcsMono), Bytes(64, 0x0F));
+    EXPECT_TRUE(Element(family, kS8mk).empty()) << "the file has no such element, and none is made up";
+
+    MakeBundle(dir_.Path() / "Named.app", "Named.icns", "Named.icns", icns);  // named with its extension
+    EXPECT_EQ(Element(FamilyOf(dir_.Path() / "Named.app"), kIcsMono), Bytes(64, 0x0F));
+}
+
+TEST_F(IconServicesTest, DamagedIcnsGivesNoElementAndABundleWithoutIconAFolderIcon) {
+    MakeBundle(dir_.Path() / "Broken.app", "Broken", "Broken.icns", Bytes{'i', 'c', 'n', 's', 0xFF, 0xFF});
+    const auto broken = FamilyOf(dir_.Path() / "Broken.app");
+    ASSERT_NE(broken, nullptr);
+    EXPECT_TRUE(broken->ElementTypes().empty());
+
+    MakeBundle(dir_.Path() / "NoIcon.app", "", "", {});
+    MakeBundle(dir_.Path() / "Escape.app", "../../Escape", "", {});
+    WriteFile(dir_.Path() / "Escape.icns", Icns().Add("ics#", Bytes(64, 1)).Data());
+    fs::create_directory(dir_.Path() / "plain");
+    const Bytes folderIcon = Element(FamilyOf(dir_.Path() / "plain"), kIs32);
+    ASSERT_EQ(folderIcon.size(), 1024u);
+    EXPECT_EQ(Element(FamilyOf(dir_.Path() / "NoIcon.app"), kIs32), folderIcon);
+    EXPECT_EQ(Element(FamilyOf(dir_.Path() / "Escape.app"), kIs32), folderIcon)
+        << "an icon name that leaves the Resources folder is not followed";
+}
+
+TEST_F(IconServicesTest, FamiliesAreKeptPerIconFileUntilItChanges) {
+    const fs::path icnsPath = dir_.Path() / "A.app" / "Contents" / "Resources" / "A.icns";
+    MakeBundle(dir_.Path() / "A.app", "A", "A.icns", Icns().Add("ics#", Bytes(64, 1)).Data());
+    const auto first = FamilyOf(dir_.Path() / "A.app");
+    EXPECT_EQ(FamilyOf(dir_.Path() / "A.app"), first);
+
+    WriteFile(icnsPath, Icns().Add("ics#", Bytes(64, 2)).Data());
+    fs::last_write_time(icnsPath, fs::last_write_time(icnsPath) + std::chrono::seconds(5));
+    const auto second = FamilyOf(dir_.Path() / "A.app");
+    EXPECT_NE(second, first);
+    EXPECT_EQ(Element(second, kIcsMono), Bytes(64, 2));
+}
+
+TEST_F(IconServicesTest, AnyOtherItemGetsItsMimeTypeIconInEveryElement) {
+    WriteText(dir_.Path() / "notes.txt", "some text\n");
+    const auto family = FamilyOf(dir_.Path() / "notes.txt");
+    ASSERT_NE(family, nullptr);
+    for (const ElementType& element : kElementTypes)
+        EXPECT_EQ(Element(family, element.type).size(), element.DataSize()) << element.width << "x" << element.height;
+
+    const Bytes color = Element(family, kIs32);
+    const Bytes mask = Element(family, kS8mk);
+    const Bytes mono = Element(family, kIcsMono);
+    size_t opaque = 0;
+    for (size_t i = 0; i < 256; ++i) {
+        EXPECT_EQ(color[4 * i], mask[i]) << "the 8-bit mask is the alpha of the colour element";
+        const bool maskBit = mono[32 + i / 8] & (0x80 >> (i % 8));
+        EXPECT_EQ(maskBit, mask[i] >= 128) << "the 1-bit mask half follows the alpha";
+        opaque += mask[i] == 255;
+    }
+    EXPECT_GT(opaque, 0u) << "the icon shows something";
+
+    // Items of one MIME type share a family; a folder's differs.
+    WriteText(dir_.Path() / "other.txt", "more\n");
+    EXPECT_EQ(FamilyOf(dir_.Path() / "other.txt"), family);
+    EXPECT_NE(Element(FamilyOf(dir_.Path()), kIs32), color);
+}
+
+TEST_F(IconServicesTest, SystemIconsByCreatorAndType) {
+    const Bytes trash = Element(SystemFamily("trsh"), kIs32);
+    ASSERT_EQ(trash.size(), 1024u);
+    EXPECT_NE(trash, Element(SystemFamily("fldr"), kIs32));
+    if (!QIcon::hasThemeIcon("user-trash")) {
+        const QImage expected = QApplication::style()->standardIcon(QStyle::SP_TrashIcon).pixmap(16, 16).toImage()
+                                    .convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(trash[4 * 17 + 1], qRed(expected.pixel(1, 1)));
+    }
+
+    IconRef ref;
+    EXPECT_EQ(GetIconRef(kOnSystemDisk, FourCharCode("abcd"), FourCharCode("trsh"), &ref), noSuchIconErr);
+    EXPECT_EQ(GetIconRef(kOnSystemDisk, kSystemIconsCreator, FourCharCode("none"), &ref), noSuchIconErr);
+    EXPECT_EQ(GetIconRef(1, kSystemIconsCreator, FourCharCode("trsh"), &ref), paramErr);
+    EXPECT_EQ(ref, nullptr);
+}
+
+TEST_F(IconServicesTest, FailuresAreReportedNotCrashed) {
+    IconRef ref;
+    EXPECT_EQ(GetIconRefFromFileInfo((dir_.Path() / "missing").string(), &ref), fnfErr);
+    EXPECT_EQ(GetIconRefFromFileInfo("", &ref), fnfErr);
+    EXPECT_EQ(GetIconRefFromFileInfo(dir_.Path().string(), nullptr), paramErr);
+    IconFamilyHandle family;
+    EXPECT_EQ(IconRefToIconFamily(nullptr, kSelectorAllAvailableData, &family), invalidIconRefErr);
+
+    const auto folder = FamilyOf(dir_.Path());
+    Handle h = NewHandle(4);
+    EXPECT_EQ(GetIconFamilyData(folder, FourCharCode("zzzz"), h), noSuchIconErr);
+    EXPECT_EQ(GetHandleSize(h), 0u);
+    HLock(h);
+    EXPECT_EQ(GetIconFamilyData(folder, kIs32, h), memLockedErr);
+    HUnlock(h);
+    EXPECT_EQ(GetIconFamilyData(nullptr, kIs32, h), paramErr);
+    EXPECT_EQ(GetIconFamilyData(folder, kIs32, nullptr), paramErr);
+    DisposeHandle(h);
+}
+
+TEST_F(IconServicesTest, DesktopIconsAreDrawnOnlyOnTheApplicationThread) {
+    WriteText(dir_.Path() / "page.html", "<html></html>");
+    OSErr result = noErr;
+    std::thread([&] {
+        IconRef ref;
+        IconFamilyHandle family;
+        if (GetIconRefFromFileInfo((dir_.Path() / "page.html").string(), &ref) == noErr)
+            result = IconRefToIconFamily(ref, kSelectorAllAvailableData, &family);
+    }).join();
+    EXPECT_EQ(result, noSuchIconErr);
+}
+
+}  // namespace

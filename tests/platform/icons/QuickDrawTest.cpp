@@ -1,0 +1,102 @@
+// Handles, colour tables and offscreen worlds.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/icons/ColorTables.h"
+#include "platform/icons/Handles.h"
+#include "platform/icons/Offscreen.h"
+
+namespace {
+
+using namespace platform::icons;
+
+TEST(Handles, SizeLockAndNull) {
+    Handle h = NewHandle(3);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(GetHandleSize(h), 3u);
+    EXPECT_EQ(HandleData(h)[2], 0);
+    HLock(h);
+    HLock(h);
+    EXPECT_EQ(SetHandleSize(h, 10), memLockedErr);
+    HUnlock(h);
+    EXPECT_TRUE(HIsLocked(h)) << "locks nest";
+    HUnlock(h);
+    EXPECT_EQ(SetHandleSize(h, 10), noErr);
+    EXPECT_EQ(GetHandleSize(h), 10u);
+    EXPECT_EQ(SetHandleSize(h, 0), noErr);
+    EXPECT_EQ(HandleData(h), nullptr);
+    DisposeHandle(h);
+
+    EXPECT_EQ(GetHandleSize(nullptr), 0u);
+    EXPECT_EQ(SetHandleSize(nullptr, 1), paramErr);
+    HLock(nullptr);
+    DisposeHandle(nullptr);
+}
+
+TEST(ColorTables, StandardTables) {
+    CTabHandle gray = GetCTable(40), mono = GetCTable(1), system = GetCTable(8);
+    ASSERT_TRUE(gray && mono && system);
+    EXPECT_EQ(gray->entries[0], 0xFFFFFFFFu);
+    EXPECT_EQ(gray->entries[255], 0xFF000000u);
+    EXPECT_EQ(gray->entries[128], 0xFF7F7F7Fu);
+    EXPECT_EQ(mono->count, 2);
+    EXPECT_EQ(mono->entries[1], 0xFF000000u);
+    EXPECT_EQ(system->entries[0], 0xFFFFFFFFu);
+    EXPECT_EQ(system->entries[5], 0xFFFFFF00u);
+    EXPECT_EQ(system->entries[35], 0xFFFF0000u);
+    EXPECT_EQ(system->entries[215], 0xFFEE0000u);
+    EXPECT_EQ(system->entries[255], 0xFF000000u);
+    EXPECT_EQ(GetCTable(2), nullptr);
+
+    EXPECT_EQ(NearestSystemColor(0xFFFFFF), 0);
+    EXPECT_EQ(NearestSystemColor(0x000000), 255);
+    EXPECT_EQ(NearestSystemColor(0xED0101), 215);
+}
+
+TEST(Offscreen, WorldsOverCallerMemory) {
+    std::vector<uint8_t> pixels(64 * 16);
+    Rect bounds;
+    SetRect(&bounds, 0, 0, 16, 16);
+    GWorldPtr world = nullptr;
+    ASSERT_EQ(NewGWorldFromPtr(&world, k32ARGBPixelFormat, &bounds, nullptr, nullptr, 0, pixels.data(), 64), noErr);
+    ASSERT_NE(world, nullptr);
+    EXPECT_EQ(world->Width(), 16);
+    EXPECT_EQ(world->Height(), 16);
+    EXPECT_EQ(world->baseAddr, pixels.data());
+    EXPECT_EQ(world->PixelBits(), 32);
+
+    CGrafPtr port = nullptr;
+    GDHandle device = nullptr;
+    GetGWorld(&port, &device);
+    EXPECT_EQ(port, nullptr);
+    SetGWorld(world, nullptr);
+    GetGWorld(&port, &device);
+    EXPECT_EQ(port, world);
+    DisposeGWorld(world);
+    GetGWorld(&port, &device);
+    EXPECT_EQ(port, nullptr) << "a disposed world is no longer current";
+}
+
+TEST(Offscreen, RefusesMalformedWorlds) {
+    std::vector<uint8_t> pixels(64);
+    Rect bounds, empty;
+    SetRect(&bounds, 0, 0, 16, 12);
+    SetRect(&empty, 0, 0, 0, 12);
+    GWorldPtr world = reinterpret_cast<GWorldPtr>(&pixels);
+    EXPECT_EQ(NewGWorldFromPtr(&world, 24, &bounds, nullptr, nullptr, 0, pixels.data(), 64), cDepthErr);
+    EXPECT_EQ(world, nullptr);
+    EXPECT_EQ(NewGWorldFromPtr(&world, k1MonochromePixelFormat, &bounds, nullptr, nullptr, 0, pixels.data(), 1),
+              paramErr) << "16 one-bit pixels need 2 bytes a row";
+    EXPECT_EQ(NewGWorldFromPtr(&world, k8IndexedPixelFormat, &empty, nullptr, nullptr, 0, pixels.data(), 16), paramErr);
+    EXPECT_EQ(NewGWorldFromPtr(&world, k8IndexedPixelFormat, &bounds, nullptr, nullptr, 0, nullptr, 16), paramErr);
+    EXPECT_EQ(NewGWorldFromPtr(&world, k8IndexedPixelFormat, nullptr, nullptr, nullptr, 0, pixels.data(), 16), paramErr);
+    EXPECT_EQ(NewGWorldFromPtr(nullptr, k8IndexedPixelFormat, &bounds, nullptr, nullptr, 0, pixels.data(), 16), paramErr);
+    ASSERT_EQ(NewGWorldFromPtr(&world, k8IndexedGrayPixelFormat, &bounds, GetCTable(40), nullptr, 0, pixels.data(), 16),
+              noErr);
+    EXPECT_EQ(world->Height(), 12);
+    DisposeGWorld(world);
+}
+
+}  // namespace
