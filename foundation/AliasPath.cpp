@@ -1,0 +1,76 @@
+#include "foundation/AliasPath.h"
+
+#include <optional>
+
+#include "foundation/DecrareEtc.h"
+#include "foundation/Globals.h"
+#include "foundation/TextEnco.h"
+#include "platform/carbon/Carbon.h"
+#include "runtime/app/FolderDialogs.h"
+#include "runtime/app/MessageDialog.h"
+#include "runtime/core/Encodings.h"
+#include "runtime/files/FolderItem.h"
+
+using namespace runtime;
+namespace carbon = platform::carbon;
+
+namespace AliasPath {
+namespace {
+
+// Disposes of the alias handle on every way out.
+class HandleOwner {
+public:
+    explicit HandleOwner(carbon::Handle h) : h_(h) {}
+    ~HandleOwner() { carbon::DisposeHandle(h_); }
+    HandleOwner(const HandleOwner&) = delete;
+    HandleOwner& operator=(const HandleOwner&) = delete;
+
+private:
+    carbon::Handle h_;
+};
+
+// The absolute path recorded in the data, for the message. A record is read
+// by its fields: a byte scan would stop at the kind word of a folder record.
+// Data that is no record goes to the scan, which gives it back unchanged when
+// it finds no field.
+String RecordedPath(const String& data) {
+    const std::optional<carbon::AliasRecordFields> fields = carbon::ParseAliasRecord(data.Bytes());
+    if (!fields) return Globals::gAbsPath_ex(data);
+    if (!fields->absolutePath) return data;
+    return String::FromBytes(*fields->absolutePath, data.Encoding());
+}
+
+String PathOfSpec(const carbon::FSSpec& spec) {
+    const String name =
+        String::FromBytes(std::string(reinterpret_cast<const char*>(spec.name + 1), spec.name[0]),
+                          Encodings::MacJapanese());
+    String path = DecrareEtc::GetFullPath(spec.vRefNum, spec.parID) + name;
+    path = TextEnco::gEncText(path, "Shift-JIS", "UTF-8");
+    // No item, no folder test: the path stays as built, without ":".
+    const FolderItemRef item = GetFolderItem(path, 0);
+    if (item && item->Directory()) path += ":";
+    return path;
+}
+
+}  // namespace
+
+String gAbsPath_dc(const String& data, bool pickAnyFile) {
+    if (data.IsEmpty()) return "";
+    if (GetFolderItem(data, 0)) return data;
+
+    const carbon::Handle h = DecrareEtc::TextToHandle(data);
+    if (h == 0) return "";
+    const HandleOwner owner(h);
+
+    carbon::FSSpec spec;
+    carbon::Boolean wasChanged = 0;
+    if (carbon::ResolveAlias(nullptr, h, &spec, &wasChanged) == carbon::noErr) return PathOfSpec(spec);
+
+    const String name = TextEnco::gEncUTF8alt(RecordedPath(data), "Shift_JIS");
+    MsgBox("「" + name + "」が見つかりません。再指定して下さい。");
+    const FolderItemRef chosen = pickAnyFile ? GetOpenFolderItem("anyFile") : SelectFolder();
+    if (!chosen) return "";
+    return chosen->AbsolutePath();
+}
+
+}  // namespace AliasPath

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "foundation/AliasPath.h"
+#include "foundation/DecrareEtc.h"
+#include "foundation/TextEnco.h"
+#include "platform/carbon/Carbon.h"
+#include "runtime/app/ModalResponder.h"
+#include "runtime/files/FolderItem.h"
+#include "tests/support/AliasRecord.h"
+
+using namespace runtime;
+namespace carbon = platform::carbon;
+using alias_testing::AliasRecordFor;
+using alias_testing::MacJapanese;
+
+namespace {
+
+const char kLostTail[] = "」が見つかりません。再指定して下さい。";
+
+class TempFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (std::filesystem::temp_directory_path() / "aliaspath-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        root = pattern;
+    }
+    void TearDown() override {
+        SetModalResponder({});
+        std::filesystem::remove_all(root);
+    }
+
+    std::string Folder(const std::string& relative) const {
+        std::filesystem::create_directories(root / relative);
+        return (root / relative).string();
+    }
+    std::string File(const std::string& relative) const {
+        std::filesystem::create_directories((root / relative).parent_path());
+        std::ofstream(root / relative) << "x";
+        return (root / relative).string();
+    }
+    // The UTF-8 Mac form of a POSIX path under the root volume.
+    static std::string MacPath(std::string posix, bool folder) {
+        for (char& c : posix)
+            if (c == '/') c = ':';
+        return "Macintosh HD" + posix + (folder ? ":" : "");
+    }
+
+    std::filesystem::path root;
+};
+
+class AliasPathTest : public TempFolder {
+protected:
+    // Alerts are closed with OK; choosers get `choice` (nullptr: cancelled).
+    void Answer(FolderItemRef choice) {
+        SetModalResponder([this, choice](const ModalRequest& request) {
+            asked.push_back(request);
+            return request.kind == ModalKind::MsgBox ? ModalAnswer::Press(ModalAnswer::Button::Action)
+                                                     : ModalAnswer::Choose(choice);
+        });
+    }
+    // Resolves with a responder answering; checks that no handle is left behind.
+    std::string Resolve(const std::string& data, bool pickAnyFile = false) {
+        const size_t handles = carbon::LiveHandleCount();
+        const String result = AliasPath::gAbsPath_dc(String::FromBytes(data), pickAnyFile);
+        EXPECT_EQ(carbon::LiveHandleCount(), handles);
+        return result.Bytes();
+    }
+
+    std::vector<ModalRequest> asked;
+};
+
+}  // namespace
+
+TEST_F(AliasPathTest, EmptyDataGivesNothingAndAsksNothing) {
+    Answer(nullptr);
+    EXPECT_EQ(Resolve(""), "");
+    EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(AliasPathTest, AnExistingAbsolutePathComesBackAsItIs) {
+    Answer(nullptr);
+    const std::string folder = MacPath(Folder("書類"), false);  // a folder named without its ":"
+    EXPECT_EQ(Resolve(folder), folder);
+    const std::string file = MacPath(File("memo.txt"), false);
+    EXPECT_EQ(Resolve(file), file);
+    EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(AliasPathTest, ResolvedFolderEndsInColonAndNamesComeBackInUTF8) {
+    Answer(nullptr);
+    const std::string folder = Folder("日本語/書類フォルダ");
+    EXPECT_EQ(Resolve(AliasRecordFor(folder, true)), MacPath(folder, true));
+    const std::string file = File("日本語/メモ.txt");
+    EXPECT_EQ(Resolve(AliasRecordFor(file, false)), MacPath(file, false));
+    EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(AliasPathTest, ResolvedThroughTheMacPathAlone) {
+    Answer(nullptr);
+    const std::string folder = Folder("Docs:2024");  // ":" in a Linux name is "/" in the Mac form
+    const std::string record = AliasRecordFor(folder, true, {.posixPath = false});
+    EXPECT_EQ(Resolve(record), MacPath(root.string(), true) + "Docs/2024:");
+    EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(AliasPathTest, ResolvedVolumeIsItsNameAndAColon) {
+    Answer(nullptr);
+    EXPECT_EQ(Resolve(AliasRecordFor("/", true)), "Macintosh HD:");
+}
+
+TEST_F(AliasPathTest, LostFolderNamesTheRecordedPathThenCancelGivesNothing) {
+    Answer(nullptr);
+    const std::string lost = (root / "無い書類").string();
+    EXPECT_EQ(Resolve(AliasRecordFor(lost, true)), "");
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].kind, ModalKind::MsgBox);
+    EXPECT_EQ(asked[0].message.ToUTF8(), "「" + MacPath(lost, true) + kLostTail);
+    EXPECT_EQ(asked[1].kind, ModalKind::SelectFolder);
+}
+
+TEST_F(AliasPathTest, LostFileNamesTheRecordedPath) {
+    Answer(nullptr);
+    const std::string lost = (root / "消えた.txt").string();
+    EXPECT_EQ(Resolve(AliasRecordFor(lost, false)), "");
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked[0].message.ToUTF8(), "「" + MacPath(lost, false) + kLostTail);
+}
+
+TEST_F(AliasPathTest, RecordWithoutAbsolutePathShowsTheWholeData) {
+    Answer(nullptr);
+    const std::string record = AliasRecordFor((root / "gone").string(), true, {.absolutePath = false});
+    EXPECT_EQ(Resolve(record), "");
+    ASSERT_FALSE(asked.empty());
+    const String whole = TextEnco::gEncUTF8alt(String::FromBytes(record), "Shift_JIS");
+    EXPECT_TRUE(asked[0].message.EqualsBytes("「" + whole + kLostTail));
+    EXPECT_GT(asked[0].message.Bytes().size(), record.size());
+}
+
+TEST_F(AliasPathTest, DataThatIsNeitherPathNorRecordIsShownAsItIs) {
+    Answer(nullptr);
+    EXPECT_EQ(Resolve("Other Disk:書類:"), "");
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked[0].message.ToUTF8(), std::string("「Other Disk:書類:") + kLostTail);
+
+    asked.clear();
+    const std::string damaged = AliasRecordFor(Folder("here"), true).substr(0, 170);
+    EXPECT_EQ(Resolve(damaged), "");
+    EXPECT_EQ(asked.size(), 2u);
+}
+
+TEST_F(AliasPathTest, ChosenFolderReplacesTheLostOne) {
+    const FolderItemRef chosen = FolderItem::FromNativePath(Folder("替わり"));
+    Answer(chosen);
+    EXPECT_EQ(Resolve(AliasRecordFor((root / "lost").string(), true), false), MacPath(chosen->NativePath(), true));
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1].kind, ModalKind::SelectFolder);
+}
+
+TEST_F(AliasPathTest, AnyFileChooserWhenAskedFor) {
+    const FolderItemRef chosen = FolderItem::FromNativePath(File("choice.txt"));
+    Answer(chosen);
+    EXPECT_EQ(Resolve(AliasRecordFor((root / "lost.txt").string(), false), true), MacPath(chosen->NativePath(), false));
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1].kind, ModalKind::OpenFile);
+    EXPECT_EQ(asked[1].filter.ToUTF8(), "anyFile");
+}
+
+class DecrareEtcTest : public TempFolder {};
+
+TEST_F(DecrareEtcTest, HandleHoldsExactlyTheBytesUnlocked) {
+    const std::string bytes("a\0b\xFF", 4);
+    const int32_t h = DecrareEtc::TextToHandle(String::FromBytes(bytes));
+    ASSERT_NE(h, 0);
+    EXPECT_EQ(carbon::HandleContents(h), bytes);
+    EXPECT_EQ(carbon::HGetState(h), 0);
+    carbon::DisposeHandle(h);
+
+    const int32_t empty = DecrareEtc::TextToHandle("");
+    ASSERT_NE(empty, 0);
+    EXPECT_EQ(carbon::GetHandleSize(empty), 0);
+    carbon::DisposeHandle(empty);
+}
+
+TEST_F(DecrareEtcTest, FullPathWalksUpToTheVolume) {
+    const int32_t v = carbon::kRootVRefNum;
+    EXPECT_EQ(DecrareEtc::GetFullPath(v, carbon::kRootDirID).Bytes(), "Macintosh HD:");
+    EXPECT_EQ(DecrareEtc::GetFullPath(v, carbon::kRootParentDirID).Bytes(), "");
+
+    const std::string folder = Folder("外側/内側");
+    const String path = DecrareEtc::GetFullPath(v, carbon::DirectoryIDOfPath(folder));
+    EXPECT_EQ(path.Bytes(), MacJapanese(MacPath(folder, true)));
+    EXPECT_EQ(path.ToUTF8(), MacPath(folder, true));
+}
+
+TEST_F(DecrareEtcTest, FailingCatalogCallEndsTheWalk) {
+    EXPECT_EQ(DecrareEtc::GetFullPath(7, carbon::kRootDirID).Bytes(), "");  // another volume
+    const std::string gone = Folder("gone");
+    const int32_t id = carbon::DirectoryIDOfPath(gone);
+    std::filesystem::remove(gone);
+    EXPECT_EQ(DecrareEtc::GetFullPath(carbon::kRootVRefNum, id).Bytes(), "");
+}
