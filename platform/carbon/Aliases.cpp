@@ -28,7 +28,7 @@ std::optional<std::string> FindByPosixPath(const AliasRecordFields& fields) {
     std::string path = *fields.posixPath;
     if (fields.posixMountPoint && *fields.posixMountPoint != "/")
         path = runtime::files::JoinPath(*fields.posixMountPoint, path);
-    if (path.front() != '/') return std::nullopt;
+    if (path.empty() || path.front() != '/') return std::nullopt;
     return ExistingItem(runtime::String(path), 1);
 }
 
