@@ -1,0 +1,113 @@
+// The walk below the chosen folder: which entries are passed over, compared
+// or walked into, aliases and alias loops, and the stop request.
+
+#include <gmock/gmock.h>
+
+#include <filesystem>
+
+#include "runtime/files/FinderInfo.h"
+#include "tests/engine/search/SearchTestSupport.h"
+
+namespace engine_testing {
+namespace {
+
+using ::testing::ElementsAre;
+using runtime::ModalKind;
+using runtime::files::kFinderFlagInvisible;
+
+class SearchWalkTest : public SearchTest {
+protected:
+    void SetUp() override {
+        SearchTest::SetUp();
+        AddProduct("Pelmora", {{"Pelmora", "APPLwTq5"}}, {".pdoc", ".pbun"});
+        AnswerSearchRoot();
+    }
+};
+
+TEST_F(SearchWalkTest, HiddenAndDotEntriesAreNeitherComparedNorWalked) {
+    Write("shown.pdoc");
+    Write(".hidden.pdoc");
+    Write(".dot folder/inside.pdoc");
+    Write("ghost.pdoc");
+    SetFinderInfo("ghost.pdoc", "", "", kFinderFlagInvisible);
+    Write("Secret/inside.pdoc");
+    SetFinderInfo("Secret", "", "", kFinderFlagInvisible);
+    MakeAppBundle(".Pelmora.app", "APPLwTq5");
+
+    ASSERT_TRUE(Search());
+
+    EXPECT_THAT(Rows(), ElementsAre("shown.pdoc | Pelmora（書類）"));
+    // Nothing but the chooser: passing over entries gives no message.
+    EXPECT_THAT(AskedKinds(), ElementsAre(ModalKind::SelectFolder));
+}
+
+TEST_F(SearchWalkTest, FoldersWithADocumentExtensionAreListedNotWalked) {
+    Write("Album.PBUN/inside.pdoc");
+    Write("Plugin.bundle/Contents/inside.pdoc");
+    Write("deep/er/still/inside.pdoc");
+
+    ASSERT_TRUE(Search());
+
+    EXPECT_THAT(Rows(), ElementsAre("Album.PBUN | Pelmora（書類）", "inside.pdoc | Pelmora（書類）",
+                                    "inside.pdoc | Pelmora（書類）"));
+    const auto list = win->Listbox1();
+    EXPECT_EQ(list->Cell(2, 5).ToUTF8(), MacPath("Plugin.bundle/Contents/inside.pdoc"));
+    EXPECT_EQ(list->Cell(1, 5).ToUTF8(), MacPath("deep/er/still/inside.pdoc"));
+}
+
+TEST_F(SearchWalkTest, ApplicationPackagesAreComparedAndNeverWalked) {
+    MakeAppBundle("Pelmora.app", "APPLwTq5");
+    Write("Pelmora.app/Contents/Resources/sample.pdoc");
+    MakeAppBundle("Other.app", "APPLzzzz");
+    Write("Other.app/Contents/Resources/sample.pdoc");
+
+    ASSERT_TRUE(Search());
+
+    EXPECT_THAT(Rows(), ElementsAre("Pelmora.app | Pelmora（アプリ）"));
+}
+
+TEST_F(SearchWalkTest, AliasesAreFollowedAndAnAliasLoopEnds) {
+    Write("Real/page.pdoc");
+    MakeFolder("Links");
+    std::filesystem::create_directory_symlink(searchRoot + "/Real", searchRoot + "/Links/To Real");
+    std::filesystem::create_directory_symlink(searchRoot, searchRoot + "/Links/Back to top");
+    std::filesystem::create_directory_symlink(searchRoot + "/Links", searchRoot + "/Real/Up");
+
+    ASSERT_TRUE(Search());
+
+    // Once through Links/To Real, showing its target, once in Real itself;
+    // the aliases back up are not entered again from below.
+    const std::string target = MacPath("Real/page.pdoc");
+    EXPECT_THAT(Rows(), ElementsAre("page.pdoc | Pelmora（書類）", "page.pdoc | Pelmora（書類）"));
+    for (int row = 0; row < 2; ++row) EXPECT_EQ(win->Listbox1()->Cell(row, 5).ToUTF8(), target);
+    ExpectSearchToolItems();
+}
+
+TEST_F(SearchWalkTest, StopDuringADeepWalkVisitsNoFurtherEntry) {
+    Write("a/b/c/first.pdoc");
+    Write("a/b/c/second.pdoc");
+    Write("a/b/later.pdoc");
+    Write("a/later.pdoc");
+    Write("z.pdoc");
+    const auto search = NewSearch();
+    search->Run();
+
+    int rowsAtStop = -1;
+    ASSERT_TRUE(runtime::testing::PumpUntil([&] {
+        if (rowsAtStop < 0 && win->Listbox1()->ListCount() > 0) {
+            rowsAtStop = win->Listbox1()->ListCount();
+            win->pStopThread2 = true;
+        }
+        return search->State() == runtime::ThreadState::NotRunning;
+    }));
+
+    ASSERT_EQ(rowsAtStop, 1);
+    EXPECT_THAT(Rows(), ElementsAre("first.pdoc | Pelmora（書類）"));
+    EXPECT_EQ(win->StaticText1()->Text().ToUTF8(), "処理が中止されました。");
+    EXPECT_TRUE(win->StaticText1()->Visible());
+    EXPECT_EQ(win->pCountFind, 1);
+    ExpectSearchToolItems();
+}
+
+}  // namespace
+}  // namespace engine_testing
