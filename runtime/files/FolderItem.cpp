@@ -1,6 +1,7 @@
 #include "runtime/files/FolderItem.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "runtime/files/FolderListing.h"
 #include "runtime/files/PathForms.h"
@@ -125,6 +126,16 @@ String FolderItem::MacCreator() const {
     if (kind == ItemKind::Folder || kind == ItemKind::Missing) return String();
     const auto info = ItemFinderInfo();
     return info ? String::FromBytes(info->Creator()) : String();
+}
+
+bool FolderItem::IsSymbolicLink() const {
+    struct stat st;
+    return lstat(path_.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+bool FolderItem::OwnedByCurrentUser() const {
+    struct stat st;
+    return lstat(path_.c_str(), &st) == 0 && st.st_uid == geteuid();
 }
 
 int64_t FolderItem::Length() const {

@@ -65,6 +65,8 @@ public:
     bool Visible() const;     // no leading "." and no invisible flag
     String MacType() const;   // "fold" for a folder; else from the Finder info, or ""
     String MacCreator() const;  // from the Finder info, or ""; "" for a folder
+    bool IsSymbolicLink() const;      // the name itself is a link (not followed)
+    bool OwnedByCurrentUser() const;  // the item itself (not followed) is the user's
     int64_t Length() const;   // bytes of a file; 0 for a folder or nothing
     DateRef ModificationDate() const;  // nil when nothing is there
     DateRef CreationDate() const;      // the birth time where the file system keeps one
