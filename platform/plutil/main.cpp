@@ -27,8 +27,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4 || std::strcmp(argv[1], "-convert") != 0 || std::strcmp(argv[2], "xml1") != 0 ||
-        argv[3][0] == '\0')
+    if (argc != 4 || std::strcmp(argv[1], "-convert") != 0 || std::strcmp(argv[2], "xml1") != 0 || argv[3][0] == '\0')
         return Usage();
     const std::string path = argv[3];
     const std::string failure = platform::plutil::ConvertFileToXml(path);

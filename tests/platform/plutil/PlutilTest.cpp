@@ -129,8 +129,9 @@ TEST_F(PlutilTest, BinaryListBecomesXmlInPlaceWithItsValuesAndMode) {
     const std::string xml = ReadWholeFile(path);
     EXPECT_EQ(xml.rfind("<?xml", 0), 0u);
     // The engine reads the value from the line after its key.
-    EXPECT_NE(xml.find("<key>prefFolderPath</key>\n\t<string>file:///home/user/Documents/%E6%9B%B8%E9%A1%9E/</string>\n"),
-              std::string::npos)
+    EXPECT_NE(
+        xml.find("<key>prefFolderPath</key>\n\t<string>file:///home/user/Documents/%E6%9B%B8%E9%A1%9E/</string>\n"),
+        std::string::npos)
         << xml;
 
     plist_t back = nullptr;
@@ -152,9 +153,10 @@ TEST_F(PlutilTest, BinaryListBecomesXmlInPlaceWithItsValuesAndMode) {
 }
 
 TEST_F(PlutilTest, XmlListStaysXmlWithTheSameValues) {
-    const std::string path = folder.Write("a.plist",
-                                          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">"
-                                          "<dict><key>prefFolderPath</key><string>file:///tmp/x/</string></dict></plist>");
+    const std::string path =
+        folder.Write("a.plist",
+                     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">"
+                     "<dict><key>prefFolderPath</key><string>file:///tmp/x/</string></dict></plist>");
     const Outcome outcome = RunPlutil({"-convert", "xml1", path});
     ASSERT_EQ(outcome.status, 0) << outcome.errors;
     const std::string xml = ReadWholeFile(path);
