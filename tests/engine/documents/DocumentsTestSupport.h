@@ -1,0 +1,122 @@
+#pragma once
+// What the documents-folder tests share: a Thread2 whose run is one call to
+// a documents lookup or reader, a responder that answers and records every
+// modal request, and the product preferences folders of the fake home.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/Thread2.h"
+#include "runtime/app/ModalResponder.h"
+#include "tests/engine/documents/RecordFileWriter.h"
+#include "tests/engine/support/EngineHarness.h"
+
+namespace engine_testing {
+
+class DocumentsProbe : public Thread2 {
+public:
+    using Thread2::FolderPref;
+    using Thread2::GetItemDocDPlm;
+    using Thread2::GetItemDocDPlm2;
+    using Thread2::GetItemDocDPlmVx;
+    using Thread2::GetItemDocDTolv;
+    using Thread2::GetItemDocDTolv2;
+    using Thread2::GetItemDocDZorub;
+    using Thread2::GetItemDocDZorub2;
+
+    std::function<void(DocumentsProbe&)> body;
+    void Event_Run() override {
+        if (body) body(*this);
+    }
+};
+
+using Lookup = runtime::String (DocumentsProbe::*)(const runtime::String&);
+
+// One modal request as the tests compare it: "MsgBox: text", "SelectFolder".
+inline std::string Describe(const runtime::ModalRequest& r) {
+    switch (r.kind) {
+        case runtime::ModalKind::MsgBox: return "MsgBox: " + r.message.ToUTF8();
+        case runtime::ModalKind::SelectFolder: return "SelectFolder";
+        case runtime::ModalKind::OpenFile: return "OpenFile";
+        case runtime::ModalKind::MessageDialog: return "MessageDialog: " + r.message.ToUTF8();
+        default: return "other: " + r.message.ToUTF8();
+    }
+}
+
+inline constexpr const char* kLostMessage = "必要なファイルの所在が不明なので、処理を続行できません。";
+
+class DocumentsTest : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        // Every message box is closed; a folder chooser gets `chosen` (nil: cancelled).
+        runtime::SetModalResponder([this](const runtime::ModalRequest& r) {
+            asked.push_back(Describe(r));
+            if (r.kind == runtime::ModalKind::SelectFolder || r.kind == runtime::ModalKind::OpenFile)
+                return runtime::ModalAnswer::Choose(chosen);
+            return runtime::ModalAnswer::Press(runtime::ModalAnswer::Button::Action);
+        });
+    }
+
+    // Runs one lookup on a worker with the list so far. nullopt when the run
+    // ended inside the lookup.
+    std::optional<std::string> RunLookup(Lookup lookup, const std::string& list = "") {
+        auto probe = NewProbe();
+        std::optional<std::string> result;
+        probe->body = [&](DocumentsProbe& p) { result = (p.*lookup)(runtime::String(list)).ToUTF8(); };
+        EXPECT_TRUE(RunToEnd(probe));
+        return result;
+    }
+
+    // Runs one reader on a worker; the POSIX path of what it returned, "<nil>" for nil.
+    std::string RunReader(runtime::FolderItemRef (DocumentsProbe::*reader)(const runtime::FolderItemRef&),
+                          const runtime::FolderItemRef& folder) {
+        auto probe = NewProbe();
+        std::string result = "<not run>";
+        probe->body = [&](DocumentsProbe& p) {
+            const runtime::FolderItemRef f = (p.*reader)(folder);
+            result = f ? f->NativePath() : "<nil>";
+        };
+        EXPECT_TRUE(RunToEnd(probe));
+        return result;
+    }
+
+    std::shared_ptr<DocumentsProbe> NewProbe() {
+        auto probe = std::make_shared<DocumentsProbe>();
+        probe->pWin1 = win;
+        probe->pMode = "GetItem";
+        return probe;
+    }
+
+    // Writes a record file into a product preferences folder; its folder's path.
+    std::string WriteRecordFile(const std::string& productFolder, const std::string& fileName,
+                                const std::string& bytes) {
+        home.Write("Library/Preferences/" + productFolder + "/" + fileName, bytes);
+        return home.Preferences(productFolder);
+    }
+
+    // A folder of the fake home and its Mac absolute path, as a record holds it.
+    std::string MacPathOf(const std::string& posixPath) const {
+        return runtime::FolderItem::FromNativePath(posixPath)->AbsolutePath().ToUTF8();
+    }
+
+    // The registered items as "kind path", in pFI order.
+    std::vector<std::string> Found() const {
+        std::vector<std::string> out;
+        for (const auto& entry : win->pFI) {
+            const auto item = entry->Value("item").ObjectValue<runtime::FolderItem>();
+            out.push_back(entry->Value("kind").StringValue().ToUTF8() + " " +
+                          (item ? item->NativePath() : std::string("<nil>")));
+        }
+        return out;
+    }
+
+    std::vector<std::string> asked;
+    runtime::FolderItemRef chosen;
+};
+
+}  // namespace engine_testing

@@ -1,0 +1,407 @@
+// The record-file lookups: record 19 of "pref2" (scrambled) or "pref"
+// (plain) names the documents folder; records 17 and 18 are resolved too.
+
+#include <string>
+#include <vector>
+
+#include "app/Window1.h"
+#include "foundation/Globals.h"
+#include "runtime/core/Encodings.h"
+#include "runtime/core/TextConverter.h"
+#include "tests/engine/documents/DocumentsTestSupport.h"
+#include "tests/support/AliasRecord.h"
+
+namespace engine_testing {
+namespace {
+
+using namespace documents_testing;
+using runtime::FolderItemRef;
+
+struct Product {
+    const char* name;
+    Lookup lookup;
+    FolderItemRef (DocumentsProbe::*reader)(const FolderItemRef&);
+    const char* folder;
+    const char* file;
+    bool scrambled;
+    bool shiftJIS;      // records are Shift-JIS text
+    int firstResolved;  // 17 or 18
+    bool numberInMessage;
+};
+
+const Product kTolvenade{"Tolvenade",
+                         &DocumentsProbe::GetItemDocDTolv,
+                         &DocumentsProbe::GetItemDocDTolv2,
+                         "Tolvenade初期設定",
+                         "pref2",
+                         true,
+                         false,
+                         18,
+                         true};
+const Product kZoruba{"Zoruba",
+                      &DocumentsProbe::GetItemDocDZorub,
+                      &DocumentsProbe::GetItemDocDZorub2,
+                      "Zoruba初期設定",
+                      "pref2",
+                      true,
+                      false,
+                      17,
+                      false};
+const Product kPelmora{"Pelmora",
+                       &DocumentsProbe::GetItemDocDPlm,
+                       &DocumentsProbe::GetItemDocDPlm2,
+                       "Pelmora初期設定",
+                       "pref",
+                       false,
+                       true,
+                       17,
+                       false};
+const std::vector<Product> kProducts{kTolvenade, kZoruba, kPelmora};
+
+std::string ShiftJIS(const std::string& utf8) {
+    return runtime::ConvertEncoding(runtime::String(utf8), runtime::Encodings::ShiftJIS()).Bytes();
+}
+
+// Data that names no item and is no alias record: a Mac path below a folder that is not there.
+std::string LostLocation(const std::string& what) { return "Macintosh HD:gone away:" + what + ":"; }
+std::string LostAliasMessage(const std::string& what) {
+    return "MsgBox: 「" + LostLocation(what) + "」が見つかりません。再指定して下さい。";
+}
+std::string LostRecordMessage(const Product& p, int record) {
+    return std::string("MsgBox: ") + kLostMessage + (p.numberInMessage ? ":" + std::to_string(record) : "");
+}
+
+class RecordFileLookupTest : public DocumentsTest {
+protected:
+    std::string Bytes(const Product& p, const RecordFileContents& contents) const {
+        return p.scrambled ? ScrambledRecordFile(contents) : PlainRecordFile(contents);
+    }
+    // A location record of the product holding this path text.
+    std::string Location(const Product& p, const std::string& text) const { return p.shiftJIS ? ShiftJIS(text) : text; }
+    std::string Write(const Product& p, const RecordFileContents& contents) {
+        return WriteRecordFile(p.folder, p.file, Bytes(p, contents));
+    }
+    std::string ReadFrom(const Product& p, const std::string& folder) {
+        return RunReader(p.reader, runtime::FolderItem::FromNativePath(folder));
+    }
+    // Starts each product's case afresh.
+    void Reset() {
+        win->pFI.clear();
+        Globals::gDocDir.clear();
+        asked.clear();
+        chosen = nullptr;
+    }
+};
+
+TEST_F(RecordFileLookupTest, WriterLaysOutTheFilesAsDocumented) {
+    RecordFileContents c;
+    c.header = "";
+    c.records = Records({{19, "AB"}});
+    const std::string expected = std::string("\x00", 1) + std::string(4, '\0') + std::string("\x00\x00\x00\x14", 4) +
+                                 std::string(17, '\0') + std::string(8, '\0') + std::string("\x00\x00\x00\x02", 4) +
+                                 "AB";
+    EXPECT_EQ(PlainRecordFile(c), expected);
+    // The scrambled record count "20" is a counted string of four characters.
+    const std::string scrambled = ScrambledRecordFile(c);
+    EXPECT_EQ(scrambled[0], '\0');
+    EXPECT_EQ(scrambled.substr(1, 3), std::string(1, '\x02') + Scramble("0"));
+    EXPECT_EQ(scrambled.substr(4, 5), std::string(1, '\x04') + Scramble("20"));
+    EXPECT_EQ(Enigma::Decode(runtime::String::FromBytes(Scramble("書類:20")), Enigma::kDecoderKey).Bytes(), "書類:20");
+}
+
+TEST_F(RecordFileLookupTest, MissingFolderOrRecordFileGivesNothingAndAsksNothing) {
+    for (const Product& p : kProducts) {
+        SCOPED_TRACE(p.name);
+        Reset();
+        EXPECT_EQ(RunLookup(p.lookup, "3:4:"), "3:4:");
+        home.MakeFolder("Library/Preferences/" + std::string(p.folder));
+        home.Write("Library/Preferences/" + std::string(p.folder) + "/other", "x");
+        EXPECT_EQ(RunLookup(p.lookup, "3:4:"), "3:4:");
+        EXPECT_EQ(ReadFrom(p, home.Preferences(p.folder)), "<nil>");
+        EXPECT_TRUE(win->pFI.empty());
+        EXPECT_TRUE(asked.empty());
+    }
+}
+
+TEST_F(RecordFileLookupTest, RecordNineteenAsAbsolutePathRegistersTheFolderWithoutAsking) {
+    for (const Product& p : kProducts) {
+        SCOPED_TRACE(p.name);
+        Reset();
+        const std::string docs = home.MakeFolder(std::string("Documents/") + p.name + " 書類");
+        RecordFileContents c;
+        c.leadingValues = {"3", "120"};
+        c.records = Records({{0, "version 2"}, {16, "設定"}, {19, Location(p, MacPathOf(docs))}});
+        Write(p, c);
+
+        EXPECT_EQ(RunLookup(p.lookup, "3:4:"), "3:4:0:");
+        EXPECT_EQ(Found(), std::vector<std::string>{"DD " + docs});
+        ASSERT_EQ(Globals::gDocDir.size(), 1u);
+        EXPECT_EQ(Globals::gDocDir[0]->NativePath(), docs);
+        EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+    }
+}
+
+TEST_F(RecordFileLookupTest, AliasRecordsResolveToTheFoldersTheyName) {
+    for (const Product& p : kProducts) {
+        SCOPED_TRACE(p.name);
+        Reset();
+        const std::string docs = home.MakeFolder(std::string("Documents/") + p.name + " 書類");
+        const std::string other = home.MakeFolder(std::string("Library/") + p.name + " 素材");
+        RecordFileContents c;
+        c.records = Records({{17, alias_testing::AliasRecordFor(other, true)},
+                             {18, alias_testing::AliasRecordFor(other, true)},
+                             {19, alias_testing::AliasRecordFor(docs, true)}});
+        Write(p, c);
+        EXPECT_EQ(RunLookup(p.lookup, "1:"), "1:0:");
+        EXPECT_EQ(Found(), std::vector<std::string>{"DD " + docs});
+        EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+    }
+}
+
+TEST_F(RecordFileLookupTest, LostAliasRecordNamesItsPathThenTheReaderTells) {
+    const std::string gone = home.Path("Documents/消えた書類");
+    RecordFileContents c;
+    c.records = Records({{19, alias_testing::AliasRecordFor(gone, true)}});
+    Write(kZoruba, c);
+    EXPECT_EQ(RunLookup(kZoruba.lookup, "1:"), "1:");
+    EXPECT_EQ(asked,
+              (std::vector<std::string>{"MsgBox: 「" + MacPathOf(gone) + ":」が見つかりません。再指定して下さい。",
+                                        "SelectFolder", std::string("MsgBox: ") + kLostMessage}));
+}
+
+TEST_F(RecordFileLookupTest, FolderAlreadyRegisteredIsAppendedAgainWithItsIndex) {
+    const std::string docs = home.MakeFolder("Documents/Zoruba");
+    RecordFileContents c;
+    c.records = Records({{19, MacPathOf(docs)}});
+    Write(kZoruba, c);
+    win->AddFIlist(runtime::FolderItem::FromNativePath(home.Preferences()), "P");
+    win->AddFIlist(runtime::FolderItem::FromNativePath(docs), "AS");
+
+    EXPECT_EQ(RunLookup(kZoruba.lookup, "0:1:"), "0:1:1:");
+    EXPECT_EQ(win->pFI.size(), 2u);
+}
+
+TEST_F(RecordFileLookupTest, TolvenadeLostRecordEighteenAsksThenTellsItsNumberAndNeverTouchesSeventeen) {
+    const std::string docs = home.MakeFolder("Documents/Tolvenade");
+    RecordFileContents c;
+    c.records = Records({{17, LostLocation("seventeen")}, {18, LostLocation("eighteen")}, {19, MacPathOf(docs)}});
+    Write(kTolvenade, c);
+
+    EXPECT_EQ(RunLookup(kTolvenade.lookup, "5:"), "5:0:");
+    EXPECT_EQ(asked, (std::vector<std::string>{LostAliasMessage("eighteen"), "SelectFolder",
+                                               "MsgBox: 必要なファイルの所在が不明なので、処理を続行できません。:18"}));
+    EXPECT_EQ(Found(), std::vector<std::string>{"DD " + docs});
+}
+
+TEST_F(RecordFileLookupTest, ZorubaAndPelmoraLostRecordSeventeenAsksAndTellsWithoutNumber) {
+    for (const Product& p : {kZoruba, kPelmora}) {
+        SCOPED_TRACE(p.name);
+        Reset();
+        const std::string docs = home.MakeFolder(std::string("Documents/") + p.name);
+        RecordFileContents c;
+        c.records = Records({{17, Location(p, LostLocation("seventeen"))}, {19, Location(p, MacPathOf(docs))}});
+        Write(p, c);
+
+        EXPECT_EQ(RunLookup(p.lookup, ""), "0:");
+        EXPECT_EQ(asked,
+                  (std::vector<std::string>{LostAliasMessage("seventeen"), "SelectFolder",
+                                            "MsgBox: 必要なファイルの所在が不明なので、処理を続行できません。"}));
+        EXPECT_EQ(Found(), std::vector<std::string>{"DD " + docs});
+    }
+}
+
+TEST_F(RecordFileLookupTest, LostRecordNineteenTakesTheChosenReplacementOrGivesNothing) {
+    for (const Product& p : kProducts) {
+        SCOPED_TRACE(p.name);
+        Reset();
+        RecordFileContents c;
+        c.records = Records({{19, Location(p, LostLocation("documents"))}});
+        Write(p, c);
+
+        // Cancelled: the reader's message, then no documents folder.
+        EXPECT_EQ(RunLookup(p.lookup, "2:"), "2:");
+        EXPECT_EQ(asked,
+                  (std::vector<std::string>{LostAliasMessage("documents"), "SelectFolder", LostRecordMessage(p, 19)}));
+        EXPECT_TRUE(win->pFI.empty());
+
+        // A replacement chosen: it is registered, and the reader says nothing.
+        Reset();
+        const std::string replacement = home.MakeFolder(std::string("Documents/") + p.name + " chosen");
+        chosen = runtime::FolderItem::FromNativePath(replacement);
+        EXPECT_EQ(RunLookup(p.lookup, "2:"), "2:0:");
+        EXPECT_EQ(asked, (std::vector<std::string>{LostAliasMessage("documents"), "SelectFolder"}));
+        EXPECT_EQ(Found(), std::vector<std::string>{"DD " + replacement});
+    }
+}
+
+TEST_F(RecordFileLookupTest, EmptyLocationRecordsAskNothing) {
+    for (const Product& p : kProducts) {
+        SCOPED_TRACE(p.name);
+        Reset();
+        RecordFileContents c;
+        c.records = Records({{3, "x"}});
+        const std::string folder = Write(p, c);
+        EXPECT_EQ(ReadFrom(p, folder), "<nil>");
+
+        const std::string docs = home.MakeFolder(std::string("Documents/") + p.name);
+        c.records = Records({{19, Location(p, MacPathOf(docs))}});
+        Write(p, c);
+        EXPECT_EQ(ReadFrom(p, folder), docs);
+        EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+    }
+}
+
+TEST_F(RecordFileLookupTest, FileWithoutRecordNineteenGivesNothingAndAsksOnlyForRecordsItHolds) {
+    for (const Product& p : kProducts) {
+        SCOPED_TRACE(p.name);
+        Reset();
+        RecordFileContents c;
+        c.records =
+            Records({{17, Location(p, LostLocation("seventeen"))}, {18, Location(p, LostLocation("eighteen"))}}, 19);
+        const std::string folder = Write(p, c);
+        EXPECT_EQ(ReadFrom(p, folder), "<nil>");
+        std::vector<std::string> expected;
+        for (int record = p.firstResolved; record <= 18; ++record) {
+            const std::string what = record == 17 ? "seventeen" : "eighteen";
+            expected.insert(expected.end(), {LostAliasMessage(what), "SelectFolder", LostRecordMessage(p, record)});
+        }
+        EXPECT_EQ(asked, expected);
+
+        asked.clear();
+        c.records.resize(17);
+        Write(p, c);
+        EXPECT_EQ(ReadFrom(p, folder), "<nil>");
+        EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+    }
+}
+
+TEST_F(RecordFileLookupTest, ScrambledRecordCountThatIsNoNumberGivesNoRecords) {
+    const std::string docs = home.MakeFolder("Documents/Tolvenade");
+    RecordFileContents c;
+    c.recordCount = "twenty";
+    c.records = Records({{18, LostLocation("eighteen")}, {19, MacPathOf(docs)}});
+    const std::string folder = Write(kTolvenade, c);
+    EXPECT_EQ(ReadFrom(kTolvenade, folder), "<nil>");
+    EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+
+    // A count that begins with a number is that number.
+    c.recordCount = "20 records";
+    c.records = Records({{19, MacPathOf(docs)}});
+    Write(kTolvenade, c);
+    EXPECT_EQ(ReadFrom(kTolvenade, folder), docs);
+}
+
+TEST_F(RecordFileLookupTest, LeadingValuesAndOtherRecordsOfAnyContentOnlyAdvanceTheStream) {
+    for (const Product& p : kProducts) {
+        SCOPED_TRACE(p.name);
+        Reset();
+        const std::string docs = home.MakeFolder(std::string("Documents/") + p.name);
+        // The longest counted string: 255 bytes, or 127 scrambled to 254 characters.
+        const std::string longest(p.scrambled ? 127 : 255, 'z');
+        RecordFileContents c;
+        c.header = longest;
+        c.leadingValues = {"", "7", "not a number", longest, "-3"};
+        std::map<int, std::string> filled{{19, Location(p, MacPathOf(docs))}};
+        for (int i = 0; i <= 16; ++i)
+            filled[i] = i % 3 == 0 ? "" : i % 3 == 1 ? longest : "レコード" + std::to_string(i);
+        c.records = Records(filled, 24);
+        c.records[21] = "after the documents record";
+        const std::string folder = Write(p, c);
+        EXPECT_EQ(ReadFrom(p, folder), docs);
+        EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+    }
+}
+
+TEST_F(RecordFileLookupTest, DamagedFilesGiveNothingAndAskNothing) {
+    for (const Product& p : kProducts) {
+        SCOPED_TRACE(p.name);
+        Reset();
+        const std::string docs = home.MakeFolder(std::string("Documents/") + p.name);
+        RecordFileContents good;
+        good.records = Records({{17, Location(p, LostLocation("seventeen"))},
+                                {18, Location(p, LostLocation("eighteen"))},
+                                {19, Location(p, MacPathOf(docs))}});
+        const std::string whole = Bytes(p, good);
+
+        std::vector<std::pair<std::string, std::string>> damaged;
+        auto with = [&](const char* name, auto change) {
+            RecordFileContents c = good;
+            change(c);
+            damaged.emplace_back(name, Bytes(p, c));
+        };
+        with("record count beyond the file", [](RecordFileContents& c) { c.recordCount = "2147483647"; });
+        with("leading count beyond the file", [](RecordFileContents& c) { c.leadingCount = "1000000"; });
+        with("negative location length", [](RecordFileContents& c) { c.lengthOverride[19] = -1; });
+        with("location length beyond the file", [](RecordFileContents& c) { c.lengthOverride[19] = 0x7FFFFFFF; });
+        with("record seventeen longer than the file", [](RecordFileContents& c) { c.lengthOverride[17] = 100000; });
+        damaged.emplace_back("cut inside record nineteen", whole.substr(0, whole.size() - 3));
+        const std::string eighteen = Location(p, LostLocation("eighteen"));
+        const size_t eighteenAt = whole.find(p.scrambled ? Scramble(eighteen) : eighteen);
+        ASSERT_NE(eighteenAt, std::string::npos);
+        damaged.emplace_back("cut inside record eighteen", whole.substr(0, eighteenAt + 5));
+        damaged.emplace_back("cut in the counts", whole.substr(0, 8));
+        damaged.emplace_back("only a header byte", std::string(1, '\xFF'));
+        damaged.emplace_back("noise", std::string("\x7F\xFF\xFF\xFF\x80\x00\x00\x01\xFE\x01\x02", 11));
+
+        for (const auto& [name, bytes] : damaged) {
+            SCOPED_TRACE(name);
+            asked.clear();
+            const std::string folder = WriteRecordFile(p.folder, p.file, bytes);
+            EXPECT_EQ(ReadFrom(p, folder), "<nil>");
+            EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+        }
+        // Extra bytes after the last record are not read.
+        asked.clear();
+        const std::string folder = WriteRecordFile(p.folder, p.file, whole + std::string(40, '\x7F'));
+        chosen = runtime::FolderItem::FromNativePath(docs);
+        EXPECT_EQ(ReadFrom(p, folder), docs);
+    }
+}
+
+TEST_F(RecordFileLookupTest, ScrambledTextWithCharactersOutsideTheAlphabetGivesNothing) {
+    RecordFileContents c;
+    c.records = Records({});
+    std::string bytes = ScrambledRecordFile(c);
+    // Record 19 with a length of 8 and characters no product writes.
+    bytes.resize(bytes.size() - 4);
+    bytes += Int32BigEndian(8) + "!!##$$%%";
+    const std::string folder = WriteRecordFile(kZoruba.folder, kZoruba.file, bytes);
+    EXPECT_EQ(ReadFrom(kZoruba, folder), "<nil>");
+    EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(RecordFileLookupTest, RecordNineteenNamingNothingLeavesTheListUnchanged) {
+    for (const Product& p : kProducts) {
+        SCOPED_TRACE(p.name);
+        Reset();
+        const std::string missing = home.Path("Documents/never made");
+        RecordFileContents c;
+        c.records = Records({{19, Location(p, MacPathOf(missing))}});
+        const std::string folder = Write(p, c);
+        EXPECT_EQ(ReadFrom(p, folder), missing);
+        EXPECT_EQ(RunLookup(p.lookup, "1:"), "1:");
+        EXPECT_TRUE(win->pFI.empty());
+    }
+}
+
+TEST_F(RecordFileLookupTest, StopRequestEndsTheRunBeforeTheFileIsRead) {
+    for (const Product& p : kProducts) {
+        SCOPED_TRACE(p.name);
+        Reset();
+        RecordFileContents c;
+        c.records = Records({{17, Location(p, LostLocation("seventeen"))},
+                             {18, Location(p, LostLocation("eighteen"))},
+                             {19, Location(p, LostLocation("nineteen"))}});
+        Write(p, c);
+        win->pStopThread2 = true;
+        EXPECT_EQ(RunLookup(p.lookup, "1:"), std::nullopt);
+        EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+        EXPECT_TRUE(win->pFI.empty());
+        EXPECT_EQ(win->StaticText1()->Text().ToUTF8(), "処理が中止されました。");
+        EXPECT_TRUE(win->Toolbar11()->ToolItem4->Enabled());
+        win->pStopThread2 = false;
+    }
+}
+
+}  // namespace
+}  // namespace engine_testing
