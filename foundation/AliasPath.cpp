@@ -40,11 +40,11 @@ String RecordedPath(const String& data) {
     return String::FromBytes(*fields->absolutePath, data.Encoding());
 }
 
-String PathOfSpec(const carbon::FSSpec& spec) {
+String PathOfTarget(const carbon::FSSpec& target) {
     const String name =
-        String::FromBytes(std::string(reinterpret_cast<const char*>(spec.name + 1), spec.name[0]),
+        String::FromBytes(std::string(reinterpret_cast<const char*>(target.name + 1), target.name[0]),
                           Encodings::MacJapanese());
-    String path = DecrareEtc::GetFullPath(spec.vRefNum, spec.parID) + name;
+    String path = DecrareEtc::GetFullPath(target.vRefNum, target.parID) + name;
     path = TextEnco::gEncText(path, "Shift-JIS", "UTF-8");
     // No item, no folder test: the path stays as built, without ":".
     const FolderItemRef item = GetFolderItem(path, 0);
@@ -62,9 +62,9 @@ String gAbsPath_dc(const String& data, bool pickAnyFile) {
     if (h == 0) return "";
     const HandleOwner owner(h);
 
-    carbon::FSSpec spec;
+    carbon::FSSpec target;
     carbon::Boolean wasChanged = 0;
-    if (carbon::ResolveAlias(nullptr, h, &spec, &wasChanged) == carbon::noErr) return PathOfSpec(spec);
+    if (carbon::ResolveAlias(nullptr, h, &target, &wasChanged) == carbon::noErr) return PathOfTarget(target);
 
     const String name = TextEnco::gEncUTF8alt(RecordedPath(data), "Shift_JIS");
     MsgBox("「" + name + "」が見つかりません。再指定して下さい。");

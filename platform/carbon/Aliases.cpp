@@ -46,7 +46,7 @@ bool FoldersAboveHaveNames(std::string folder) {
     return true;
 }
 
-OSErr Describe(const std::string& path, FSSpec& spec) {
+OSErr Describe(const std::string& path, FSSpec& described) {
     FSSpec found;
     found.vRefNum = kRootVRefNum;
     if (path == "/") {
@@ -59,7 +59,7 @@ OSErr Describe(const std::string& path, FSSpec& spec) {
         if (!detail::StorePString(found.name, kNameCapacity, *name)) return bdNamErr;
         found.parID = DirectoryIDOfPath(parent);
     }
-    spec = found;
+    described = found;
     return noErr;
 }
 

@@ -21,22 +21,22 @@ protected:
     OSErr Resolve(const std::string& record) {
         const Handle h = NewHandle(static_cast<int32_t>(record.size()));
         EXPECT_EQ(SetHandleBytes(h, 0, record), noErr);
-        spec = FSSpec{};
-        spec.parID = -5;
+        target = FSSpec{};
+        target.parID = -5;
         Boolean changed = 9;
-        const OSErr result = ResolveAlias(nullptr, h, &spec, &changed);
+        const OSErr result = ResolveAlias(nullptr, h, &target, &changed);
         EXPECT_EQ(changed, 0);
         DisposeHandle(h);
         return result;
     }
-    std::string SpecName() const { return std::string(reinterpret_cast<const char*>(spec.name + 1), spec.name[0]); }
+    std::string TargetName() const { return std::string(reinterpret_cast<const char*>(target.name + 1), target.name[0]); }
     static std::string MacPath(std::string posix, bool folder) {
         for (char& c : posix)
             if (c == '/') c = ':';
         return MacJapanese("Macintosh HD" + posix + (folder ? ":" : ""));
     }
 
-    FSSpec spec;
+    FSSpec target;
 };
 
 }  // namespace
@@ -44,13 +44,13 @@ protected:
 TEST_F(CarbonAliases, FindsTheTargetByItsPosixPath) {
     const std::string file = File("フォルダ/memo.txt");
     ASSERT_EQ(Resolve(AliasRecordFor(file, false)), noErr);
-    EXPECT_EQ(spec.vRefNum, kRootVRefNum);
-    EXPECT_EQ(spec.parID, DirectoryIDOfPath((root / "フォルダ").string()));
-    EXPECT_EQ(SpecName(), "memo.txt");
+    EXPECT_EQ(target.vRefNum, kRootVRefNum);
+    EXPECT_EQ(target.parID, DirectoryIDOfPath((root / "フォルダ").string()));
+    EXPECT_EQ(TargetName(), "memo.txt");
 
     const std::string folder = Folder("フォルダ/書類");
     ASSERT_EQ(Resolve(AliasRecordFor(folder, true)), noErr);
-    EXPECT_EQ(SpecName(), MacJapanese("書類"));
+    EXPECT_EQ(TargetName(), MacJapanese("書類"));
 }
 
 TEST_F(CarbonAliases, PosixPathWinsOverAStaleMacPath) {
@@ -60,7 +60,7 @@ TEST_F(CarbonAliases, PosixPathWinsOverAStaleMacPath) {
     parts.fields = {{2, MacPath((root / "before").string(), true)}, {18, moved}};
     Folder("before");
     ASSERT_EQ(Resolve(BuildAliasRecord(parts)), noErr);
-    EXPECT_EQ(SpecName(), "now");
+    EXPECT_EQ(TargetName(), "now");
 }
 
 TEST_F(CarbonAliases, MacPathIsTheFallbackAndMatchesWithoutRegardToCase) {
@@ -69,8 +69,8 @@ TEST_F(CarbonAliases, MacPathIsTheFallbackAndMatchesWithoutRegardToCase) {
     parts.folder = true;
     parts.fields = {{18, (root / "missing").string()}, {2, MacPath((root / "DOCS/書類").string(), true)}};
     ASSERT_EQ(Resolve(BuildAliasRecord(parts)), noErr);
-    EXPECT_EQ(spec.parID, DirectoryIDOfPath((root / "Docs").string()));  // the name on the disk
-    EXPECT_EQ(SpecName(), MacJapanese("書類"));
+    EXPECT_EQ(target.parID, DirectoryIDOfPath((root / "Docs").string()));  // the name on the disk
+    EXPECT_EQ(TargetName(), MacJapanese("書類"));
 
     parts.fields = {{2, MacJapanese("Other Disk:" + root.string().substr(1) + ":Docs:")}};
     EXPECT_EQ(Resolve(BuildAliasRecord(parts)), fnfErr);  // only the root volume is here
@@ -81,21 +81,21 @@ TEST_F(CarbonAliases, PosixPathIsTakenBelowTheRecordedMountPoint) {
     AliasRecordParts parts;
     parts.fields = {{18, "/inner"}, {19, (root / "vol").string()}};
     ASSERT_EQ(Resolve(BuildAliasRecord(parts)), noErr);
-    EXPECT_EQ(spec.parID, DirectoryIDOfPath((root / "vol").string()));
+    EXPECT_EQ(target.parID, DirectoryIDOfPath((root / "vol").string()));
 }
 
 TEST_F(CarbonAliases, TheRootFolderIsTheVolume) {
     ASSERT_EQ(Resolve(AliasRecordFor("/", true)), noErr);
-    EXPECT_EQ(spec.parID, kRootParentDirID);
-    EXPECT_EQ(SpecName(), "Macintosh HD");
+    EXPECT_EQ(target.parID, kRootParentDirID);
+    EXPECT_EQ(TargetName(), "Macintosh HD");
 }
 
 TEST_F(CarbonAliases, WhatCannotBeFoundOrNamedIsAnErrorAndLeavesTheSpec) {
     EXPECT_EQ(Resolve(AliasRecordFor((root / "nothing").string(), true)), fnfErr);
-    EXPECT_EQ(spec.parID, -5);
+    EXPECT_EQ(target.parID, -5);
     EXPECT_EQ(Resolve(AliasRecordFor(File("caf\xC3\xA9/x"), false)), bdNamErr);  // a folder above has no Mac Japanese name
     EXPECT_EQ(Resolve(AliasRecordFor(File(std::string(64, 'n')), false)), bdNamErr);
-    EXPECT_EQ(spec.parID, -5);
+    EXPECT_EQ(target.parID, -5);
     EXPECT_EQ(Resolve(AliasRecordFor(File(std::string(63, 'n')), false)), noErr);
 
     const std::string record = AliasRecordFor(Folder("ok"), true);
@@ -103,7 +103,7 @@ TEST_F(CarbonAliases, WhatCannotBeFoundOrNamedIsAnErrorAndLeavesTheSpec) {
     EXPECT_EQ(Resolve("not a record"), paramErr);
     const Handle unknown = NewHandle(0);
     DisposeHandle(unknown);
-    EXPECT_EQ(ResolveAlias(nullptr, unknown, &spec, nullptr), paramErr);
+    EXPECT_EQ(ResolveAlias(nullptr, unknown, &target, nullptr), paramErr);
     const Handle h = NewHandle(static_cast<int32_t>(record.size()));
     ASSERT_EQ(SetHandleBytes(h, 0, record), noErr);
     EXPECT_EQ(ResolveAlias(nullptr, h, nullptr, nullptr), paramErr);
