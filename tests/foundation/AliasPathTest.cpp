@@ -124,14 +124,6 @@ TEST_F(AliasPathTest, LostFolderNamesTheRecordedPathThenCancelGivesNothing) {
     EXPECT_EQ(asked[1].kind, ModalKind::SelectFolder);
 }
 
-TEST_F(AliasPathTest, LostFileNamesTheRecordedPath) {
-    Answer(nullptr);
-    const std::string lost = (root / "消えた.txt").string();
-    EXPECT_EQ(Resolve(AliasRecordFor(lost, false)), "");
-    ASSERT_FALSE(asked.empty());
-    EXPECT_EQ(asked[0].message.ToUTF8(), "「" + MacPath(lost, false) + kLostTail);
-}
-
 TEST_F(AliasPathTest, RecordWithoutAbsolutePathShowsTheWholeData) {
     Answer(nullptr);
     const std::string record = AliasRecordFor((root / "gone").string(), true, {.absolutePath = false});

@@ -31,20 +31,6 @@ TEST(CarbonHandles, HandlesAreDistinctAndDisposalForgetsOnlyOne) {
     EXPECT_EQ(LiveHandleCount(), before);
 }
 
-TEST(CarbonHandles, LockStateIsSavedAndRestored) {
-    const Handle h = NewHandle(0);
-    EXPECT_EQ(HGetState(h), 0);
-    const int8_t saved = HGetState(h);
-    HLock(h);
-    EXPECT_EQ(HGetState(h), kHandleLockedState);
-    HSetState(h, saved);
-    EXPECT_EQ(HGetState(h), 0);
-    HLock(h);
-    HUnlock(h);
-    EXPECT_EQ(HGetState(h), 0);
-    DisposeHandle(h);
-}
-
 TEST(CarbonHandles, WritesStayInsideTheBlock) {
     const Handle h = NewHandle(4);
     EXPECT_EQ(SetHandleBytes(h, 1, std::string("a\0b", 3)), noErr);
