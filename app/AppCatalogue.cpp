@@ -33,7 +33,7 @@ FolderItemRef CatalogueBesideApplication() {
 // The whole number of a count line; a fraction is cut off.
 int32_t CountOf(const String& line) {
     const double value = Val(line);
-    return static_cast<int32_t>(std::clamp(value, -1.0, static_cast<double>(kMaxCount)));
+    return static_cast<int32_t>(std::clamp(value, 0.0, static_cast<double>(kMaxCount)));
 }
 
 DictionaryRef LastEntry() { return Globals::gItem.back(); }
@@ -59,8 +59,9 @@ bool App::LoadFile() {
                 LastEntry()->SetValue("appLabel", line);
                 state = "appCount";
             } else if (state == "appCount") {
-                LastEntry()->SetValue("appCount", line);
+                // The count as read, so the lookups walk exactly the names stored.
                 const int32_t n = CountOf(line);
+                LastEntry()->SetValue("appCount", Str(n));
                 for (int32_t i = 1; i <= n; ++i) {
                     LastEntry()->SetValue("appName" + Str(i), stream->ReadLine());
                     LastEntry()->SetValue("appType" + Str(i), stream->ReadLine());
@@ -68,8 +69,8 @@ bool App::LoadFile() {
                 }
                 state = "docCount";
             } else if (state == "docCount") {
-                LastEntry()->SetValue("docCount", line);
                 const int32_t m = CountOf(line);
+                LastEntry()->SetValue("docCount", Str(m));
                 for (int32_t j = 1; j <= m; ++j) {
                     LastEntry()->SetValue("docType" + Str(j), stream->ReadLine());
                     RuntimeBackgroundTask();

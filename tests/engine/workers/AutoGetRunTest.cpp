@@ -1,0 +1,101 @@
+// The auto-get run from the toolbar: product rows, their item rows, the
+// counters, the status strip and the tool items, normal and stopped.
+#include <gtest/gtest.h>
+
+#include "runtime/app/ExceptionHook.h"
+#include "runtime/threads/UnhandledException.h"
+#include "tests/engine/workers/WorkersTestSupport.h"
+
+using namespace runtime;
+using Strings = std::vector<std::string>;
+
+namespace engine_testing {
+namespace {
+
+class AutoGetRunTest : public WorkersTest {
+protected:
+    void SetUp() override {
+        WorkersTest::SetUp();
+        home.MakeAppBundle("Applications/Zoruba.app", "APPLZrb1");
+        home.MakeFolder("Library/Preferences/Zoruba初期設定");
+        home.Write("Library/Preferences/com.keldo.Zoruba.plist", "<plist/>");
+        home.MakeFolder("Library/Application Support/Zoruba");
+        Globals::gItem.push_back(Product("Zoruba", "Zoruba", "APPLZrb1", "Zoruba初期設定", "Zoruba", "Zoruba"));
+        Globals::gItem.push_back(Product("Tolvenade", "Tolvenade", "APPLTlv1", "Tolvenade初期設定", "Tolvenade", ""));
+    }
+};
+
+TEST_F(AutoGetRunTest, OneTickedProductRowPerProductThatFoundSomethingWithItsItemsBelow) {
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
+
+    EXPECT_EQ(Column(0), (Strings{"Zoruba", "Zoruba.app", "Zoruba初期設定", "com.keldo.Zoruba.plist", "Zoruba"}));
+    EXPECT_EQ(Column(4), (Strings{"", "A", "P", "PL", "AS"}));
+    EXPECT_EQ(Column(5), (Strings{"0:1:2:3:", "0", "1", "2", "3"}));
+    ListboxRef list = win->Listbox1();
+    EXPECT_TRUE(list->RowIsFolder(0));
+    EXPECT_TRUE(list->Expanded(0));
+    for (int row = 0; row < list->ListCount(); ++row) EXPECT_TRUE(list->CellCheck(row, 0)) << row;
+    EXPECT_EQ(win->pFI.size(), 4u);
+    EXPECT_EQ(win->pCountGet, 1);
+    EXPECT_EQ(win->pCountFind, 0);
+    EXPECT_FALSE(win->StaticText1()->Visible());
+    EXPECT_FALSE(win->ProgressWheel1()->Visible());
+    EXPECT_EQ(ToolStates(), "111001");
+}
+
+TEST_F(AutoGetRunTest, AnItemOfTwoProductsIsRegisteredOnceAndShownUnderBoth) {
+    Globals::gItem[1] = Product("Zoruba Lite", "Zoruba", "APPLZrb1", "", "", "");
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
+    EXPECT_EQ(Column(0), (Strings{"Zoruba", "Zoruba.app", "Zoruba初期設定", "com.keldo.Zoruba.plist", "Zoruba",
+                                  "Zoruba Lite", "Zoruba.app"}));
+    EXPECT_EQ(Column(5)[5], "0:");
+    EXPECT_EQ(win->pFI.size(), 4u);
+}
+
+TEST_F(AutoGetRunTest, ASecondRunStartsAfreshFromIndexZero) {
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
+    EXPECT_EQ(win->Listbox1()->ListCount(), 5);
+    EXPECT_EQ(Column(5)[0], "0:1:2:3:");
+}
+
+TEST_F(AutoGetRunTest, StopWhileTheApplicationsAreWalkedEndsTheRunWithoutTheProductsRow) {
+    Press(win->Toolbar11()->ToolItem1);
+    win->pStopThread2 = true;  // pressed before the worker's first stop test
+    ASSERT_TRUE(runtime::testing::PumpUntil([&] { return !win->Toolbar11()->ToolItem5->Enabled(); }));
+
+    EXPECT_EQ(win->Listbox1()->ListCount(), 0);
+    EXPECT_TRUE(win->StaticText1()->Visible());
+    EXPECT_EQ(win->StaticText1()->Text().Bytes(), "処理が中止されました。");
+    EXPECT_FALSE(win->ProgressWheel1()->Visible());
+    EXPECT_EQ(win->pCountGet, 1);
+    EXPECT_EQ(ToolStates(), "111001");
+}
+
+TEST_F(AutoGetRunTest, AnEmptyCatalogueGivesAnEmptyListAndEnablesTheTrashCommand) {
+    Globals::gItem.clear();
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
+    EXPECT_EQ(win->Listbox1()->ListCount(), 0);
+    EXPECT_EQ(win->pCountGet, 1);
+    EXPECT_EQ(ToolStates(), "111001");
+}
+
+TEST_F(AutoGetRunTest, ARunThatFailsGivesTheCommandsBackAndTellsTheUser) {
+    Globals::gItem[1]->Remove("prefName");  // a shortened catalogue entry
+    // As the program routes it: from the thread to the application's alert.
+    SetUnhandledExceptionHandler(runtime::detail::DeliverException);
+    SetModalResponder([this](const ModalRequest& request) {
+        asked.push_back(request);
+        return ModalAnswer::Press(ModalAnswer::Button::Action);
+    });
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
+    ASSERT_TRUE(runtime::testing::PumpUntil([&] { return !asked.empty(); }));
+    EXPECT_EQ(asked[0].kind, ModalKind::ExceptionAlert);
+    EXPECT_FALSE(win->ProgressWheel1()->Visible());
+    EXPECT_TRUE(win->Toolbar11()->ToolItem1->Enabled());
+    EXPECT_TRUE(win->Toolbar11()->ToolItem9->Enabled());
+    SetUnhandledExceptionHandler({});
+}
+
+}  // namespace
+}  // namespace engine_testing

@@ -1,0 +1,106 @@
+// The removal run from the toolbar: which rows go to the Trash, by which
+// script, the stop, and what the list and the window show afterwards.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/engine/workers/WorkersTestSupport.h"
+
+using namespace runtime;
+using Strings = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+namespace engine_testing {
+namespace {
+
+struct RecordingFinder : ScriptFinder {
+    std::function<void(const std::string&)> onTrash;
+    Strings trashed;
+    void MoveToTrash(const std::string& path) override {
+        trashed.push_back(path);
+        if (onTrash) onTrash(path);
+    }
+    void RevealItem(const std::string&) override {}
+};
+
+class RemovalRunTest : public WorkersTest {
+protected:
+    void SetUp() override {
+        WorkersTest::SetUp();
+        app = home.MakeAppBundle("Applications/Zoruba.app", "APPLZrb1");
+        prefs = home.MakeFolder("Library/Preferences/Zoruba初期設定");
+        plist = home.Write("Library/Preferences/com.keldo.Zoruba.plist", "<plist/>");
+        Globals::gItem.push_back(Product("Zoruba", "Zoruba", "APPLZrb1", "Zoruba初期設定", "Zoruba", ""));
+        Globals::gItem.push_back(Product("Pelmora", "Pelmora", "APPLPlm1", "Pelmora初期設定", "Pelmora", ""));
+        pelmoraPrefs = home.MakeFolder("Library/Preferences/Pelmora初期設定");
+        ConfirmEverything();
+        ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
+        // Rows: 0 Zoruba, 1 app, 2 prefs, 3 plist, 4 Pelmora, 5 its prefs.
+        ASSERT_EQ(win->Listbox1()->ListCount(), 6);
+    }
+    void TearDown() override {
+        SetScriptFinder(nullptr);
+        WorkersTest::TearDown();
+    }
+    std::shared_ptr<RecordingFinder> Record() {
+        auto finder = std::make_shared<RecordingFinder>();
+        SetScriptFinder(finder);
+        return finder;
+    }
+
+    std::string app, prefs, plist, pelmoraPrefs;
+};
+
+TEST_F(RemovalRunTest, TickedItemRowsGoProductRowsAndUntickedOrCollapsedOnesStay) {
+    auto finder = Record();
+    ListboxRef list = win->Listbox1();
+    list->SetCellCheck(2, 0, false);  // the preferences folder stays
+    list->SetExpanded(4, false);      // Pelmora's items leave the list
+
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
+
+    EXPECT_EQ(finder->trashed, (Strings{app, plist}));
+    EXPECT_EQ(list->ListCount(), 5);  // the list is left as it was
+    EXPECT_TRUE(list->CellCheck(1, 0));
+    EXPECT_FALSE(win->StaticText1()->Visible());
+    EXPECT_FALSE(win->ProgressWheel1()->Visible());
+    EXPECT_EQ(ToolStates(), "111001");
+    EXPECT_EQ(asked.back().message.Bytes(), "本当にゴミ箱に移動しますか？");
+}
+
+TEST_F(RemovalRunTest, AnItemGoneSinceItWasFoundIsPassedOverSilently) {
+    auto finder = Record();
+    fs::remove_all(app);
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
+    EXPECT_EQ(finder->trashed, (Strings{prefs, plist, pelmoraPrefs}));
+}
+
+TEST_F(RemovalRunTest, StopTakesEffectAtTheNextRow) {
+    auto finder = Record();
+    finder->onTrash = [this](const std::string&) { win->pStopThread1 = true; };
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
+    EXPECT_EQ(finder->trashed, Strings{app});
+    EXPECT_TRUE(win->StaticText1()->Visible());
+    EXPECT_EQ(win->StaticText1()->Text().Bytes(), "処理が中止されました。");
+    EXPECT_FALSE(win->ProgressWheel1()->Visible());
+    EXPECT_EQ(ToolStates(), "111001");
+}
+
+TEST_F(RemovalRunTest, TheItemsLandInTheTrashWhereTheyCanBePutBack) {
+    unsetenv("XDG_DATA_HOME");
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
+
+    const fs::path trash = home.Path(".local/share/Trash");
+    for (const std::string& moved : {app, prefs, plist, pelmoraPrefs}) {
+        const std::string name = fs::path(moved).filename();
+        EXPECT_FALSE(fs::exists(moved)) << moved;
+        EXPECT_TRUE(fs::exists(trash / "files" / name)) << name;
+        EXPECT_TRUE(fs::exists(trash / "info" / (name + ".trashinfo"))) << name;
+    }
+    // A second run finds every item gone and moves nothing more.
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
+    EXPECT_EQ(std::distance(fs::directory_iterator(trash / "files"), fs::directory_iterator()), 4);
+}
+
+}  // namespace
+}  // namespace engine_testing

@@ -1,0 +1,68 @@
+#pragma once
+// The workers' runs driven through the main window's toolbar, as the user
+// starts them, over a fake home.
+
+#include <string>
+#include <vector>
+
+#include "runtime/core/Dictionary.h"
+#include "runtime/core/TextFunctions.h"
+#include "runtime/scripts/ScriptFinder.h"
+#include "tests/engine/support/EngineHarness.h"
+
+namespace engine_testing {
+
+// A catalogue entry with one application and the other names of a product.
+inline runtime::DictionaryRef Product(const std::string& label, const std::string& appName,
+                                      const std::string& appType, const std::string& prefName,
+                                      const std::string& plistKey, const std::string& apSpName) {
+    auto e = std::make_shared<runtime::Dictionary>();
+    e->SetValue("appLabel", runtime::String(label.c_str()));
+    e->SetValue("appCount", "1");
+    e->SetValue("appName1", runtime::String(appName.c_str()));
+    e->SetValue("appType1", runtime::String(appType.c_str()));
+    e->SetValue("prefName", runtime::String(prefName.c_str()));
+    e->SetValue("plistNam", runtime::String(plistKey.c_str()));
+    e->SetValue("apSpName", runtime::String(apSpName.c_str()));
+    return e;
+}
+
+class WorkersTest : public EngineTest {
+protected:
+    void Press(const runtime::ToolButtonRef& item) { win->Toolbar11_Action(*win->Toolbar11(), *item); }
+
+    // Presses a command that starts a worker and waits until the run has ended.
+    bool RunCommand(const runtime::ToolButtonRef& item) {
+        Press(item);
+        return runtime::testing::PumpUntil([&] { return !win->Toolbar11()->ToolItem5->Enabled(); });
+    }
+
+    void ConfirmEverything() {
+        runtime::SetModalResponder([this](const runtime::ModalRequest& request) {
+            asked.push_back(request);
+            return runtime::ModalAnswer::Press(runtime::ModalAnswer::Button::Action);
+        });
+    }
+
+    // On/off of the tool items 1, 4, 6, 8, 5, 9.
+    std::string ToolStates() const {
+        const Toolbar1& tb = *win->Toolbar11();
+        std::string states;
+        for (const runtime::ToolButtonRef& item :
+             {tb.ToolItem1, tb.ToolItem4, tb.ToolItem6, tb.ToolItem8, tb.ToolItem5, tb.ToolItem9})
+            states += item->Enabled() ? '1' : '0';
+        return states;
+    }
+
+    // Column c of every row, one text per row.
+    std::vector<std::string> Column(int c) const {
+        std::vector<std::string> cells;
+        runtime::ListboxRef list = win->Listbox1();
+        for (int row = 0; row < list->ListCount(); ++row) cells.push_back(list->Cell(row, c).Bytes());
+        return cells;
+    }
+
+    std::vector<runtime::ModalRequest> asked;
+};
+
+}  // namespace engine_testing
