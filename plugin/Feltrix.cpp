@@ -1,0 +1,69 @@
+#include "plugin/Feltrix.h"
+
+#include <exception>
+#include <string>
+
+#include "platform/icons/IconServices.h"
+#include "plugin/IconPicture.h"
+#include "plugin/IconTables.h"
+#include "plugin/RuntimeEntries.h"
+
+using namespace platform::icons;
+
+extern "C" {
+
+PluginResolver gResolver = nullptr;
+
+REALmethodDefinition GetIconFromFileDefn = {
+    reinterpret_cast<void*>(&GetIconFromFile),
+    nullptr,
+    "GetIconFromFile(f As FolderItem, iconID As Integer) As Picture",
+    0,
+};
+
+REALmethodDefinition GetIconFromSystemDefn = {
+    reinterpret_cast<void*>(&GetIconFromSystem),
+    nullptr,
+    "GetIconFromSystem(iconNo As Integer, iconID As Integer) As Picture",
+    0,
+};
+
+void REALPluginMain(PluginResolver resolver) {
+    gResolver = resolver;
+    feltrix::ResetRuntimeEntries();
+    feltrix::RegisterPluginVersion(REAL_PLUGIN_INTERFACE_VERSION);
+    PluginEntry();
+}
+
+void PluginEntry() {
+    feltrix::REALRegisterMethod(&GetIconFromFileDefn);
+    feltrix::REALRegisterMethod(&GetIconFromSystemDefn);
+}
+
+// Nothing may leave a function the runtime calls as an exception.
+REALpicture GetIconFromFile(REALfolderItem f, int32_t iconID) {
+    if (!feltrix::IsIconID(iconID)) return nullptr;
+    try {
+        REALfsRef ref{};
+        if (!feltrix::REALFSRefFromFolderItem(f, &ref) || !ref.posixPath) return nullptr;
+        IconRef iconRef;
+        if (GetIconRefFromFileInfo(std::string(ref.posixPath, ref.pathLength), &iconRef) != noErr) return nullptr;
+        return feltrix::PictureFromIconRef(iconRef, iconID);
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+REALpicture GetIconFromSystem(int32_t iconNo, int32_t iconID) {
+    if (!feltrix::IsIconID(iconID) || !feltrix::IsSystemIconNo(iconNo)) return nullptr;
+    try {
+        IconRef iconRef;
+        if (GetIconRef(kOnSystemDisk, kSystemIconsCreator, feltrix::kSystemIconTypes[size_t(iconNo)], &iconRef) != noErr)
+            return nullptr;
+        return feltrix::PictureFromIconRef(iconRef, iconID);
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+}  // extern "C"
