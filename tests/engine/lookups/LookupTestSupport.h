@@ -1,0 +1,91 @@
+#pragma once
+// What the lookup tests share: a Thread2 whose run is one call to a lookup,
+// and readers of the main window's table of found items.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/Thread2.h"
+#include "tests/engine/support/EngineHarness.h"
+
+namespace engine_testing {
+
+// Opens the protected lookups and rules of Thread2; its run is `body`.
+class LookupProbe : public Thread2 {
+public:
+    using Thread2::GetItemApp;
+    using Thread2::GetItemApp2;
+    using Thread2::GetItemApp3;
+    using Thread2::GetItemAS;
+    using Thread2::GetItemDoc;
+    using Thread2::GetItemPlist;
+    using Thread2::GetItemPref;
+    using Thread2::FolderApp;
+    using Thread2::FolderAS;
+    using Thread2::FolderPref;
+    using Thread2::MatchApp;
+    using Thread2::MatchAppD;
+    using Thread2::MatchAppF;
+    using Thread2::MatchAppFN;
+
+    std::function<void(LookupProbe&)> body;
+    void Event_Run() override {
+        if (body) body(*this);
+    }
+};
+
+class LookupTest : public EngineTest {
+protected:
+    // Runs one lookup on a worker, as the auto-get road does. The result is
+    // the lookup's list, or nullopt when the run was ended inside it.
+    std::optional<std::string> RunLookup(const std::function<runtime::String(LookupProbe&)>& lookup) {
+        auto probe = std::make_shared<LookupProbe>();
+        probe->pWin1 = win;
+        probe->pMode = "GetItem";
+        std::optional<std::string> result;
+        probe->body = [&](LookupProbe& p) { result = lookup(p).ToUTF8(); };
+        EXPECT_TRUE(RunToEnd(probe));
+        return result;
+    }
+
+    // A probe for the rules, which need no worker and no window.
+    std::shared_ptr<LookupProbe> Rules() const { return std::make_shared<LookupProbe>(); }
+
+    runtime::FolderItemRef Item(const std::string& posixPath) const {
+        return runtime::FolderItem::FromNativePath(posixPath);
+    }
+
+    // The registered items as "kind name", in pFI order.
+    std::vector<std::string> Found() const {
+        std::vector<std::string> out;
+        for (const auto& entry : win->pFI) {
+            const auto item = entry->Value("item").ObjectValue<runtime::FolderItem>();
+            out.push_back(entry->Value("kind").StringValue().ToUTF8() + " " +
+                          (item ? item->Name().ToUTF8() : std::string("<nil>")));
+        }
+        return out;
+    }
+    std::string FoundPath(size_t index) const {
+        const auto item = win->pFI.at(index)->Value("item").ObjectValue<runtime::FolderItem>();
+        return item ? item->NativePath() : std::string();
+    }
+
+    // The window as a stop leaves it.
+    void ExpectStoppedWindow() const {
+        EXPECT_EQ(win->StaticText1()->Text().ToUTF8(), "処理が中止されました。");
+        EXPECT_FALSE(win->ProgressWheel1()->Visible());
+        const auto tb = win->Toolbar11();
+        EXPECT_TRUE(tb->ToolItem1->Enabled());
+        EXPECT_TRUE(tb->ToolItem4->Enabled());
+        EXPECT_FALSE(tb->ToolItem5->Enabled());
+        EXPECT_TRUE(tb->ToolItem6->Enabled());
+        EXPECT_TRUE(tb->ToolItem9->Enabled());
+    }
+};
+
+}  // namespace engine_testing
