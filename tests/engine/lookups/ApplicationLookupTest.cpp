@@ -1,8 +1,6 @@
 // The walk of the Applications folder: what it registers, under which kind,
 // in which order, and how a stop request ends it.
 
-#include <filesystem>
-
 #include "tests/engine/lookups/LookupTestSupport.h"
 
 namespace engine_testing {
@@ -57,25 +55,6 @@ TEST_F(ApplicationLookupTest, FolderMarkedInvisibleIsPassedOver) {
         GTEST_SKIP() << "the file system refuses user extended attributes";
     EXPECT_EQ(LookUp("Tool", kCode), "");
     EXPECT_THAT(Found(), IsEmpty());
-}
-
-TEST_F(ApplicationLookupTest, AliasAtTheTopIsFollowed) {
-    const std::string target = home.MakeAppBundle("Elsewhere/Tool.app", kCode);
-    std::filesystem::create_symlink(target, home.Applications("Tool alias"));
-
-    EXPECT_EQ(LookUp("Tool", kCode), "0:");
-    ASSERT_EQ(win->pFI.size(), 1u);
-    EXPECT_EQ(FoundPath(0), target);
-}
-
-TEST_F(ApplicationLookupTest, AnApplicationMatchedTwiceIsRegisteredOnce) {
-    home.MakeAppBundle("Applications/Tool.app", kCode);
-    const auto twice = RunLookup([](LookupProbe& p) {
-        const runtime::String first = p.GetItemApp("", "Tool", kCode, 1);
-        return p.GetItemApp(first, "Tool Helper", kCode, 1);
-    });
-    EXPECT_EQ(twice, "0:0:");
-    EXPECT_EQ(win->pFI.size(), 1u);
 }
 
 TEST_F(ApplicationLookupTest, ApplicationsFolderIsTakenFromTheCurrentHome) {
