@@ -9,8 +9,8 @@
 // Methods by file: Thread2.cpp (run, auto-get driver, progress, stop, reset),
 // Thread2Lookups.cpp (applications, preferences, plists, Application Support,
 // documents dispatch), Thread2Matching.cpp (application matching rules),
-// Thread2Documents.cpp (documents folders from record files and the edition
-// plist), Thread2Search.cpp (the search road).
+// Thread2Documents.cpp (documents folders from record files, read by
+// RecordFile.h, and the edition plist), Thread2Search.cpp (the search road).
 
 #include <cstdint>
 #include <memory>
