@@ -70,6 +70,12 @@ protected:
 
     // Appends a registered item's index to a product's index list.
     static runtime::String AppendIndex(const runtime::String& list, int32_t index);
+
+private:
+    // The record-file lookup shared by GetItemDocDTolv, GetItemDocDZorub and
+    // GetItemDocDPlm: the product preferences folder of that name, its reader.
+    runtime::String GetItemDocDRecords(const runtime::String& list, const char* preferencesFolder,
+                                       runtime::FolderItemRef (Thread2::*reader)(const runtime::FolderItemRef&));
 };
 
 using Thread2Ref = std::shared_ptr<Thread2>;

@@ -89,13 +89,18 @@ String KeyValueInXml(const FolderItemRef& xmlFile, const String& key) {
 
 }  // namespace
 
-String Thread2::GetItemDocDTolv(const String& list) {
+String Thread2::GetItemDocDRecords(const String& list, const char* preferencesFolder,
+                                   FolderItemRef (Thread2::*reader)(const FolderItemRef&)) {
     if (!pWin1) return list;
     if (pWin1->pStopThread2) KillMyself("killGet");
-    const FolderItemRef folder = ProductPreferences(FolderPref(), kTolvenadePreferences);
+    const FolderItemRef folder = ProductPreferences(FolderPref(), preferencesFolder);
     if (!folder) return list;
-    const auto index = RegisterDocumentsFolder(*pWin1, GetItemDocDTolv2(folder));
+    const auto index = RegisterDocumentsFolder(*pWin1, (this->*reader)(folder));
     return index ? AppendIndex(list, *index) : list;
+}
+
+String Thread2::GetItemDocDTolv(const String& list) {
+    return GetItemDocDRecords(list, kTolvenadePreferences, &Thread2::GetItemDocDTolv2);
 }
 
 FolderItemRef Thread2::GetItemDocDTolv2(const FolderItemRef& folder) {
@@ -103,12 +108,7 @@ FolderItemRef Thread2::GetItemDocDTolv2(const FolderItemRef& folder) {
 }
 
 String Thread2::GetItemDocDZorub(const String& list) {
-    if (!pWin1) return list;
-    if (pWin1->pStopThread2) KillMyself("killGet");
-    const FolderItemRef folder = ProductPreferences(FolderPref(), kZorubaPreferences);
-    if (!folder) return list;
-    const auto index = RegisterDocumentsFolder(*pWin1, GetItemDocDZorub2(folder));
-    return index ? AppendIndex(list, *index) : list;
+    return GetItemDocDRecords(list, kZorubaPreferences, &Thread2::GetItemDocDZorub2);
 }
 
 FolderItemRef Thread2::GetItemDocDZorub2(const FolderItemRef& folder) {
@@ -116,12 +116,7 @@ FolderItemRef Thread2::GetItemDocDZorub2(const FolderItemRef& folder) {
 }
 
 String Thread2::GetItemDocDPlm(const String& list) {
-    if (!pWin1) return list;
-    if (pWin1->pStopThread2) KillMyself("killGet");
-    const FolderItemRef folder = ProductPreferences(FolderPref(), kPelmoraPreferences);
-    if (!folder) return list;
-    const auto index = RegisterDocumentsFolder(*pWin1, GetItemDocDPlm2(folder));
-    return index ? AppendIndex(list, *index) : list;
+    return GetItemDocDRecords(list, kPelmoraPreferences, &Thread2::GetItemDocDPlm2);
 }
 
 FolderItemRef Thread2::GetItemDocDPlm2(const FolderItemRef& folder) {

@@ -14,6 +14,18 @@
 
 using namespace runtime;
 
+namespace {
+
+// The existing entry of that name in folder, or nil. An empty name finds
+// nothing: it would name the folder itself.
+FolderItemRef ExistingChild(const FolderItemRef& folder, const String& name) {
+    if (!folder || name.IsEmpty()) return nullptr;
+    const FolderItemRef f = folder->Child(name);
+    return f && f->Exists() ? f : nullptr;
+}
+
+}  // namespace
+
 FolderItemRef Thread2::FolderApp() {
     return SpecialFolder::Applications();
 }
@@ -56,23 +68,15 @@ String Thread2::GetItemApp3(const String& list, const FolderItemRef& f) {
 String Thread2::GetItemPref(const String& list, const String& name) {
     if (!pWin1) return list;
     if (pWin1->pStopThread2) KillMyself("killGet");
-    // An empty name would name the Preferences folder itself.
-    if (name.IsEmpty()) return list;
-    const FolderItemRef folder = FolderPref();
-    const FolderItemRef f = folder ? folder->Child(name) : nullptr;
-    if (!f || !f->Exists()) return list;
-    return AppendIndex(list, pWin1->AddFIlist(f, "P"));
+    const FolderItemRef f = ExistingChild(FolderPref(), name);
+    return f ? AppendIndex(list, pWin1->AddFIlist(f, "P")) : list;
 }
 
 String Thread2::GetItemAS(const String& list, const String& name) {
     if (!pWin1) return list;
     if (pWin1->pStopThread2) KillMyself("killGet");
-    // An empty name would name the Application Support folder itself.
-    if (name.IsEmpty()) return list;
-    const FolderItemRef folder = FolderAS();
-    const FolderItemRef f = folder ? folder->Child(name) : nullptr;
-    if (!f || !f->Exists()) return list;
-    return AppendIndex(list, pWin1->AddFIlist(f, "AS"));
+    const FolderItemRef f = ExistingChild(FolderAS(), name);
+    return f ? AppendIndex(list, pWin1->AddFIlist(f, "AS")) : list;
 }
 
 String Thread2::GetItemPlist(const String& list, const String& key) {

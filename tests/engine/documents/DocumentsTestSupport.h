@@ -17,22 +17,7 @@
 
 namespace engine_testing {
 
-class DocumentsProbe : public Thread2 {
-public:
-    using Thread2::FolderPref;
-    using Thread2::GetItemDocDPlm;
-    using Thread2::GetItemDocDPlm2;
-    using Thread2::GetItemDocDPlmVx;
-    using Thread2::GetItemDocDTolv;
-    using Thread2::GetItemDocDTolv2;
-    using Thread2::GetItemDocDZorub;
-    using Thread2::GetItemDocDZorub2;
-
-    std::function<void(DocumentsProbe&)> body;
-    void Event_Run() override {
-        if (body) body(*this);
-    }
-};
+using DocumentsProbe = Thread2Probe;
 
 using Lookup = runtime::String (DocumentsProbe::*)(const runtime::String&);
 

@@ -15,29 +15,7 @@
 
 namespace engine_testing {
 
-// Opens the protected lookups and rules of Thread2; its run is `body`.
-class LookupProbe : public Thread2 {
-public:
-    using Thread2::GetItemApp;
-    using Thread2::GetItemApp2;
-    using Thread2::GetItemApp3;
-    using Thread2::GetItemAS;
-    using Thread2::GetItemDoc;
-    using Thread2::GetItemPlist;
-    using Thread2::GetItemPref;
-    using Thread2::FolderApp;
-    using Thread2::FolderAS;
-    using Thread2::FolderPref;
-    using Thread2::MatchApp;
-    using Thread2::MatchAppD;
-    using Thread2::MatchAppF;
-    using Thread2::MatchAppFN;
-
-    std::function<void(LookupProbe&)> body;
-    void Event_Run() override {
-        if (body) body(*this);
-    }
-};
+using LookupProbe = Thread2Probe;
 
 class LookupTest : public EngineTest {
 protected:

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "app/Window1.h"
+#include "engine/Thread2.h"
 #include "foundation/Globals.h"
 #include "runtime/app/ModalResponder.h"
 #include "runtime/threads/BackgroundTask.h"
@@ -86,6 +87,38 @@ private:
 
     std::optional<std::string> savedHome_, savedTmp_;
     TempFolder root_;
+};
+
+// Opens the protected operations of the search worker to the tests; its run
+// is body, run on the worker as the program runs the roads.
+class Thread2Probe : public Thread2 {
+public:
+    using Thread2::FolderApp;
+    using Thread2::FolderAS;
+    using Thread2::FolderPref;
+    using Thread2::GetItemApp;
+    using Thread2::GetItemApp2;
+    using Thread2::GetItemApp3;
+    using Thread2::GetItemAS;
+    using Thread2::GetItemDoc;
+    using Thread2::GetItemDocDPlm;
+    using Thread2::GetItemDocDPlm2;
+    using Thread2::GetItemDocDPlmVx;
+    using Thread2::GetItemDocDTolv;
+    using Thread2::GetItemDocDTolv2;
+    using Thread2::GetItemDocDZorub;
+    using Thread2::GetItemDocDZorub2;
+    using Thread2::GetItemPlist;
+    using Thread2::GetItemPref;
+    using Thread2::MatchApp;
+    using Thread2::MatchAppD;
+    using Thread2::MatchAppF;
+    using Thread2::MatchAppFN;
+
+    std::function<void(Thread2Probe&)> body;
+    void Event_Run() override {
+        if (body) body(*this);
+    }
 };
 
 // Runs the thread and the event loop until the thread's run has ended.
