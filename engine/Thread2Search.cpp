@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "app/Window1.h"
@@ -79,32 +77,20 @@ void AddSearchRow(Window1& win, const FolderItemRef& item, const DictionaryRef& 
     list.SetCell(row, 5, item->AbsolutePath());
 }
 
-// The folders that each running walk is in, from the chosen folder down, as
-// their absolute paths. Aliases are resolved by the listing, so a folder alias
-// that leads back up names a folder already on the chain.
-std::unordered_map<const Thread2*, std::vector<std::string>>& WalkChains() {
-    static std::unordered_map<const Thread2*, std::vector<std::string>> chains;
-    return chains;
-}
-
-// Puts a folder on its walk's chain for the time it is walked; refused when
-// the folder is on the chain already. Leaves it again on any exit, the end of
-// a stopped run included.
+// Puts a folder on the walk's chain for the time it is walked; refused when
+// the folder is on the chain already. Aliases are resolved by the listing, so
+// a folder alias that leads back up names a folder already on the chain.
 class FolderOnChain {
 public:
-    FolderOnChain(const Thread2* walk, const FolderItemRef& folder) : walk_(walk) {
-        std::vector<std::string>& chain = WalkChains()[walk_];
-        const std::string path = folder->AbsolutePath().Bytes();
-        for (const std::string& above : chain)
-            if (above == path) return;
-        chain.push_back(path);
+    FolderOnChain(std::vector<String>& chain, const FolderItemRef& folder) : chain_(chain) {
+        const String path = folder->AbsolutePath();
+        for (const String& above : chain_)
+            if (above.Bytes() == path.Bytes()) return;  // Linux names tell case apart
+        chain_.push_back(path);
         entered_ = true;
     }
     ~FolderOnChain() {
-        auto found = WalkChains().find(walk_);
-        if (found == WalkChains().end()) return;
-        if (entered_) found->second.pop_back();
-        if (found->second.empty()) WalkChains().erase(found);
+        if (entered_) chain_.pop_back();
     }
     FolderOnChain(const FolderOnChain&) = delete;
     FolderOnChain& operator=(const FolderOnChain&) = delete;
@@ -112,7 +98,7 @@ public:
     bool Entered() const { return entered_; }
 
 private:
-    const Thread2* walk_;
+    std::vector<String>& chain_;
     bool entered_ = false;
 };
 
@@ -145,7 +131,7 @@ void Thread2::FindItem() {
 void Thread2::FindItem2(const FolderItemRef& folder) {
     const Window1& win = Deref(pWin1);
     if (!folder) return;
-    const FolderOnChain onChain(this, folder);
+    const FolderOnChain onChain(walkChain_, folder);
     if (!onChain.Entered()) return;
 
     for (int32_t i = 1; i <= folder->Count(); ++i) {
