@@ -8,6 +8,7 @@
 #include "plugin/IconTables.h"
 #include "plugin/RuntimeEntries.h"
 
+using namespace platform::carbon;
 using namespace platform::icons;
 
 extern "C" {

@@ -2,12 +2,13 @@
 
 #include "plugin/IconTables.h"
 #include "plugin/RuntimeEntries.h"
+#include "platform/carbon/Handles.h"
 #include "platform/icons/ColorTables.h"
-#include "platform/icons/Handles.h"
 #include "platform/icons/Offscreen.h"
 
 namespace feltrix {
 
+using namespace platform::carbon;
 using namespace platform::icons;
 
 namespace {
@@ -17,22 +18,14 @@ namespace {
 class ElementHandle {
 public:
     ElementHandle() : h_(NewHandle(0)) {}
-    ~ElementHandle() {
-        if (locked_) HUnlock(h_);
-        DisposeHandle(h_);
-    }
+    ~ElementHandle() { DisposeHandle(h_); }
     ElementHandle(const ElementHandle&) = delete;
     ElementHandle& operator=(const ElementHandle&) = delete;
 
     Handle Get() const { return h_; }
-    void Lock() {
-        HLock(h_);
-        locked_ = true;
-    }
 
 private:
     Handle h_;
-    bool locked_ = false;
 };
 
 // The current port and device, saved, then restored when the scope ends.
@@ -68,14 +61,16 @@ REALpicture PictureFromFamily(const IconFamilyHandle& family, int32_t iconID) {
     const IconGeometry& geometry = kIconGeometry[size_t(iconID)];
 
     ElementHandle h;
-    if (!h.Get()) return nullptr;
+    if (h.Get() == 0) return nullptr;
     if (GetIconFamilyData(family, kIconElementTypes[size_t(iconID)], h.Get()) != noErr) return nullptr;
-    const size_t size = GetHandleSize(h.Get());
+    const int32_t size = GetHandleSize(h.Get());
     // Never read or write past the element's data: too little for the
     // geometry (an empty element included) gives no picture.
     if (size == 0 || int64_t(size) < geometry.BytesNeeded()) return nullptr;
-    h.Lock();
+    // Locked, the block stays where the offscreen world points.
+    HLock(h.Get());
     uint8_t* data = HandleData(h.Get());
+    if (!data) return nullptr;
 
     if (geometry.alphaPass) AlphaToGrey(data, size_t(geometry.width) * size_t(geometry.height));
 

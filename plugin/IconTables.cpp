@@ -3,7 +3,7 @@
 namespace feltrix {
 
 namespace {
-constexpr OSType T(const char (&code)[5]) { return platform::icons::FourCharCode(code); }
+constexpr OSType T(const char (&code)[5]) { return platform::carbon::FourCharCode(code); }
 }  // namespace
 
 const std::array<OSType, kIconIDCount> kIconElementTypes = {

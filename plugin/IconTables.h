@@ -5,11 +5,11 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/icons/MacTypes.h"
+#include "platform/carbon/MacTypes.h"
 
 namespace feltrix {
 
-using platform::icons::OSType;
+using platform::carbon::OSType;
 
 inline constexpr int32_t kIconIDCount = 20;
 inline constexpr int32_t kSystemIconCount = 54;

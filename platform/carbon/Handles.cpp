@@ -1,19 +1,23 @@
 #include "platform/carbon/Handles.h"
 
+#include <algorithm>
 #include <limits>
 #include <mutex>
 #include <new>
 #include <stdexcept>
 #include <unordered_map>
+#include <vector>
 
 namespace platform::carbon {
 namespace {
 
 struct Block {
-    std::string bytes;
-    int8_t state = 0;
+    std::vector<uint8_t> bytes;
+    bool locked = false;
 };
 
+// Blocks live in the map's nodes, which never move, so a locked block's
+// bytes stay where HandleData found them.
 struct HandleTable {
     std::mutex mutex;
     std::unordered_map<Handle, Block> blocks;
@@ -48,7 +52,7 @@ Handle NewHandle(int32_t size) {
     std::lock_guard lock(table.mutex);
     try {
         Block block;
-        block.bytes.assign(static_cast<size_t>(size), '\0');
+        block.bytes.assign(static_cast<size_t>(size), 0);
         const Handle h = table.Allocate();
         table.blocks.emplace(h, std::move(block));
         return h;
@@ -69,13 +73,13 @@ int8_t HGetState(Handle h) {
     HandleTable& table = Table();
     std::lock_guard lock(table.mutex);
     const Block* block = table.Find(h);
-    return block ? block->state : 0;
+    return block && block->locked ? kHandleLockedState : 0;
 }
 
 void HSetState(Handle h, int8_t state) {
     HandleTable& table = Table();
     std::lock_guard lock(table.mutex);
-    if (Block* block = table.Find(h)) block->state = static_cast<int8_t>(state & kHandleLockedState);
+    if (Block* block = table.Find(h)) block->locked = (state & kHandleLockedState) != 0;
 }
 
 void HLock(Handle h) { HSetState(h, kHandleLockedState); }
@@ -95,8 +99,10 @@ OSErr SetHandleSize(Handle h, int32_t size) {
     std::lock_guard lock(table.mutex);
     Block* block = table.Find(h);
     if (!block) return nilHandleErr;
+    if (static_cast<size_t>(size) == block->bytes.size()) return noErr;
+    if (block->locked) return memLockedErr;
     try {
-        block->bytes.resize(static_cast<size_t>(size), '\0');
+        block->bytes.resize(static_cast<size_t>(size), 0);
     } catch (const std::bad_alloc&) {
         return memFullErr;
     } catch (const std::length_error&) {
@@ -113,7 +119,7 @@ OSErr SetHandleBytes(Handle h, int32_t offset, std::string_view bytes) {
     if (offset < 0 || static_cast<size_t>(offset) > block->bytes.size() ||
         bytes.size() > block->bytes.size() - static_cast<size_t>(offset))
         return paramErr;
-    block->bytes.replace(static_cast<size_t>(offset), bytes.size(), bytes);
+    std::copy(bytes.begin(), bytes.end(), block->bytes.begin() + offset);
     return noErr;
 }
 
@@ -121,7 +127,14 @@ std::string HandleContents(Handle h) {
     HandleTable& table = Table();
     std::lock_guard lock(table.mutex);
     const Block* block = table.Find(h);
-    return block ? block->bytes : std::string();
+    return block ? std::string(block->bytes.begin(), block->bytes.end()) : std::string();
+}
+
+uint8_t* HandleData(Handle h) {
+    HandleTable& table = Table();
+    std::lock_guard lock(table.mutex);
+    Block* block = table.Find(h);
+    return block && block->locked && !block->bytes.empty() ? block->bytes.data() : nullptr;
 }
 
 size_t LiveHandleCount() {

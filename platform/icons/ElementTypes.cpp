@@ -2,6 +2,8 @@
 
 namespace platform::icons {
 
+using namespace carbon;
+
 namespace {
 constexpr OSType T(const char (&code)[5]) { return FourCharCode(code); }
 }  // namespace

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/icons/MacTypes.h"
+#include "platform/carbon/MacTypes.h"
 
 namespace platform::icons {
 
@@ -17,11 +17,11 @@ enum class ElementForm {
 };
 
 struct ElementType {
-    OSType type;
+    carbon::OSType type;
     int width;
     int height;
     ElementForm form;
-    OSType mask;  // for Color32: the 8-bit mask of the same size, else 0
+    carbon::OSType mask;  // for Color32: the 8-bit mask of the same size, else 0
 
     // Bytes of the element's data in the family.
     size_t DataSize() const;
@@ -31,6 +31,6 @@ struct ElementType {
 extern const ElementType kElementTypes[18];
 
 // The entry for an element type, or nullptr.
-const ElementType* FindElementType(OSType type);
+const ElementType* FindElementType(carbon::OSType type);
 
 }  // namespace platform::icons

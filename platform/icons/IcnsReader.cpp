@@ -7,6 +7,8 @@
 
 namespace platform::icons {
 
+using namespace carbon;
+
 namespace {
 
 constexpr size_t kHeaderBytes = 8;

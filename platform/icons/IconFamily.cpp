@@ -2,6 +2,8 @@
 
 namespace platform::icons {
 
+using namespace carbon;
+
 void IconFamily::SetElement(OSType type, ElementData data) {
     deferred_.erase(type);
     stored_[type] = std::move(data);

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/icons/MacTypes.h"
+#include "platform/carbon/MacTypes.h"
 
 namespace platform::icons {
 
@@ -21,21 +21,21 @@ public:
     // Makes the element's data on demand; nullopt when it cannot.
     using Producer = std::function<std::optional<ElementData>()>;
 
-    void SetElement(OSType type, ElementData data);
-    void SetDeferredElement(OSType type, Producer producer);
+    void SetElement(carbon::OSType type, ElementData data);
+    void SetDeferredElement(carbon::OSType type, Producer producer);
 
-    bool HasElement(OSType type) const;
-    std::vector<OSType> ElementTypes() const;  // in type order
+    bool HasElement(carbon::OSType type) const;
+    std::vector<carbon::OSType> ElementTypes() const;  // in type order
 
     // A copy of the element's data; nullopt when the family lacks it or a
     // deferred element cannot be made.
-    std::optional<ElementData> ElementBytes(OSType type) const;
+    std::optional<ElementData> ElementBytes(carbon::OSType type) const;
     // The kept data of an element that is not deferred, or nullptr.
-    const ElementData* StoredElement(OSType type) const;
+    const ElementData* StoredElement(carbon::OSType type) const;
 
 private:
-    std::map<OSType, ElementData> stored_;
-    std::map<OSType, Producer> deferred_;
+    std::map<carbon::OSType, ElementData> stored_;
+    std::map<carbon::OSType, Producer> deferred_;
 };
 
 using IconFamilyHandle = std::shared_ptr<const IconFamily>;

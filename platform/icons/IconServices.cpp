@@ -4,7 +4,8 @@
 #include <QMimeDatabase>
 #include <sys/stat.h>
 
-#include <cstring>
+#include <limits>
+#include <string_view>
 
 #include "platform/icons/BundleIcon.h"
 #include "platform/icons/DesktopIcons.h"
@@ -14,6 +15,8 @@
 #include "platform/icons/SystemIcons.h"
 
 namespace platform::icons {
+
+using namespace carbon;
 
 struct IconRefRecord {
     enum class Source { IconFile, MimeType, System };
@@ -123,16 +126,16 @@ OSErr IconRefToIconFamily(const IconRef& iconRef, uint32_t /*whichIcons*/, IconF
 }
 
 OSErr GetIconFamilyData(const IconFamilyHandle& family, OSType iconType, Handle h) {
-    if (!family || !h) return paramErr;
-    if (HIsLocked(h)) return memLockedErr;
+    if (!family || h == 0) return paramErr;
+    if (HGetState(h) & kHandleLockedState) return memLockedErr;
     std::optional<ElementData> data = family->ElementBytes(iconType);
     if (!data) {
         SetHandleSize(h, 0);
         return noSuchIconErr;
     }
-    if (OSErr err = SetHandleSize(h, data->size()); err != noErr) return err;
-    if (!data->empty()) std::memcpy(HandleData(h), data->data(), data->size());
-    return noErr;
+    if (data->size() > size_t(std::numeric_limits<int32_t>::max())) return memFullErr;
+    if (OSErr err = SetHandleSize(h, int32_t(data->size())); err != noErr) return err;
+    return SetHandleBytes(h, 0, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()));
 }
 
 }  // namespace platform::icons

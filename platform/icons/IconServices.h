@@ -11,14 +11,14 @@
 #include <memory>
 #include <string>
 
-#include "platform/icons/Handles.h"
+#include "platform/carbon/Handles.h"
+#include "platform/carbon/MacTypes.h"
 #include "platform/icons/IconFamily.h"
-#include "platform/icons/MacTypes.h"
 
 namespace platform::icons {
 
 inline constexpr int16_t kOnSystemDisk = -32768;
-inline constexpr OSType kSystemIconsCreator = FourCharCode("macs");
+inline constexpr carbon::OSType kSystemIconsCreator = carbon::FourCharCode("macs");
 inline constexpr uint32_t kSelectorAllAvailableData = 0xFFFFFFFF;
 
 // What an icon is made from; opaque to callers.
@@ -27,22 +27,22 @@ using IconRef = std::shared_ptr<const IconRefRecord>;
 
 // The icon the file manager would show for the item at an absolute path.
 // fnfErr when nothing is there; paramErr for a null result pointer.
-OSErr GetIconRefFromFileInfo(const std::string& posixPath, IconRef* iconRef);
+carbon::OSErr GetIconRefFromFileInfo(const std::string& posixPath, IconRef* iconRef);
 
 // A system icon: creator 'macs' and a type of SystemIcons.cpp on the system
 // disk. noSuchIconErr for another creator or an unknown type, paramErr for
 // another volume or a null result pointer.
-OSErr GetIconRef(int16_t vRefNum, OSType creator, OSType iconType, IconRef* iconRef);
+carbon::OSErr GetIconRef(int16_t vRefNum, carbon::OSType creator, carbon::OSType iconType, IconRef* iconRef);
 
 // The icon's family. The family always holds every element its source has,
 // whatever the selector. noSuchIconErr when the source cannot be read or
 // drawn (icons are drawn only on the GUI application's thread),
 // invalidIconRefErr for nil, paramErr for a null result pointer.
-OSErr IconRefToIconFamily(const IconRef& iconRef, uint32_t whichIcons, IconFamilyHandle* family);
+carbon::OSErr IconRefToIconFamily(const IconRef& iconRef, uint32_t whichIcons, IconFamilyHandle* family);
 
 // The element's data, copied into h (resized to fit). noSuchIconErr, with h
 // emptied, when the family lacks the element; memLockedErr for a locked
-// handle; paramErr for nil.
-OSErr GetIconFamilyData(const IconFamilyHandle& family, OSType iconType, Handle h);
+// handle; nilHandleErr for an unknown one; paramErr for nil or handle 0.
+carbon::OSErr GetIconFamilyData(const IconFamilyHandle& family, carbon::OSType iconType, carbon::Handle h);
 
 }  // namespace platform::icons

@@ -4,6 +4,8 @@
 
 namespace platform::icons {
 
+using namespace carbon;
+
 namespace {
 
 thread_local CGrafPtr tCurrentPort = nullptr;

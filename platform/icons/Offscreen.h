@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "platform/icons/ColorTables.h"
-#include "platform/icons/MacTypes.h"
+#include "platform/carbon/MacTypes.h"
 
 namespace platform::icons {
 
@@ -17,7 +17,7 @@ inline constexpr uint32_t k8IndexedGrayPixelFormat = 40;
 // A world whose pixels are the caller's memory: rowBytes from one row to the
 // next, starting at baseAddr. The world does not own them.
 struct GWorld {
-    Rect bounds;
+    carbon::Rect bounds;
     uint32_t pixelFormat = 0;
     CTabHandle colorTable = nullptr;  // nullptr: the format's standard table
     void* baseAddr = nullptr;
@@ -38,7 +38,7 @@ using GDHandle = GDevice*;
 // or base address, an empty rectangle, or rows shorter than the width needs;
 // cDepthErr for a format other than the four above. The device and flags are
 // not used.
-OSErr NewGWorldFromPtr(GWorldPtr* world, uint32_t pixelFormat, const Rect* bounds, CTabHandle cTable,
+carbon::OSErr NewGWorldFromPtr(GWorldPtr* world, uint32_t pixelFormat, const carbon::Rect* bounds, CTabHandle cTable,
                        GDHandle device, uint32_t flags, void* baseAddr, int32_t rowBytes);
 // Releases the world, never its pixels. A world that is current stops being so.
 void DisposeGWorld(GWorldPtr world);

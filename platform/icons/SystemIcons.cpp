@@ -2,6 +2,8 @@
 
 namespace platform::icons {
 
+using namespace carbon;
+
 namespace {
 
 using S = StandardIcon;

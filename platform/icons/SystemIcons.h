@@ -1,7 +1,7 @@
 #pragma once
 // The system's generic icons: which desktop icon stands for each type.
 
-#include "platform/icons/MacTypes.h"
+#include "platform/carbon/MacTypes.h"
 
 namespace platform::icons {
 
@@ -9,12 +9,12 @@ namespace platform::icons {
 enum class StandardIcon { File, Folder, OpenFolder, Trash, HardDisk, OpticalDisc, FloppyDisk, NetworkDrive, Desktop, Computer };
 
 struct SystemIcon {
-    OSType type;
+    carbon::OSType type;
     const char* themeName;  // a freedesktop icon name
     StandardIcon standard;
 };
 
 // The system icon of that type (creator 'macs'), or nullptr.
-const SystemIcon* FindSystemIcon(OSType type);
+const SystemIcon* FindSystemIcon(carbon::OSType type);
 
 }  // namespace platform::icons

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "platform/carbon/Handles.h"
 #include "platform/icons/IconFamily.h"
 #include "platform/icons/Offscreen.h"
 #include "plugin/Feltrix.h"
@@ -18,6 +19,7 @@
 
 namespace {
 
+using namespace platform::carbon;
 using namespace platform::icons;
 
 // A resolver over the runtime's that can forget names and counts lookups.
@@ -73,6 +75,7 @@ TEST_F(FeltrixCoreTest, TablesAsDefined) {
 
 TEST_F(FeltrixCoreTest, ElementsShorterThanTheGeometryGiveNil) {
     runtime::PluginCallScope scope;
+    const size_t handles = LiveHandleCount();
     EXPECT_EQ(feltrix::PictureFromFamily(FamilyWith("is32", 1023), 5), nullptr);
     EXPECT_NE(feltrix::PictureFromFamily(FamilyWith("is32", 1024), 5), nullptr);
     EXPECT_EQ(feltrix::PictureFromFamily(FamilyWith("ICN#", 255), 12), nullptr) << "the mask half would run past the end";
@@ -81,6 +84,7 @@ TEST_F(FeltrixCoreTest, ElementsShorterThanTheGeometryGiveNil) {
     EXPECT_EQ(feltrix::PictureFromFamily(FamilyWith("s8mk", 0), 13), nullptr) << "empty data";
     EXPECT_EQ(feltrix::PictureFromFamily(FamilyWith("s8mk", 256), 20), nullptr);
     EXPECT_EQ(feltrix::PictureFromFamily(nullptr, 13), nullptr);
+    EXPECT_EQ(LiveHandleCount(), handles) << "the element's handle is disposed of on every way out";
 }
 
 TEST_F(FeltrixCoreTest, BuildsWithTheWorldCurrentAndRestoresThePort) {

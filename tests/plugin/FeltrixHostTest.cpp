@@ -20,6 +20,7 @@ namespace {
 
 using namespace runtime;
 using namespace icontest;
+namespace carbon = platform::carbon;
 namespace icons = platform::icons;
 
 const char* const kFileDeclaration = "GetIconFromFile(f As FolderItem, iconID As Integer) As Picture";
@@ -86,8 +87,8 @@ protected:
     // The element as this process's own icon layer makes it.
     icons::ElementData LayerElement(const icons::IconRef& ref, const char (&type)[5]) {
         icons::IconFamilyHandle family;
-        EXPECT_EQ(icons::IconRefToIconFamily(ref, icons::kSelectorAllAvailableData, &family), icons::noErr);
-        return family ? family->ElementBytes(icons::FourCharCode(type)).value_or(icons::ElementData{})
+        EXPECT_EQ(icons::IconRefToIconFamily(ref, icons::kSelectorAllAvailableData, &family), carbon::noErr);
+        return family ? family->ElementBytes(carbon::FourCharCode(type)).value_or(icons::ElementData{})
                       : icons::ElementData{};
     }
 
@@ -105,7 +106,7 @@ TEST_F(FeltrixHostTest, AnnouncesVersionNineAndRegistersBothFunctionsInOrder) {
     ASSERT_NE(library, nullptr);
     for (const char* name : {"REALPluginMain", "PluginEntry", "gResolver", "GetIconFromFileDefn", "GetIconFromSystemDefn"})
         EXPECT_NE(dlsym(library, name), nullptr) << name;
-    EXPECT_EQ(dlsym(library, "_ZN8platform5icons10NewHandleEm"), nullptr) << "the icon layer stays private";
+    EXPECT_EQ(dlsym(library, "_ZN8platform6carbon9NewHandleEi"), nullptr) << "the layers linked in stay private";
     dlclose(library);
 }
 
@@ -127,7 +128,7 @@ TEST_F(FeltrixHostTest, DocumentGivesItsIconAndABlackOnWhiteMask) {
     ASSERT_EQ(mask.size(), QSize(16, 16));
 
     icons::IconRef ref;
-    ASSERT_EQ(icons::GetIconRefFromFileInfo((dir_.Path() / "notes.txt").string(), &ref), icons::noErr);
+    ASSERT_EQ(icons::GetIconRefFromFileInfo((dir_.Path() / "notes.txt").string(), &ref), carbon::noErr);
     const auto argb = LayerElement(ref, "is32");
     const auto alpha = LayerElement(ref, "s8mk");
     ASSERT_EQ(alpha.size(), 256u);
@@ -193,8 +194,8 @@ TEST_F(FeltrixHostTest, SystemIconsTrashAndFolder) {
     EXPECT_NE(trash, folder);
 
     icons::IconRef trashRef;
-    ASSERT_EQ(icons::GetIconRef(icons::kOnSystemDisk, icons::kSystemIconsCreator, icons::FourCharCode("trsh"), &trashRef),
-              icons::noErr);
+    ASSERT_EQ(icons::GetIconRef(icons::kOnSystemDisk, icons::kSystemIconsCreator, carbon::FourCharCode("trsh"), &trashRef),
+              carbon::noErr);
     const auto argb = LayerElement(trashRef, "is32");
     ASSERT_EQ(argb.size(), 1024u);
     for (int i = 0; i < 256; ++i) {

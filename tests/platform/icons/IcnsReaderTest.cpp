@@ -9,6 +9,7 @@
 
 namespace {
 
+using namespace platform::carbon;
 using namespace platform::icons;
 using namespace icontest;
 
@@ -128,7 +129,9 @@ TEST(IcnsReader, SurvivesEveryTruncationAndByteFlip) {
         auto family = ReadIcnsData(Bytes(good.begin(), good.begin() + long(n)));
         for (OSType type : family->ElementTypes()) {
             auto data = family->ElementBytes(type);
-            if (data) EXPECT_EQ(data->size(), FindElementType(type)->DataSize());
+            if (data) {
+                EXPECT_EQ(data->size(), FindElementType(type)->DataSize());
+            }
         }
     }
     for (size_t i = 0; i < 200 && i < good.size(); ++i) {
@@ -137,7 +140,9 @@ TEST(IcnsReader, SurvivesEveryTruncationAndByteFlip) {
         auto family = ReadIcnsData(damaged);
         for (OSType type : family->ElementTypes()) {
             auto data = family->ElementBytes(type);
-            if (data) EXPECT_EQ(data->size(), FindElementType(type)->DataSize());
+            if (data) {
+                EXPECT_EQ(data->size(), FindElementType(type)->DataSize());
+            }
         }
     }
 }

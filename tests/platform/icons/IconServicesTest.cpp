@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QStyle>
 
+#include <string>
 #include <thread>
 
 #include "platform/icons/ElementTypes.h"
@@ -15,6 +16,7 @@
 
 namespace {
 
+using namespace platform::carbon;
 using namespace platform::icons;
 using namespace icontest;
 
@@ -41,7 +43,10 @@ IconFamilyHandle SystemFamily(const char (&type)[5]) {
 Bytes Element(const IconFamilyHandle& family, OSType type) {
     Handle h = NewHandle(0);
     Bytes out;
-    if (GetIconFamilyData(family, type, h) == noErr) out.assign(HandleData(h), HandleData(h) + GetHandleSize(h));
+    if (GetIconFamilyData(family, type, h) == noErr) {
+        const std::string bytes = HandleContents(h);
+        out.assign(bytes.begin(), bytes.end());
+    }
     DisposeHandle(h);
     return out;
 }
@@ -150,13 +155,14 @@ TEST_F(IconServicesTest, FailuresAreReportedNotCrashed) {
     const auto folder = FamilyOf(dir_.Path());
     Handle h = NewHandle(4);
     EXPECT_EQ(GetIconFamilyData(folder, FourCharCode("zzzz"), h), noSuchIconErr);
-    EXPECT_EQ(GetHandleSize(h), 0u);
+    EXPECT_EQ(GetHandleSize(h), 0);
     HLock(h);
     EXPECT_EQ(GetIconFamilyData(folder, kIs32, h), memLockedErr);
     HUnlock(h);
     EXPECT_EQ(GetIconFamilyData(nullptr, kIs32, h), paramErr);
-    EXPECT_EQ(GetIconFamilyData(folder, kIs32, nullptr), paramErr);
+    EXPECT_EQ(GetIconFamilyData(folder, kIs32, 0), paramErr);
     DisposeHandle(h);
+    EXPECT_EQ(GetIconFamilyData(folder, kIs32, h), nilHandleErr);
 }
 
 TEST_F(IconServicesTest, DesktopIconsAreDrawnOnlyOnTheApplicationThread) {

@@ -1,39 +1,16 @@
-// Handles, colour tables and offscreen worlds.
+// Colour tables and offscreen worlds.
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "platform/icons/ColorTables.h"
-#include "platform/icons/Handles.h"
 #include "platform/icons/Offscreen.h"
 
 namespace {
 
+using namespace platform::carbon;
 using namespace platform::icons;
-
-TEST(Handles, SizeLockAndNull) {
-    Handle h = NewHandle(3);
-    ASSERT_NE(h, nullptr);
-    EXPECT_EQ(GetHandleSize(h), 3u);
-    EXPECT_EQ(HandleData(h)[2], 0);
-    HLock(h);
-    HLock(h);
-    EXPECT_EQ(SetHandleSize(h, 10), memLockedErr);
-    HUnlock(h);
-    EXPECT_TRUE(HIsLocked(h)) << "locks nest";
-    HUnlock(h);
-    EXPECT_EQ(SetHandleSize(h, 10), noErr);
-    EXPECT_EQ(GetHandleSize(h), 10u);
-    EXPECT_EQ(SetHandleSize(h, 0), noErr);
-    EXPECT_EQ(HandleData(h), nullptr);
-    DisposeHandle(h);
-
-    EXPECT_EQ(GetHandleSize(nullptr), 0u);
-    EXPECT_EQ(SetHandleSize(nullptr, 1), paramErr);
-    HLock(nullptr);
-    DisposeHandle(nullptr);
-}
 
 TEST(ColorTables, StandardTables) {
     CTabHandle gray = GetCTable(40), mono = GetCTable(1), system = GetCTable(8);
