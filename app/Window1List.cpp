@@ -55,7 +55,7 @@ void Window1::ExpRow(int32_t row) {
     const String indexes = Deref(list).Cell(row, 5);
     const int32_t n = CountFields(indexes, ":");
     for (int32_t i = 1; i <= n - 1; ++i) {
-        const int32_t idx = static_cast<int32_t>(Val(NthField(indexes, ":", i)));
+        const int32_t idx = CInt32(Val(NthField(indexes, ":", i)));
         if (idx < 0 || idx > Ubound(pFI)) continue;  // an index outside pFI names nothing
         const DictionaryRef& d = pFI[idx];
         FolderItemRef f = Deref(d).Value("item").ObjectValue<FolderItem>();

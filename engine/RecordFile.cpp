@@ -1,8 +1,6 @@
 #include "engine/RecordFile.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 #include "foundation/AliasPath.h"
 #include "foundation/Enigma.h"
@@ -21,14 +19,6 @@ namespace {
 
 bool IsLocationRecord(int32_t index) { return index >= kFirstLocationRecord && index <= kDocumentsRecord; }
 
-// Val's number as an Int32: truncated, held within the Int32 range; NaN is 0.
-int32_t ToInt32(double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= static_cast<double>(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
-    if (value <= static_cast<double>(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(value);
-}
-
 // Reads the fields of one record file, decoding them in the scrambled layout.
 class FieldReader {
 public:
@@ -39,7 +29,7 @@ public:
     // A count; nullopt when it is larger than the bytes left, each counted
     // item needing at least one byte. A negative count counts nothing.
     std::optional<int32_t> Count() {
-        const int32_t count = layout_ == Layout::Scrambled ? ToInt32(Val(CountedString())) : stream_.ReadLong();
+        const int32_t count = layout_ == Layout::Scrambled ? CInt32(Val(CountedString())) : stream_.ReadLong();
         if (count > BytesLeft()) return std::nullopt;
         return count;
     }

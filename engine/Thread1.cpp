@@ -65,7 +65,7 @@ void Thread1::DeleteItem() {
     for (int32_t row = 0; row < count && row < list->ListCount(); ++row) {
         if (win.pStopThread1) KillMyself();
         if (list->CellCheck(row, 0) && list->Cell(row, 2) != "") {
-            const int32_t index = static_cast<int32_t>(Val(list->Cell(row, 5)));
+            const int32_t index = CInt32(Val(list->Cell(row, 5)));
             if (index >= 0 && index <= Ubound(win.pFI)) {
                 FolderItemRef item = Deref(win.pFI[index]).Value("item").ObjectValue<FolderItem>();
                 DebugConsoleModule::TRACE(Deref(item).AbsolutePath());

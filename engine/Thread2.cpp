@@ -46,8 +46,8 @@ void Thread2::GetItem2() {
     for (size_t k = 0; k < Globals::gItem.size(); ++k) {
         const Dictionary& e = Deref(Globals::gItem[k]);
         String list = "";
-        const int32_t n = static_cast<int32_t>(Val(e.Value("appCount").StringValue()));
-        for (int32_t j = 1; j <= n; ++j) {
+        const int32_t n = CInt32(Val(e.Value("appCount").StringValue()));
+        for (int64_t j = 1; j <= n; ++j) {
             list = GetItemApp(list, e.Value(String("appName") + Str(j)).StringValue(),
                               e.Value(String("appType") + Str(j)).StringValue(), 1);
             RuntimeBackgroundTask();

@@ -2,6 +2,7 @@
 // lists each entry that the catalogue names as one flat search row.
 #include "engine/Thread2.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -35,10 +36,7 @@ std::optional<String> ValueOf(const Dictionary& product, const String& key) {
 int32_t CountOf(const Dictionary& product, const String& key) {
     const std::optional<String> text = ValueOf(product, key);
     if (!text) return 0;
-    const double value = Val(*text);
-    if (!(value > 0)) return 0;
-    if (value >= static_cast<double>(INT32_MAX)) return INT32_MAX;
-    return static_cast<int32_t>(value);
+    return std::max(CInt32(Val(*text)), 0);
 }
 
 // Tells whether value j of a product hits the item; j is already in text.

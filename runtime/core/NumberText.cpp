@@ -1,6 +1,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "runtime/core/TextFunctions.h"
@@ -150,6 +151,13 @@ String Format(double value, const String& mask) {
         }
     }
     return String(out);
+}
+
+int32_t CInt32(double value) {
+    if (std::isnan(value)) return 0;
+    if (value >= static_cast<double>(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
+    if (value <= static_cast<double>(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(value);
 }
 
 }  // namespace runtime

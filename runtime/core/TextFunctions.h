@@ -56,6 +56,9 @@ String Str(double value);
 // The number at the start of s: leading blanks, sign, digits, decimals and
 // exponent, or &h hexadecimal, &o octal, &b binary. 0 when s starts with no number.
 double Val(const String& s);
+// A number as an Int32, as an assignment converts it: the fraction cut off,
+// values beyond the range held at its ends, NaN as 0.
+int32_t CInt32(double value);
 // value shown by mask: "0" a digit always shown, "#" a digit shown when
 // significant, "." the decimal point, "," thousands separators; other
 // characters are copied. Format(5, "00") is "05".

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "runtime/core/Encodings.h"
 #include "runtime/core/TextFunctions.h"
 
@@ -111,6 +113,12 @@ TEST(RuntimeTextFunctions, StrAndVal) {
     EXPECT_DOUBLE_EQ(Val(String(".5")), 0.5);
     EXPECT_DOUBLE_EQ(Val(String("-")), 0);
     EXPECT_DOUBLE_EQ(Val(String()), 0);
+    // To Int32: cut towards zero, held at the ends of the range, NaN as 0.
+    EXPECT_EQ(CInt32(Val(String("2.9"))), 2);
+    EXPECT_EQ(CInt32(-2.9), -2);
+    EXPECT_EQ(CInt32(Val(String("1e12"))), 2147483647);
+    EXPECT_EQ(CInt32(-1e12), -2147483647 - 1);
+    EXPECT_EQ(CInt32(std::nan("")), 0);
 }
 
 TEST(RuntimeTextFunctions, FormatDigitPlaceholders) {
