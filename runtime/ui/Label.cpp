@@ -5,11 +5,10 @@
 #include <QPalette>
 
 #include "runtime/ui/QtText.h"
-#include "runtime/ui/TextStyle.h"
 
 namespace runtime {
 
-Label::Label() : Control(new QLabel) {
+Label::Label() : TextControl(new QLabel) {
     NativeLabel()->setTextFormat(Qt::PlainText);
     ApplyLook();
 }
@@ -31,21 +30,13 @@ void Label::SetText(const String& text) {
 
 void Label::SetTextAlign(int align) { textAlign_ = align; ApplyLook(); }
 void Label::SetTextColor(const Color& color) { textColor_ = color; ApplyLook(); }
-void Label::SetTextSize(double size) { textSize_ = size; ApplyFont(); }
-void Label::SetTextUnit(int unit) { textUnit_ = unit; ApplyFont(); }
-void Label::SetTextFont(const String& font) { textFont_ = font; ApplyFont(); }
-void Label::SetBold(bool v) { bold_ = v; ApplyFont(); }
-void Label::SetItalic(bool v) { italic_ = v; ApplyFont(); }
-void Label::SetUnderline(bool v) { underline_ = v; ApplyFont(); }
 void Label::SetMultiline(bool v) { multiline_ = v; ApplyLook(); }
 void Label::SetSelectable(bool v) { selectable_ = v; ApplyLook(); }
 void Label::SetTransparent(bool v) { transparent_ = v; ApplyLook(); }
 
-void Label::ApplyFont() {
-    QLabel* label = NativeLabel();
-    if (label == nullptr)
-        return;
-    label->setFont(detail::ToQFont({textFont_, textSize_, textUnit_, bold_, italic_, underline_}));
+void Label::ShowFont(const QFont& font) {
+    if (QLabel* label = NativeLabel())
+        label->setFont(font);
 }
 
 void Label::ApplyLook() {

@@ -11,11 +11,11 @@
 
 #include "runtime/core/String.h"
 #include "runtime/ui/Color.h"
-#include "runtime/ui/Control.h"
+#include "runtime/ui/TextControl.h"
 
 namespace runtime {
 
-class Label : public Control {
+class Label : public TextControl {
 public:
     Label();
 
@@ -25,18 +25,6 @@ public:
     void SetTextAlign(int align);
     Color TextColor() const { return textColor_; }
     void SetTextColor(const Color& color);
-    double TextSize() const { return textSize_; }
-    void SetTextSize(double size);
-    int TextUnit() const { return textUnit_; }
-    void SetTextUnit(int unit);
-    const String& TextFont() const { return textFont_; }
-    void SetTextFont(const String& font);
-    bool Bold() const { return bold_; }
-    void SetBold(bool v);
-    bool Italic() const { return italic_; }
-    void SetItalic(bool v);
-    bool Underline() const { return underline_; }
-    void SetUnderline(bool v);
     bool Multiline() const { return multiline_; }
     void SetMultiline(bool v);
     bool Selectable() const { return selectable_; }
@@ -44,18 +32,16 @@ public:
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool v);
 
+protected:
+    void ShowFont(const QFont& font) override;
+
 private:
     QLabel* NativeLabel() const;
-    void ApplyFont();
     void ApplyLook();
 
     String text_;
     int textAlign_ = 0;
     Color textColor_{0, 0, 0};
-    double textSize_ = 0;
-    int textUnit_ = 0;
-    String textFont_ = "System";
-    bool bold_ = false, italic_ = false, underline_ = false;
     bool multiline_ = false, selectable_ = false, transparent_ = false;
 };
 

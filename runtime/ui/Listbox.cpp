@@ -40,7 +40,7 @@ detail::ListboxView* ViewOf(QWidget* widget) {
 
 }  // namespace
 
-Listbox::Listbox() : Control(new detail::ListboxView(*this)), model_(std::make_unique<detail::ListboxModel>(*this)) {
+Listbox::Listbox() : TextControl(new detail::ListboxView(*this)), model_(std::make_unique<detail::ListboxModel>(*this)) {
     ViewOf(NativeWidget())->Connect(*model_);
     SetHasHeading(false);
     SetHierarchical(false);
@@ -455,19 +455,10 @@ bool Listbox::PaintCellBackground(QPainter& painter, Row* row, int column, const
     return CellBackgroundPaint(*this, g, rows_.IndexOf(row), column);
 }
 
-void Listbox::ApplyFont() {
-    QTreeView* view = NativeView();
-    if (view == nullptr)
-        return;
-    view->setFont(detail::ToQFont({textFont_, textSize_, textUnit_, bold_, italic_, underline_}));
+void Listbox::ShowFont(const QFont& font) {
+    if (QTreeView* view = NativeView())
+        view->setFont(font);
 }
-
-void Listbox::SetTextFont(const String& font) { textFont_ = font; ApplyFont(); }
-void Listbox::SetTextSize(double size) { textSize_ = size; ApplyFont(); }
-void Listbox::SetTextUnit(int unit) { textUnit_ = unit; ApplyFont(); }
-void Listbox::SetBold(bool v) { bold_ = v; ApplyFont(); }
-void Listbox::SetItalic(bool v) { italic_ = v; ApplyFont(); }
-void Listbox::SetUnderline(bool v) { underline_ = v; ApplyFont(); }
 
 void Listbox::SetBorder(bool v) {
     border_ = v;

@@ -32,7 +32,7 @@
 #include <vector>
 
 #include "runtime/core/String.h"
-#include "runtime/ui/Control.h"
+#include "runtime/ui/TextControl.h"
 #include "runtime/ui/Graphics.h"
 #include "runtime/ui/ListboxRows.h"
 #include "runtime/ui/Picture.h"
@@ -49,7 +49,7 @@ class ListboxModel;
 class ListboxView;
 }  // namespace detail
 
-class Listbox : public Control {
+class Listbox : public TextControl {
 public:
     static constexpr int TypeDefault = 0;
     static constexpr int TypeCheckBox = 2;
@@ -104,18 +104,6 @@ public:
     int RowDepth(int row) const;
 
     // Look.
-    const String& TextFont() const { return textFont_; }
-    void SetTextFont(const String& font);
-    double TextSize() const { return textSize_; }
-    void SetTextSize(double size);
-    int TextUnit() const { return textUnit_; }
-    void SetTextUnit(int unit);
-    bool Bold() const { return bold_; }
-    void SetBold(bool v);
-    bool Italic() const { return italic_; }
-    void SetItalic(bool v);
-    bool Underline() const { return underline_; }
-    void SetUnderline(bool v);
     bool Border() const { return border_; }
     void SetBorder(bool v);
     bool ScrollBarVertical() const { return scrollVertical_; }
@@ -135,6 +123,9 @@ public:
     // The Qt side, for the view, assistive technology and tests.
     QAbstractItemModel* NativeModel() const;
     QTreeView* NativeView() const;
+
+protected:
+    void ShowFont(const QFont& font) override;
 
 private:
     friend class detail::ListboxModel;
@@ -160,7 +151,6 @@ private:
     void SyncViewExpanded(Row* row);
     void SyncViewSelection();
     void SelectionRemoved(bool wasSelected);
-    void ApplyFont();
     detail::ListboxCell* CellAt(int row, int column);
     const detail::ListboxCell* CellAt(int row, int column) const;
 
@@ -178,10 +168,6 @@ private:
     std::vector<String> headings_;
     String initialValue_;
     bool hierarchical_ = false;
-    String textFont_ = "System";
-    double textSize_ = 0;
-    int textUnit_ = 0;
-    bool bold_ = false, italic_ = false, underline_ = false;
     bool border_ = true, scrollVertical_ = true, scrollHorizontal_ = false, columnsResizable_ = false;
 };
 
