@@ -48,22 +48,29 @@ QImage DrawIcon(const QIcon& icon, int width, int height) {
     return canvas.convertToFormat(QImage::Format_ARGB32);
 }
 
+ElementData ArgbData(const QImage& image) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    ElementData out(size_t(argb.width()) * size_t(argb.height()) * 4);
+    size_t o = 0;
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            out[o++] = uint8_t(qAlpha(row[x]));
+            out[o++] = uint8_t(qRed(row[x]));
+            out[o++] = uint8_t(qGreen(row[x]));
+            out[o++] = uint8_t(qBlue(row[x]));
+        }
+    }
+    return out;
+}
+
 ElementData ElementFromImage(const ElementType& element, const QImage& image) {
     ElementData out(element.DataSize(), 0);
     size_t o = 0;
     switch (element.form) {
     case ElementForm::Color32:
     case ElementForm::Png32:
-        for (int y = 0; y < element.height; ++y) {
-            for (int x = 0; x < element.width; ++x) {
-                const QRgb c = image.pixel(x, y);
-                out[o++] = uint8_t(qAlpha(c));
-                out[o++] = uint8_t(qRed(c));
-                out[o++] = uint8_t(qGreen(c));
-                out[o++] = uint8_t(qBlue(c));
-            }
-        }
-        break;
+        return ArgbData(image);
     case ElementForm::Mask8:
         for (int y = 0; y < element.height; ++y)
             for (int x = 0; x < element.width; ++x) out[o++] = uint8_t(qAlpha(image.pixel(x, y)));

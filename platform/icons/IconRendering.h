@@ -14,6 +14,10 @@ namespace platform::icons {
 // transparent background; ARGB32, not premultiplied.
 QImage DrawIcon(const QIcon& icon, int width, int height);
 
+// The pixels of an image as colour element data: four bytes a pixel, alpha,
+// red, green, blue, row after row.
+ElementData ArgbData(const QImage& image);
+
 // The element's data made from a drawing of its size: colour elements ARGB
 // with alpha first; 8-bit masks the alpha (255 opaque); 8-bit colour the
 // nearest system palette entry of the drawing over white; 1-bit pairs a pixel

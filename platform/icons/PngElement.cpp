@@ -1,5 +1,7 @@
 #include "platform/icons/PngElement.h"
 
+#include "platform/icons/IconRendering.h"
+
 #include <QImage>
 
 #include <cstring>
@@ -29,21 +31,7 @@ std::optional<ElementData> DecodePngElement(const uint8_t* data, size_t size, in
     QImage image;
     if (!image.loadFromData(data, int(size), "PNG")) return std::nullopt;
     if (image.width() != width || image.height() != height) return std::nullopt;
-    image = image.convertToFormat(QImage::Format_ARGB32);
-
-    ElementData out(size_t(width) * size_t(height) * 4);
-    size_t o = 0;
-    for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const QRgb c = row[x];
-            out[o++] = uint8_t(qAlpha(c));
-            out[o++] = uint8_t(qRed(c));
-            out[o++] = uint8_t(qGreen(c));
-            out[o++] = uint8_t(qBlue(c));
-        }
-    }
-    return out;
+    return ArgbData(image);
 }
 
 }  // namespace platform::icons

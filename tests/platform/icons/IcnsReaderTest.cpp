@@ -13,11 +13,6 @@ using namespace platform::carbon;
 using namespace platform::icons;
 using namespace icontest;
 
-constexpr OSType kIs32 = FourCharCode("is32");
-constexpr OSType kS8mk = FourCharCode("s8mk");
-constexpr OSType kIt32 = FourCharCode("it32");
-constexpr OSType kIcsMono = FourCharCode("ics#");
-constexpr OSType kIc08 = FourCharCode("ic08");
 
 TEST(RunLength, UnpacksLiteralsAndRepeatsAcrossChannels) {
     // 2 literals, then a repeat of 5 that runs from the first plane into the second.

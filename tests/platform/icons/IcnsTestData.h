@@ -11,10 +11,19 @@
 #include <string>
 #include <vector>
 
+#include "platform/carbon/MacTypes.h"
+
 namespace icontest {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
+
+// The element types the tests build and ask for.
+constexpr platform::carbon::OSType kIs32 = platform::carbon::FourCharCode("is32");
+constexpr platform::carbon::OSType kS8mk = platform::carbon::FourCharCode("s8mk");
+constexpr platform::carbon::OSType kIt32 = platform::carbon::FourCharCode("it32");
+constexpr platform::carbon::OSType kIcsMono = platform::carbon::FourCharCode("ics#");
+constexpr platform::carbon::OSType kIc08 = platform::carbon::FourCharCode("ic08");
 
 inline void PutBig32(Bytes& out, uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(uint8_t(v >> shift));

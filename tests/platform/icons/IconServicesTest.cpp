@@ -20,9 +20,6 @@ using namespace platform::carbon;
 using namespace platform::icons;
 using namespace icontest;
 
-constexpr OSType kIs32 = FourCharCode("is32");
-constexpr OSType kS8mk = FourCharCode("s8mk");
-constexpr OSType kIcsMono = FourCharCode("ics#");
 
 IconFamilyHandle FamilyOf(const fs::path& path) {
     IconRef ref;
