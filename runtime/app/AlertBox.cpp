@@ -67,7 +67,7 @@ ModalAnswer::Button ShowMessageBox(const ModalRequest& request) {
 
     // An empty caption keeps the toolkit's translated text of the standard button.
     struct Slot {
-        const ModalButtonRequest& spec;
+        const ModalButtonRequest& wanted;
         QMessageBox::StandardButton standard;
         ModalAnswer::Button answer;
         QPushButton* button = nullptr;
@@ -78,18 +78,18 @@ ModalAnswer::Button ShowMessageBox(const ModalRequest& request) {
         {request.alternate, QMessageBox::Discard, ModalAnswer::Button::Alternate},
     };
     for (Slot& slot : buttons) {
-        if (!slot.spec.visible) continue;
+        if (!slot.wanted.visible) continue;
         slot.button = box.addButton(slot.standard);
-        if (!slot.spec.caption.IsEmpty()) slot.button->setText(ToQString(slot.spec.caption));
+        if (!slot.wanted.caption.IsEmpty()) slot.button->setText(ToQString(slot.wanted.caption));
     }
     for (Slot& slot : buttons) {
-        if (slot.button && slot.spec.isDefault) {
+        if (slot.button && slot.wanted.isDefault) {
             box.setDefaultButton(slot.button);
             break;
         }
     }
     for (Slot& slot : buttons) {
-        if (slot.button && slot.spec.isCancel) {
+        if (slot.button && slot.wanted.isCancel) {
             box.setEscapeButton(slot.button);
             box.hasEscapeButton = true;
             break;
