@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "runtime/files/FinderInfo.h"
 #include "runtime/files/FolderItem.h"
@@ -18,53 +19,30 @@ using testing::FinderInfoBytes;
 using testing::TempFolder;
 
 // The item as a walk gets it (from the listing) and as Child gets it.
-struct BothWays {
+std::vector<FolderItemRef> BothWays(const TempFolder& tmp, const std::string& name) {
+    const FolderItemRef folder = tmp.Item();
     FolderItemRef listed;
-    FolderItemRef direct;
-};
-
-BothWays Items(const TempFolder& tmp, const std::string& name) {
-    const FolderItemRef folder = FolderItem::FromNativePath(tmp.Path());
-    BothWays items{nullptr, folder->Child(String(name))};
     for (int i = 1; i <= folder->Count(); ++i)
-        if (folder->Item(i)->Name().Bytes() == name) items.listed = folder->Item(i);
-    return items;
+        if (folder->Item(i)->Name().Bytes() == name) listed = folder->Item(i);
+    EXPECT_TRUE(listed) << name << " is missing from the listing";
+    if (!listed) return {folder->Child(String(name))};
+    return {listed, folder->Child(String(name))};
 }
 
-TEST(FinderInfo, TypeAndCreatorFromTheAttribute) {
+std::string Codes(const FolderItemRef& item) { return item->MacType().Bytes() + "/" + item->MacCreator().Bytes(); }
+
+TEST(FinderInfo, TypeAndCreatorFromTheAttributeElseTheAppleDoubleFile) {
     TempFolder tmp;
-    const std::string path = tmp.Write("doc", "x");
-    if (!testing::SetFinderInfoAttribute(path, FinderInfoBytes("Brd1", "wTq1")))
-        GTEST_SKIP() << "the file system refuses user attributes";
-    const BothWays items = Items(tmp, "doc");
-    for (const FolderItemRef& item : {items.listed, items.direct}) {
-        ASSERT_TRUE(item);
-        EXPECT_EQ(item->MacType().Bytes(), "Brd1");
-        EXPECT_EQ(item->MacCreator().Bytes(), "wTq1");
+    const bool attributes = testing::SetFinderInfoAttribute(tmp.Write("both", "x"), FinderInfoBytes("Brd1", "wTq1"));
+    tmp.Write("._both", AppleDoubleBytes(FinderInfoBytes("Panl", "wTq4")));
+    tmp.Write("double", "x");
+    tmp.Write("._double", AppleDoubleBytes(FinderInfoBytes("Panl", "wTq4")));
+    for (const FolderItemRef& item : BothWays(tmp, "double")) {
+        EXPECT_EQ(Codes(item), "Panl/wTq4");
         EXPECT_TRUE(item->Visible());
     }
-}
-
-TEST(FinderInfo, TypeAndCreatorFromAnAppleDoubleFile) {
-    TempFolder tmp;
-    tmp.Write("doc", "x");
-    tmp.Write("._doc", AppleDoubleBytes(FinderInfoBytes("Panl", "wTq4")));
-    const BothWays items = Items(tmp, "doc");
-    for (const FolderItemRef& item : {items.listed, items.direct}) {
-        ASSERT_TRUE(item);
-        EXPECT_EQ(item->MacType().Bytes(), "Panl");
-        EXPECT_EQ(item->MacCreator().Bytes(), "wTq4");
-    }
-}
-
-TEST(FinderInfo, TheAttributeWinsOverTheAppleDoubleFile) {
-    TempFolder tmp;
-    const std::string path = tmp.Write("doc", "x");
-    tmp.Write("._doc", AppleDoubleBytes(FinderInfoBytes("Panl", "wTq4")));
-    if (!testing::SetFinderInfoAttribute(path, FinderInfoBytes("Brd1", "wTq1")))
-        GTEST_SKIP() << "the file system refuses user attributes";
-    EXPECT_EQ(Items(tmp, "doc").listed->MacType().Bytes(), "Brd1");
-    EXPECT_EQ(Items(tmp, "doc").direct->MacType().Bytes(), "Brd1");
+    if (!attributes) GTEST_SKIP() << "the file system refuses user attributes";
+    for (const FolderItemRef& item : BothWays(tmp, "both")) EXPECT_EQ(Codes(item), "Brd1/wTq1");
 }
 
 TEST(FinderInfo, NoneGivesEmptyCodes) {
@@ -72,27 +50,18 @@ TEST(FinderInfo, NoneGivesEmptyCodes) {
     tmp.Write("plain", "x");
     tmp.Write("zeros", "x");
     tmp.Write("._zeros", AppleDoubleBytes(std::string(32, '\0')));
-    for (const std::string name : {"plain", "zeros"}) {
-        const BothWays items = Items(tmp, name);
-        for (const FolderItemRef& item : {items.listed, items.direct}) {
-            EXPECT_EQ(item->MacType().Bytes(), "") << name;
-            EXPECT_EQ(item->MacCreator().Bytes(), "") << name;
+    for (const std::string name : {"plain", "zeros"})
+        for (const FolderItemRef& item : BothWays(tmp, name)) {
+            EXPECT_EQ(Codes(item), "/") << name;
             EXPECT_TRUE(item->Visible()) << name;
         }
-    }
-    EXPECT_EQ(FolderItem::FromNativePath(tmp / "absent")->MacType().Bytes(), "");
+    EXPECT_EQ(Codes(tmp.Item("absent")), "/");
 }
 
 TEST(FinderInfo, FoldersAreFoldWithoutCreator) {
     TempFolder tmp;
-    const std::string path = tmp.MakeFolder("Tool.app");
-    testing::SetFinderInfoAttribute(path, FinderInfoBytes("APPL", "wTq1"));
-    const BothWays items = Items(tmp, "Tool.app");
-    for (const FolderItemRef& item : {items.listed, items.direct}) {
-        EXPECT_EQ(item->MacType().Bytes(), "fold");
-        EXPECT_EQ(item->MacCreator().Bytes(), "");
-        EXPECT_TRUE(item->Directory());
-    }
+    testing::SetFinderInfoAttribute(tmp.MakeFolder("Tool.app"), FinderInfoBytes("APPL", "wTq1"));
+    for (const FolderItemRef& item : BothWays(tmp, "Tool.app")) EXPECT_EQ(Codes(item), "fold/");
 }
 
 TEST(FinderInfo, DotNamesAndTheInvisibleFlagAreNotVisible) {
@@ -105,16 +74,11 @@ TEST(FinderInfo, DotNamesAndTheInvisibleFlagAreNotVisible) {
     const std::string folder = tmp.MakeFolder("Hidden Folder");
     const bool attributes = testing::SetFinderInfoAttribute(folder, FinderInfoBytes("", "", 0x4000));
 
-    for (const std::string name : {".x", "hidden", "._hidden"}) {
-        const BothWays items = Items(tmp, name);
-        EXPECT_FALSE(items.listed->Visible()) << name;
-        EXPECT_FALSE(items.direct->Visible()) << name;
-    }
-    EXPECT_TRUE(Items(tmp, "shown").listed->Visible());
-    EXPECT_TRUE(Items(tmp, "shown").direct->Visible());
+    for (const std::string name : {".x", "hidden", "._hidden"})
+        for (const FolderItemRef& item : BothWays(tmp, name)) EXPECT_FALSE(item->Visible()) << name;
+    for (const FolderItemRef& item : BothWays(tmp, "shown")) EXPECT_TRUE(item->Visible());
     if (attributes) {
-        EXPECT_FALSE(Items(tmp, "Hidden Folder").listed->Visible());
-        EXPECT_FALSE(Items(tmp, "Hidden Folder").direct->Visible());
+        for (const FolderItemRef& item : BothWays(tmp, "Hidden Folder")) EXPECT_FALSE(item->Visible());
     }
 }
 

@@ -23,7 +23,7 @@ std::string MacForm(const std::string& posix, bool folder) {
 TEST(MacPath, FolderAndFileMapToTheColonFormAndBack) {
     TempFolder tmp;
     tmp.Write("Docs/read me.txt", "x");
-    const FolderItemRef folder = FolderItem::FromNativePath(tmp / "Docs");
+    const FolderItemRef folder = tmp.Item("Docs");
     const FolderItemRef file = folder->Child("read me.txt");
     ASSERT_TRUE(file && file->Exists());
 
@@ -51,7 +51,7 @@ TEST(MacPath, RootVolume) {
 TEST(MacPath, SlashInAMacNameIsAColonInTheLinuxName) {
     TempFolder tmp;
     tmp.Write("a:b/c", "x");  // Linux: folder "a:b", file "c"
-    const FolderItemRef folder = FolderItem::FromNativePath(tmp / "a:b");
+    const FolderItemRef folder = tmp.Item("a:b");
     EXPECT_EQ(folder->Name().ToUTF8(), "a:b");
     const std::string mac = folder->AbsolutePath().ToUTF8();
     EXPECT_EQ(mac, MacForm(tmp.Path(), false) + ":a/b:");
@@ -61,7 +61,7 @@ TEST(MacPath, SlashInAMacNameIsAColonInTheLinuxName) {
     EXPECT_TRUE(back->Exists());
     EXPECT_EQ(back->NativePath(), tmp / "a:b/c");
     // Child takes the Mac form of a name as well.
-    EXPECT_EQ(FolderItem::FromNativePath(tmp.Path())->Child("a/b")->NativePath(), tmp / "a:b");
+    EXPECT_EQ(tmp.Item()->Child("a/b")->NativePath(), tmp / "a:b");
 }
 
 TEST(MacPath, NilOnlyWhenTheParentIsMissing) {
@@ -89,7 +89,7 @@ TEST(MacPath, NamesMatchWithoutRegardToCase) {
 TEST(FileURL, RoundTripsBlanksJapaneseAndPercent) {
     TempFolder tmp;
     tmp.Write("書類 フォルダ/100% sure #1.txt", "x");
-    const FolderItemRef folder = FolderItem::FromNativePath(tmp / "書類 フォルダ");
+    const FolderItemRef folder = tmp.Item("書類 フォルダ");
     const FolderItemRef file = folder->Child("100% sure #1.txt");
 
     const std::string url = file->URLPath().ToUTF8();
@@ -122,7 +122,7 @@ TEST(ShellPath, SurvivesQuotesDollarsAndBlanks) {
     TempFolder tmp;
     const std::string name = "it's $HOME `x` \"q\" \\ 1";
     tmp.Write(name, "x");
-    const FolderItemRef file = FolderItem::FromNativePath(tmp / name);
+    const FolderItemRef file = tmp.Item(name);
     Shell shell;
     shell.Execute("printf '%s' " + file->ShellPath());
     EXPECT_EQ(shell.ErrorCode(), 0);

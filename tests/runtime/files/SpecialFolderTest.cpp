@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "runtime/files/SpecialFolder.h"
 
@@ -53,17 +56,10 @@ TEST(SpecialFolder, ARelativeHomeIsNotTrusted) {
 }
 
 TEST(SpecialFolder, TemporaryFollowsTMPDIR) {
-    {
-        ScopedVariable tmp("TMPDIR", "/var/tmp/mine/");
-        EXPECT_EQ(SpecialFolder::Temporary()->NativePath(), "/var/tmp/mine");
-    }
-    {
-        ScopedVariable tmp("TMPDIR", nullptr);
-        EXPECT_EQ(SpecialFolder::Temporary()->NativePath(), "/tmp");
-    }
-    {
-        ScopedVariable tmp("TMPDIR", "");
-        EXPECT_EQ(SpecialFolder::Temporary()->NativePath(), "/tmp");
+    const std::pair<const char*, const char*> cases[] = {{"/var/tmp/mine/", "/var/tmp/mine"}, {nullptr, "/tmp"}, {"", "/tmp"}};
+    for (const auto& [value, expected] : cases) {
+        ScopedVariable tmp("TMPDIR", value);
+        EXPECT_EQ(SpecialFolder::Temporary()->NativePath(), expected) << (value ? value : "unset");
     }
 }
 

@@ -12,6 +12,8 @@
 #include <fstream>
 #include <string>
 
+#include "runtime/files/FolderItem.h"
+
 namespace runtime::testing {
 
 class TempFolder {
@@ -38,6 +40,10 @@ public:
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
+    }
+    // The item at a path inside the folder, or the folder itself.
+    FolderItemRef Item(const std::string& relative = {}) const {
+        return FolderItem::FromNativePath(relative.empty() ? path_ : *this / relative);
     }
     std::string MakeFolder(const std::string& relative) const {
         const std::string path = *this / relative;

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <exception>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -17,33 +18,26 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-bool Ended(const std::shared_ptr<FunctionThread>& thread) {
-    return thread->State() == ThreadState::NotRunning;
-}
-
-using ThreadsKill = ThreadTest;
+// A local that logs its name when destroyed.
+struct Named {
+    std::vector<std::string>& log;
+    std::string name;
+    ~Named() { log.push_back(name); }
+};
 
 [[gnu::noinline]] void KillFromDeepInside(Thread& self, std::vector<std::string>& destroyed) {
-    struct Named {
-        std::vector<std::string>& log;
-        std::string name;
-        ~Named() { log.push_back(name); }
-    };
     Named inner{destroyed, "inner"};
     self.Kill();
     destroyed.push_back("after Kill");
 }
+
+using ThreadsKill = ThreadTest;
 
 TEST_F(ThreadsKill, KillingItselfRunsTheDestructorsOfItsLocalsAndEndsAtOnce) {
     std::vector<std::string> destroyed;
     bool caughtAsStdException = false;
     std::shared_ptr<FunctionThread> thread;
     thread = MakeThread([&] {
-        struct Named {
-            std::vector<std::string>& log;
-            std::string name;
-            ~Named() { log.push_back(name); }
-        };
         Named outer{destroyed, "outer"};
         try {
             KillFromDeepInside(*thread, destroyed);
@@ -53,31 +47,16 @@ TEST_F(ThreadsKill, KillingItselfRunsTheDestructorsOfItsLocalsAndEndsAtOnce) {
         destroyed.push_back("after the call");
     });
     std::weak_ptr<FunctionThread> watch = thread;
-    thread->Run();
-    ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
-
+    ASSERT_TRUE(RunToEnd(thread));
     EXPECT_EQ(destroyed, (std::vector<std::string>{"inner", "outer"}));
     EXPECT_FALSE(caughtAsStdException);
     thread.reset();
     EXPECT_TRUE(watch.expired());
-}
 
-TEST_F(ThreadsKill, AThreadStartedAfterAKilledOneRuns) {
-    bool destroyed = false;
-    auto first = MakeThread([&] {
-        DestructorProbe probe(destroyed);
-        RuntimeBackgroundTask();
-        CurrentThread()->Kill();
-    });
-    bool secondRan = false;
-    first->Run();
-    ASSERT_TRUE(PumpUntil([&] { return Ended(first); }));
-    EXPECT_TRUE(destroyed);
-
-    auto second = MakeThread([&] { secondRan = true; });
-    second->Run();
-    ASSERT_TRUE(PumpUntil([&] { return Ended(second); }));
-    EXPECT_TRUE(secondRan);
+    // The scheduler goes on with the next thread, and stops its timer after it.
+    bool nextRan = false;
+    ASSERT_TRUE(RunToEnd(MakeThread([&] { nextRan = true; })));
+    EXPECT_TRUE(nextRan);
     EXPECT_FALSE(detail::IsSchedulerTimerActive());
 }
 
@@ -124,12 +103,19 @@ TEST_F(ThreadsKill, OneThreadKillsAnother) {
     EXPECT_TRUE(killerGoesOn);
 }
 
-TEST_F(ThreadsKill, AThreadKilledBeforeItStartsNeverRuns) {
+TEST_F(ThreadsKill, AThreadThatIsNotRunningOrNotYetStartedNeverRuns) {
     auto thread = MakeThread([] {});
+    thread->Kill();
+    thread->Suspend();
+    thread->Resume();
+    thread->Sleep(10);
+    EXPECT_EQ(thread->State(), ThreadState::NotRunning);
+
     std::weak_ptr<FunctionThread> watch = thread;
     thread->Run();
-    thread->Kill();
+    thread->Kill();  // scheduled, not started
     EXPECT_EQ(thread->State(), ThreadState::NotRunning);
+    EXPECT_EQ(thread->runs, 0);
     thread.reset();
     EXPECT_TRUE(watch.expired());
     EXPECT_FALSE(detail::IsSchedulerTimerActive());
@@ -161,14 +147,16 @@ TEST_F(ThreadsKill, KillingASuspendedOrSleepingThreadEndsIt) {
     EXPECT_FALSE(suspendedWentOn);
 }
 
-TEST_F(ThreadsKill, KillingANotRunningThreadDoesNothing) {
-    auto thread = MakeThread([] {});
-    thread->Kill();
-    thread->Suspend();
-    thread->Resume();
-    thread->Sleep(10);
-    EXPECT_EQ(thread->State(), ThreadState::NotRunning);
-    EXPECT_EQ(thread->runs, 0);
+// Installs a handler that records the messages of the exceptions it is given.
+void RecordUnhandled(std::vector<std::string>& reported) {
+    SetUnhandledExceptionHandler([&reported](std::exception_ptr error) {
+        EXPECT_NE(CurrentThread(), nullptr);  // the handler runs on the failing thread's stack
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            reported.push_back(e.what());
+        }
+    });
 }
 
 TEST_F(ThreadsKill, KillDuringUnwindingOnlyMarksTheThread) {
@@ -180,96 +168,84 @@ TEST_F(ThreadsKill, KillDuringUnwindingOnlyMarksTheThread) {
         } killer;
         throw std::runtime_error("escapes");
     });
-    std::string reported;
-    SetUnhandledExceptionHandler([&](std::exception_ptr error) {
-        try {
-            std::rethrow_exception(error);
-        } catch (const std::exception& e) {
-            reported = e.what();
-        }
-    });
-    thread->Run();
-    ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
+    std::vector<std::string> reported;
+    RecordUnhandled(reported);
+    ASSERT_TRUE(RunToEnd(thread));
     EXPECT_TRUE(secondDestructorRan);
-    EXPECT_EQ(reported, "escapes");
+    EXPECT_EQ(reported, std::vector<std::string>{"escapes"});
 }
 
 using ThreadsExceptions = ThreadTest;
 
 TEST_F(ThreadsExceptions, AnEscapingExceptionReachesTheHandlerAndTheLoopGoesOn) {
     std::vector<std::string> reported;
-    SetUnhandledExceptionHandler([&](std::exception_ptr error) {
-        EXPECT_NE(CurrentThread(), nullptr);  // the handler runs on the failing thread's stack
-        try {
-            std::rethrow_exception(error);
-        } catch (const std::exception& e) {
-            reported.push_back(e.what());
-        }
-    });
+    RecordUnhandled(reported);
     bool destroyed = false;
-    auto failing = MakeThread([&] {
+    ASSERT_TRUE(RunToEnd(MakeThread([&] {
         DestructorProbe probe(destroyed);
         RuntimeBackgroundTask();
         throw std::runtime_error("boom");
-    });
-    failing->Run();
-    ASSERT_TRUE(PumpUntil([&] { return Ended(failing); }));
+    })));
     EXPECT_EQ(reported, std::vector<std::string>{"boom"});
     EXPECT_TRUE(destroyed);
 
     LoopTurnCounter loop;
     bool nextRan = false;
-    auto next = MakeThread([&] { nextRan = true; });
-    next->Run();
+    MakeThread([&] { nextRan = true; })->Run();
     ASSERT_TRUE(PumpUntil([&] { return nextRan && loop.turns > 3; }));
 }
 
-TEST_F(ThreadsExceptions, TheDefaultHandlerPrintsToStderr) {
+// What a thread whose run throws leaves on stderr.
+std::string StderrOfAFailingRun(std::function<void()> body) {
     ::testing::internal::CaptureStderr();
-    auto failing = MakeThread([] { throw std::runtime_error("printed failure"); });
-    failing->Run();
-    const bool ended = PumpUntil([&] { return Ended(failing); });
+    const bool ended = RunToEnd(MakeThread(std::move(body)));
     const std::string err = ::testing::internal::GetCapturedStderr();
-    ASSERT_TRUE(ended);
+    EXPECT_TRUE(ended);
+    return err;
+}
+
+TEST_F(ThreadsExceptions, TheDefaultHandlerPrintsToStderr) {
+    const std::string err = StderrOfAFailingRun([] { throw std::runtime_error("printed failure"); });
     EXPECT_NE(err.find("printed failure"), std::string::npos) << err;
 }
 
 TEST_F(ThreadsExceptions, AHandlerThatThrowsDoesNotEndTheProgram) {
     SetUnhandledExceptionHandler([](std::exception_ptr) { throw std::logic_error("handler failed"); });
-    ::testing::internal::CaptureStderr();
-    auto failing = MakeThread([] { throw 42; });
-    failing->Run();
-    const bool ended = PumpUntil([&] { return Ended(failing); });
-    const std::string err = ::testing::internal::GetCapturedStderr();
-    ASSERT_TRUE(ended);
+    const std::string err = StderrOfAFailingRun([] { throw 42; });
     EXPECT_NE(err.find("handler failed"), std::string::npos) << err;
 }
 
 using ThreadsSuspendAndSleep = ThreadTest;
 
-TEST_F(ThreadsSuspendAndSleep, ASuspendedThreadIsNotResumedUntilResume) {
+// Suspend and a long Sleep, called from outside, both hold a running thread back until Resume.
+TEST_F(ThreadsSuspendAndSleep, SuspendOrSleepFromOutsideHoldsAThreadBackUntilResume) {
     SetThreadTimeSlice(0us);
-    int iterations = 0;
-    bool release = false;
-    auto thread = MakeThread([&] {
-        while (!release) {
-            ++iterations;
-            RuntimeBackgroundTask();
-        }
-    });
-    thread->Run();
-    ASSERT_TRUE(PumpUntil([&] { return iterations >= 2; }));
-    thread->Suspend();
-    EXPECT_EQ(thread->State(), ThreadState::Suspended);
-    const int before = iterations;
-    PumpFor(30ms);
-    EXPECT_EQ(iterations, before);
+    const std::pair<std::function<void(Thread&)>, ThreadState> holds[] = {
+        {[](Thread& t) { t.Suspend(); }, ThreadState::Suspended},
+        {[](Thread& t) { t.Sleep(60'000); }, ThreadState::Sleeping}};
+    for (const auto& [hold, state] : holds) {
+        int iterations = 0;
+        bool release = false;
+        auto thread = MakeThread([&] {
+            while (!release) {
+                ++iterations;
+                RuntimeBackgroundTask();
+            }
+        });
+        thread->Run();
+        ASSERT_TRUE(PumpUntil([&] { return iterations >= 2; }));
+        hold(*thread);
+        EXPECT_EQ(thread->State(), state);
+        const int before = iterations;
+        PumpFor(30ms);
+        EXPECT_EQ(iterations, before);
 
-    thread->Resume();
-    EXPECT_EQ(thread->State(), ThreadState::Running);
-    ASSERT_TRUE(PumpUntil([&] { return iterations > before + 2; }));
-    release = true;
-    ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
+        thread->Resume();
+        EXPECT_EQ(thread->State(), ThreadState::Running);
+        ASSERT_TRUE(PumpUntil([&] { return iterations > before + 2; }));
+        release = true;
+        ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
+    }
 }
 
 TEST_F(ThreadsSuspendAndSleep, AThreadThatSuspendsItselfWaitsForResume) {
@@ -290,7 +266,6 @@ TEST_F(ThreadsSuspendAndSleep, AThreadThatSuspendsItselfWaitsForResume) {
 
 TEST_F(ThreadsSuspendAndSleep, SleepKeepsTheThreadFromRunningForTheTimeGiven) {
     Clock::duration slept{};
-    bool idleWhileAsleep = false;
     auto thread = MakeThread([&] {
         const auto start = Clock::now();
         CurrentThread()->Sleep(40);
@@ -298,33 +273,9 @@ TEST_F(ThreadsSuspendAndSleep, SleepKeepsTheThreadFromRunningForTheTimeGiven) {
     });
     thread->Run();
     ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::Sleeping; }));
-    idleWhileAsleep = !detail::IsSchedulerTimerActive();
+    EXPECT_FALSE(detail::IsSchedulerTimerActive());
     ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
     EXPECT_GE(slept, 40ms);
-    EXPECT_TRUE(idleWhileAsleep);
-}
-
-TEST_F(ThreadsSuspendAndSleep, SleepOnAnotherThreadHoldsItBackAndResumeWakesIt) {
-    SetThreadTimeSlice(0us);
-    int iterations = 0;
-    auto thread = MakeThread([&] {
-        for (;;) {
-            ++iterations;
-            RuntimeBackgroundTask();
-        }
-    });
-    thread->Run();
-    ASSERT_TRUE(PumpUntil([&] { return iterations >= 1; }));
-    thread->Sleep(60'000);
-    EXPECT_EQ(thread->State(), ThreadState::Sleeping);
-    const int before = iterations;
-    PumpFor(30ms);
-    EXPECT_EQ(iterations, before);
-
-    thread->Resume();
-    ASSERT_TRUE(PumpUntil([&] { return iterations > before; }));
-    thread->Kill();
-    ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
 }
 
 using ThreadsQuit = ThreadTest;
@@ -342,7 +293,7 @@ TEST_F(ThreadsQuit, ThreadsStillRunningAtQuitAreUnwound) {
         DestructorProbe probe(suspendedDestroyed);
         CurrentThread()->Suspend();
     });
-    std::shared_ptr<FunctionThread> notStarted = MakeThread([&] { notStartedRan = true; });
+    auto notStarted = MakeThread([&] { notStartedRan = true; });
     running->Run();
     suspended->Run();
     notStarted->Run();
@@ -353,9 +304,7 @@ TEST_F(ThreadsQuit, ThreadsStillRunningAtQuitAreUnwound) {
     EXPECT_TRUE(runningDestroyed);
     EXPECT_TRUE(suspendedDestroyed);
     EXPECT_FALSE(notStartedRan);
-    EXPECT_TRUE(Ended(running));
-    EXPECT_TRUE(Ended(suspended));
-    EXPECT_TRUE(Ended(notStarted));
+    for (const auto& thread : {running, suspended, notStarted}) EXPECT_TRUE(Ended(thread));
     EXPECT_FALSE(detail::IsSchedulerTimerActive());
 }
 

@@ -14,10 +14,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-bool Ended(const std::shared_ptr<FunctionThread>& thread) {
-    return thread->State() == ThreadState::NotRunning;
-}
-
 // A thread that counts its turns until released.
 struct Bystander {
     int turns = 0;
@@ -28,6 +24,14 @@ struct Bystander {
             RuntimeBackgroundTask();
         }
     });
+
+    // Checks that it runs again, then lets it end.
+    void GoesOnAndEnds() {
+        const int before = turns;
+        ASSERT_TRUE(PumpUntil([&] { return turns > before; }));
+        release = true;
+        ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
+    }
 };
 
 using ThreadsModal = ThreadTest;
@@ -74,10 +78,7 @@ TEST_F(ThreadsModal, ANestedLoopInAThreadKeepsTheLoopRunningAndResumesNoOtherThr
     EXPECT_GT(seen.loopTurnsAfter, seen.loopTurnsBefore + 5);
     EXPECT_FALSE(InModalLoop());
 
-    const int after = other.turns;
-    ASSERT_TRUE(PumpUntil([&] { return other.turns > after; }));
-    other.release = true;
-    ASSERT_TRUE(PumpUntil([&] { return Ended(other.thread); }));
+    other.GoesOnAndEnds();
 }
 
 TEST_F(ThreadsModal, AThreadThatKillsItselfRightAfterItsNestedLoopEndsCleanly) {
@@ -91,16 +92,14 @@ TEST_F(ThreadsModal, AThreadThatKillsItselfRightAfterItsNestedLoopEndsCleanly) {
         CurrentThread()->Kill();
         reachedAfterKill = true;
     });
-    thread->Run();
-    ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
+    ASSERT_TRUE(RunToEnd(thread));
     EXPECT_TRUE(destroyed);
     EXPECT_FALSE(reachedAfterKill);
     EXPECT_FALSE(InModalLoop());
 
     bool nextRan = false;
-    auto next = MakeThread([&] { nextRan = true; });
-    next->Run();
-    ASSERT_TRUE(PumpUntil([&] { return nextRan; }));
+    ASSERT_TRUE(RunToEnd(MakeThread([&] { nextRan = true; })));
+    EXPECT_TRUE(nextRan);
 }
 
 TEST_F(ThreadsModal, KillFromAHandlerInsideTheThreadsNestedLoopTakesEffectAtItsNextYield) {
@@ -118,8 +117,7 @@ TEST_F(ThreadsModal, KillFromAHandlerInsideTheThreadsNestedLoopTakesEffectAtItsN
         RuntimeBackgroundTask();
         reachedAfterYield = true;
     });
-    thread->Run();
-    ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
+    ASSERT_TRUE(RunToEnd(thread));
     EXPECT_TRUE(loopReturned);
     EXPECT_FALSE(reachedAfterYield);
     EXPECT_TRUE(destroyed);
@@ -143,9 +141,7 @@ TEST_F(ThreadsModal, ANestedLoopOnTheMainThreadHoldsEveryThread) {
     EXPECT_FALSE(timerActiveInside);
     EXPECT_TRUE(detail::IsSchedulerTimerActive());
 
-    ASSERT_TRUE(PumpUntil([&] { return other.turns > before; }));
-    other.release = true;
-    ASSERT_TRUE(PumpUntil([&] { return Ended(other.thread); }));
+    other.GoesOnAndEnds();
 }
 
 TEST_F(ThreadsModal, NestedLoopsEndInReverseOrder) {
@@ -162,8 +158,7 @@ TEST_F(ThreadsModal, NestedLoopsEndInReverseOrder) {
         RunNestedLoop([&] { return outerDone; });
         returned.push_back("outer");
     });
-    thread->Run();
-    ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
+    ASSERT_TRUE(RunToEnd(thread));
     EXPECT_EQ(returned, (std::vector<std::string>{"inner, outer already done", "outer"}));
 }
 
@@ -195,9 +190,7 @@ TEST_F(ThreadsModal, AModalScopeStopsTheSchedulerUntilItEnds) {
     }
     EXPECT_FALSE(InModalLoop());
     EXPECT_TRUE(detail::IsSchedulerTimerActive());
-    ASSERT_TRUE(PumpUntil([&] { return other.turns > 0; }));
-    other.release = true;
-    ASSERT_TRUE(PumpUntil([&] { return Ended(other.thread); }));
+    other.GoesOnAndEnds();
 }
 
 }  // namespace

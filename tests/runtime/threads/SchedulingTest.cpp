@@ -61,8 +61,7 @@ TEST_F(ThreadsScheduling, EveryYieldWithAZeroSliceRunsTheEventLoopOnce) {
         }
         turnsAtYield.push_back(loop.turns);
     });
-    thread->Run();
-    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    ASSERT_TRUE(RunToEnd(thread));
 
     ASSERT_EQ(turnsAtYield.size(), static_cast<size_t>(kYields + 1));
     for (int i = 0; i < kYields; ++i)
@@ -86,9 +85,7 @@ TEST_F(ThreadsScheduling, TwoThreadsAlternateAtTheirYields) {
     auto b = MakeThread(body("B"));
     a->Run();
     b->Run();
-    ASSERT_TRUE(PumpUntil([&] {
-        return a->State() == ThreadState::NotRunning && b->State() == ThreadState::NotRunning;
-    }));
+    ASSERT_TRUE(PumpUntil([&] { return Ended(a) && Ended(b); }));
     EXPECT_EQ(trace, (std::vector<std::string>{"A0", "B0", "A1", "B1", "A2", "B2"}));
 }
 
@@ -122,13 +119,12 @@ TEST_F(ThreadsScheduling, RunOnARunningThreadDoesNothingAndAnEndedThreadRunsAgai
     thread->Run();
     thread->Run();
     ASSERT_TRUE(PumpUntil([&] { return thread->runs == 1; }));
-    thread->Run();
-    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    ASSERT_TRUE(RunToEnd(thread));
     EXPECT_EQ(thread->runs, 1);
 
     thread->Run();
     EXPECT_EQ(thread->State(), ThreadState::Running);
-    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
     EXPECT_EQ(thread->runs, 2);
 }
 
@@ -166,7 +162,7 @@ TEST_F(ThreadsScheduling, BackgroundTaskOnTheMainThreadReturnsAtOnce) {
     EXPECT_EQ(loop.turns, 0);
     EXPECT_EQ(progress, before);
     thread->Kill();
-    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
 }
 
 TEST_F(ThreadsScheduling, AFiveMillisecondSliceReturnsToTheLoopOnlyAfterTheSlice) {
@@ -187,8 +183,7 @@ TEST_F(ThreadsScheduling, AFiveMillisecondSliceReturnsToTheLoopOnlyAfterTheSlice
             }
         }
     });
-    thread->Run();
-    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    ASSERT_TRUE(RunToEnd(thread));
 
     ASSERT_GE(returns.size(), 3u) << "the thread never gave way to the loop";
     EXPECT_LE(returns.size(), 60u / 5u + 2u);
@@ -205,10 +200,8 @@ TEST_F(ThreadsScheduling, TheZeroTimerStopsWhenNoThreadIsRunnable) {
             RuntimeBackgroundTask();
     });
     thread->Run();
-    EXPECT_TRUE(detail::IsSchedulerTimerActive());
     PumpFor(10ms);
     EXPECT_TRUE(detail::IsSchedulerTimerActive());
-
     thread->Suspend();
     PumpFor(10ms);
     EXPECT_FALSE(detail::IsSchedulerTimerActive());
@@ -216,8 +209,7 @@ TEST_F(ThreadsScheduling, TheZeroTimerStopsWhenNoThreadIsRunnable) {
     EXPECT_TRUE(detail::IsSchedulerTimerActive());
 
     release = true;
-    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
-    EXPECT_FALSE(detail::IsSchedulerTimerActive());
+    ASSERT_TRUE(PumpUntil([&] { return Ended(thread); }));
     PumpFor(10ms);
     EXPECT_FALSE(detail::IsSchedulerTimerActive());
 }
@@ -247,8 +239,7 @@ TEST_F(ThreadsScheduling, AFiberStackHoldsFourHundredKilobytes) {
         frameBytes = UseStack(depth);
         finished = true;
     });
-    thread->Run();
-    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    ASSERT_TRUE(RunToEnd(thread));
     EXPECT_TRUE(finished);
     EXPECT_GE(frameBytes * depth, 390 * 1024);
 }
@@ -259,7 +250,7 @@ TEST_F(ThreadsScheduling, OverflowingAFiberStackFaultsOnItsGuardPage) {
     auto overflow = [depth] {
         auto thread = MakeThread([depth] { UseStack(depth); });
         thread->Run();
-        PumpUntil([&] { return thread->State() == ThreadState::NotRunning; });
+        PumpUntil([&] { return Ended(thread); });
         std::exit(0);
     };
 #if defined(UNDER_ADDRESS_SANITIZER)

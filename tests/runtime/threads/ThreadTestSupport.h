@@ -53,6 +53,16 @@ inline bool PumpUntil(const std::function<bool()>& condition,
     return true;
 }
 
+inline bool Ended(const std::shared_ptr<FunctionThread>& thread) {
+    return thread->State() == ThreadState::NotRunning;
+}
+
+// Runs the thread and the event loop until the thread has ended; false when the time ran out.
+inline bool RunToEnd(const std::shared_ptr<FunctionThread>& thread) {
+    thread->Run();
+    return PumpUntil([&] { return Ended(thread); });
+}
+
 inline void PumpFor(std::chrono::milliseconds duration) {
     QElapsedTimer clock;
     clock.start();
