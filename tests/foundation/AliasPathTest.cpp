@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "platform/carbon/Carbon.h"
 #include "runtime/app/ModalResponder.h"
 #include "runtime/files/FolderItem.h"
+#include "tests/runtime/files/TempFolder.h"
 #include "tests/support/AliasRecord.h"
 
 using namespace runtime;
@@ -23,39 +22,18 @@ namespace {
 
 const char kLostTail[] = "」が見つかりません。再指定して下さい。";
 
-class TempFolder : public ::testing::Test {
+// The UTF-8 Mac form of a POSIX path under the root volume.
+std::string MacPath(std::string posix, bool folder) {
+    for (char& c : posix)
+        if (c == '/') c = ':';
+    return "Macintosh HD" + posix + (folder ? ":" : "");
+}
+
+class AliasPathTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "aliaspath-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        root = pattern;
-    }
-    void TearDown() override {
-        SetModalResponder({});
-        std::filesystem::remove_all(root);
-    }
+    void SetUp() override { Answer(nullptr); }
+    void TearDown() override { SetModalResponder({}); }
 
-    std::string Folder(const std::string& relative) const {
-        std::filesystem::create_directories(root / relative);
-        return (root / relative).string();
-    }
-    std::string File(const std::string& relative) const {
-        std::filesystem::create_directories((root / relative).parent_path());
-        std::ofstream(root / relative) << "x";
-        return (root / relative).string();
-    }
-    // The UTF-8 Mac form of a POSIX path under the root volume.
-    static std::string MacPath(std::string posix, bool folder) {
-        for (char& c : posix)
-            if (c == '/') c = ':';
-        return "Macintosh HD" + posix + (folder ? ":" : "");
-    }
-
-    std::filesystem::path root;
-};
-
-class AliasPathTest : public TempFolder {
-protected:
     // Alerts are closed with OK; choosers get `choice` (nullptr: cancelled).
     void Answer(FolderItemRef choice) {
         SetModalResponder([this, choice](const ModalRequest& request) {
@@ -72,19 +50,17 @@ protected:
         return result.Bytes();
     }
 
+    std::string Folder(const std::string& relative) const { return root.MakeFolder(relative); }
+    std::string File(const std::string& relative) const { return root.Write(relative, "x"); }
+
+    runtime::testing::TempFolder root;
     std::vector<ModalRequest> asked;
 };
 
 }  // namespace
 
-TEST_F(AliasPathTest, EmptyDataGivesNothingAndAsksNothing) {
-    Answer(nullptr);
+TEST_F(AliasPathTest, EmptyDataOrAnExistingPathComesBackAsItIsWithoutAsking) {
     EXPECT_EQ(Resolve(""), "");
-    EXPECT_TRUE(asked.empty());
-}
-
-TEST_F(AliasPathTest, AnExistingAbsolutePathComesBackAsItIs) {
-    Answer(nullptr);
     const std::string folder = MacPath(Folder("書類"), false);  // a folder named without its ":"
     EXPECT_EQ(Resolve(folder), folder);
     const std::string file = MacPath(File("memo.txt"), false);
@@ -92,31 +68,24 @@ TEST_F(AliasPathTest, AnExistingAbsolutePathComesBackAsItIs) {
     EXPECT_TRUE(asked.empty());
 }
 
-TEST_F(AliasPathTest, ResolvedFolderEndsInColonAndNamesComeBackInUTF8) {
-    Answer(nullptr);
+TEST_F(AliasPathTest, ResolvedFolderOrVolumeEndsInColonAndNamesComeBackInUTF8) {
     const std::string folder = Folder("日本語/書類フォルダ");
     EXPECT_EQ(Resolve(AliasRecordFor(folder, true)), MacPath(folder, true));
     const std::string file = File("日本語/メモ.txt");
     EXPECT_EQ(Resolve(AliasRecordFor(file, false)), MacPath(file, false));
+    EXPECT_EQ(Resolve(AliasRecordFor("/", true)), "Macintosh HD:");
     EXPECT_TRUE(asked.empty());
 }
 
 TEST_F(AliasPathTest, ResolvedThroughTheMacPathAlone) {
-    Answer(nullptr);
     const std::string folder = Folder("Docs:2024");  // ":" in a Linux name is "/" in the Mac form
     const std::string record = AliasRecordFor(folder, true, {.posixPath = false});
-    EXPECT_EQ(Resolve(record), MacPath(root.string(), true) + "Docs/2024:");
+    EXPECT_EQ(Resolve(record), MacPath(root.Path(), true) + "Docs/2024:");
     EXPECT_TRUE(asked.empty());
 }
 
-TEST_F(AliasPathTest, ResolvedVolumeIsItsNameAndAColon) {
-    Answer(nullptr);
-    EXPECT_EQ(Resolve(AliasRecordFor("/", true)), "Macintosh HD:");
-}
-
 TEST_F(AliasPathTest, LostFolderNamesTheRecordedPathThenCancelGivesNothing) {
-    Answer(nullptr);
-    const std::string lost = (root / "無い書類").string();
+    const std::string lost = root / "無い書類";
     EXPECT_EQ(Resolve(AliasRecordFor(lost, true)), "");
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0].kind, ModalKind::MsgBox);
@@ -125,8 +94,7 @@ TEST_F(AliasPathTest, LostFolderNamesTheRecordedPathThenCancelGivesNothing) {
 }
 
 TEST_F(AliasPathTest, RecordWithoutAbsolutePathShowsTheWholeData) {
-    Answer(nullptr);
-    const std::string record = AliasRecordFor((root / "gone").string(), true, {.absolutePath = false});
+    const std::string record = AliasRecordFor(root / "gone", true, {.absolutePath = false});
     EXPECT_EQ(Resolve(record), "");
     ASSERT_FALSE(asked.empty());
     const String whole = TextEnco::gEncUTF8alt(String::FromBytes(record), "Shift_JIS");
@@ -135,7 +103,6 @@ TEST_F(AliasPathTest, RecordWithoutAbsolutePathShowsTheWholeData) {
 }
 
 TEST_F(AliasPathTest, DataThatIsNeitherPathNorRecordIsShownAsItIs) {
-    Answer(nullptr);
     EXPECT_EQ(Resolve("Other Disk:書類:"), "");
     ASSERT_FALSE(asked.empty());
     EXPECT_EQ(asked[0].message.ToUTF8(), std::string("「Other Disk:書類:") + kLostTail);
@@ -146,24 +113,21 @@ TEST_F(AliasPathTest, DataThatIsNeitherPathNorRecordIsShownAsItIs) {
     EXPECT_EQ(asked.size(), 2u);
 }
 
-TEST_F(AliasPathTest, ChosenFolderReplacesTheLostOne) {
-    const FolderItemRef chosen = FolderItem::FromNativePath(Folder("替わり"));
-    Answer(chosen);
-    EXPECT_EQ(Resolve(AliasRecordFor((root / "lost").string(), true), false), MacPath(chosen->NativePath(), true));
-    ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(asked[1].kind, ModalKind::SelectFolder);
+TEST_F(AliasPathTest, TheChooserPicksAFolderOrAnyFileToReplaceTheLostItem) {
+    for (const bool pickAnyFile : {false, true}) {
+        SCOPED_TRACE(pickAnyFile);
+        asked.clear();
+        const FolderItemRef chosen = FolderItem::FromNativePath(pickAnyFile ? File("choice.txt") : Folder("替わり"));
+        Answer(chosen);
+        EXPECT_EQ(Resolve(AliasRecordFor(root / "lost", !pickAnyFile), pickAnyFile),
+                  MacPath(chosen->NativePath(), !pickAnyFile));
+        ASSERT_EQ(asked.size(), 2u);
+        EXPECT_EQ(asked[1].kind, pickAnyFile ? ModalKind::OpenFile : ModalKind::SelectFolder);
+        if (pickAnyFile) EXPECT_EQ(asked[1].filter.ToUTF8(), "anyFile");
+    }
 }
 
-TEST_F(AliasPathTest, AnyFileChooserWhenAskedFor) {
-    const FolderItemRef chosen = FolderItem::FromNativePath(File("choice.txt"));
-    Answer(chosen);
-    EXPECT_EQ(Resolve(AliasRecordFor((root / "lost.txt").string(), false), true), MacPath(chosen->NativePath(), false));
-    ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(asked[1].kind, ModalKind::OpenFile);
-    EXPECT_EQ(asked[1].filter.ToUTF8(), "anyFile");
-}
-
-class DecrareEtcTest : public TempFolder {};
+using DecrareEtcTest = AliasPathTest;
 
 TEST_F(DecrareEtcTest, HandleHoldsExactlyTheBytesUnlocked) {
     const std::string bytes("a\0b\xFF", 4);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "foundation/DebugConsoleModule.h"
 #include "foundation/Globals.h"
 #include "runtime/core/TextFunctions.h"
 #include "tests/runtime/files/TempFolder.h"
@@ -122,12 +121,4 @@ TEST(GlobalsDateTime, DateThenTwoDigitTime) {
     const String text = Globals::gDateTime(date);
     EXPECT_EQ(text.Bytes(), (date->AbbreviatedDate() + " 09:05:07").Bytes());
     EXPECT_EQ(Right(Globals::gDateTime(std::make_shared<Date>(2026, 1, 2, 0, 0, 0)), 9).Bytes(), " 00:00:00");
-    EXPECT_EQ(Right(Globals::gDateTime(std::make_shared<Date>(2026, 1, 2, 14, 5, 9)), 9).Bytes(), " 14:05:09");
-}
-
-TEST(DebugConsole, TraceAcceptsAnyMessage) {
-    DebugConsoleModule::TRACE("");
-    DebugConsoleModule::TRACE("Macintosh HD:Users:書類:");
-    DebugConsoleModule::TRACE(String::FromBytes(std::string("\x00\xFF", 2)));
-    SUCCEED();
 }

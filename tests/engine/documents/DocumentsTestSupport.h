@@ -23,13 +23,8 @@ using Lookup = runtime::String (DocumentsProbe::*)(const runtime::String&);
 
 // One modal request as the tests compare it: "MsgBox: text", "SelectFolder".
 inline std::string Describe(const runtime::ModalRequest& r) {
-    switch (r.kind) {
-        case runtime::ModalKind::MsgBox: return "MsgBox: " + r.message.ToUTF8();
-        case runtime::ModalKind::SelectFolder: return "SelectFolder";
-        case runtime::ModalKind::OpenFile: return "OpenFile";
-        case runtime::ModalKind::MessageDialog: return "MessageDialog: " + r.message.ToUTF8();
-        default: return "other: " + r.message.ToUTF8();
-    }
+    if (r.kind == runtime::ModalKind::SelectFolder) return "SelectFolder";
+    return (r.kind == runtime::ModalKind::MsgBox ? "MsgBox: " : "other: ") + r.message.ToUTF8();
 }
 
 inline constexpr const char* kLostMessage = "必要なファイルの所在が不明なので、処理を続行できません。";

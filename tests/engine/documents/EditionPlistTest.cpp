@@ -151,7 +151,9 @@ TEST_F(EditionPlistTest, StaleCopyIsReplacedOnTheNextRun) {
     EXPECT_EQ(copy.find(UrlOf(old)), std::string::npos);
 }
 
-TEST_F(EditionPlistTest, FailingPlutilRegistersNothingAndLeavesTheUnconvertedCopy) {
+TEST_F(EditionPlistTest, MissingPlistOrFailingPlutilRegistersNothing) {
+    EXPECT_EQ(Run("4:"), "4:");  // no edition plist at all
+
     const std::string docs = home.MakeFolder("Documents/Pelmo");
     // No property list: our plutil refuses it.
     const std::string damaged = "prefFolderPath\n<string>" + UrlOf(docs) + "</string>\n";
@@ -167,12 +169,6 @@ TEST_F(EditionPlistTest, FailingPlutilRegistersNothingAndLeavesTheUnconvertedCop
     setenv("PATH", home.Path("nowhere").c_str(), 1);
     EXPECT_EQ(Run("4:"), "4:");
     EXPECT_TRUE(win->pFI.empty());
-}
-
-TEST_F(EditionPlistTest, MissingPlistRegistersNothingButTheWorkFolderIsMade) {
-    EXPECT_EQ(Run("4:"), "4:");
-    EXPECT_TRUE(std::filesystem::is_directory(WorkFolder()));
-    EXPECT_TRUE(std::filesystem::is_empty(WorkFolder()));
 }
 
 TEST_F(EditionPlistTest, WorkFolderThatIsALinkOrAFileIsNotUsed) {

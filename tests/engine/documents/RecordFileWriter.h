@@ -55,38 +55,25 @@ struct RecordFileContents {
 
 inline bool IsLocationRecord(size_t i) { return i >= 17 && i <= 19; }
 
-// The plain layout: counted strings, counts and lengths as Int32.
-inline std::string PlainRecordFile(const RecordFileContents& c) {
-    std::string out = Counted(c.header);
-    out += Int32BigEndian(c.leadingCount ? std::atoll(c.leadingCount->c_str()) : c.leadingValues.size());
-    for (const auto& v : c.leadingValues) out += Counted(v);
-    out += Int32BigEndian(c.recordCount ? std::atoll(c.recordCount->c_str()) : c.records.size());
+// The plain layout ("pref"): counted strings, counts and lengths as Int32.
+// The scrambled layout ("pref2"): every field scrambled, counts as scrambled
+// decimal text; a location record's length counts scrambled characters.
+inline std::string RecordFile(const RecordFileContents& c, bool scrambled) {
+    const auto field = [&](const std::string& text) { return scrambled ? Scramble(text) : text; };
+    const auto count = [&](const std::optional<std::string>& written, size_t real) {
+        if (scrambled) return Counted(Scramble(written ? *written : std::to_string(real)));
+        return Int32BigEndian(written ? std::atoll(written->c_str()) : static_cast<int64_t>(real));
+    };
+    std::string out = Counted(field(c.header)) + count(c.leadingCount, c.leadingValues.size());
+    for (const auto& v : c.leadingValues) out += Counted(field(v));
+    out += count(c.recordCount, c.records.size());
     for (size_t i = 0; i < c.records.size(); ++i) {
-        if (IsLocationRecord(i)) {
-            const auto o = c.lengthOverride.find(static_cast<int>(i));
-            out += Int32BigEndian(o != c.lengthOverride.end() ? o->second : c.records[i].size()) + c.records[i];
-        } else {
-            out += Counted(c.records[i]);
-        }
-    }
-    return out;
-}
-
-// The scrambled layout: every field scrambled, counts as scrambled decimal
-// text; a location record's length counts scrambled characters.
-inline std::string ScrambledRecordFile(const RecordFileContents& c) {
-    std::string out = Counted(Scramble(c.header));
-    out += Counted(Scramble(c.leadingCount ? *c.leadingCount : std::to_string(c.leadingValues.size())));
-    for (const auto& v : c.leadingValues) out += Counted(Scramble(v));
-    out += Counted(Scramble(c.recordCount ? *c.recordCount : std::to_string(c.records.size())));
-    for (size_t i = 0; i < c.records.size(); ++i) {
-        const std::string scrambled = Scramble(c.records[i]);
-        if (IsLocationRecord(i)) {
-            const auto o = c.lengthOverride.find(static_cast<int>(i));
-            out += Int32BigEndian(o != c.lengthOverride.end() ? o->second : scrambled.size()) + scrambled;
-        } else {
-            out += Counted(scrambled);
-        }
+        const std::string text = field(c.records[i]);
+        const auto o = c.lengthOverride.find(static_cast<int>(i));
+        if (!IsLocationRecord(i))
+            out += Counted(text);
+        else
+            out += Int32BigEndian(o != c.lengthOverride.end() ? o->second : static_cast<int64_t>(text.size())) + text;
     }
     return out;
 }

@@ -48,10 +48,6 @@ protected:
         }
         return out;
     }
-    std::string FoundPath(size_t index) const {
-        const auto item = win->pFI.at(index)->Value("item").ObjectValue<runtime::FolderItem>();
-        return item ? item->NativePath() : std::string();
-    }
 
     // The window as a stop leaves it.
     void ExpectStoppedWindow() const {

@@ -37,6 +37,10 @@ TEST_F(MatchingTest, PackageWithoutPkgInfoNeverMatches) {
     // Its empty code names nothing, not even an empty catalogue code.
     EXPECT_FALSE(rules->MatchApp(bare, "Bare", ""));
     EXPECT_FALSE(rules->MatchAppF(bare, ""));
+    // Nor does a folder holding only such packages.
+    home.MakeAppBundle("Applications/Suite/Bare.app", "");
+    EXPECT_FALSE(rules->MatchApp(Item(home.Applications("Suite")), "Bare", ""));
+    EXPECT_FALSE(rules->MatchAppD(Item(home.Applications("Suite")), ""));
 }
 
 TEST_F(MatchingTest, FolderMatchesWhenItDirectlyHoldsTheApplication) {
@@ -55,14 +59,7 @@ TEST_F(MatchingTest, FolderMatchesWhenItDirectlyHoldsTheApplication) {
     EXPECT_FALSE(rules->MatchApp(Item(home.Applications("Plugins")), "Tool", kCode));
 }
 
-TEST_F(MatchingTest, FolderWithCodelessPackagesDoesNotMatchAnEmptyCode) {
-    const auto rules = Rules();
-    home.MakeAppBundle("Applications/Suite/Bare.app", "");
-    EXPECT_FALSE(rules->MatchApp(Item(home.Applications("Suite")), "Bare", ""));
-    EXPECT_FALSE(rules->MatchAppD(Item(home.Applications("Suite")), ""));
-}
-
-TEST_F(MatchingTest, FolderMatchesAnApplicationFileByItsFinderInfo) {
+TEST_F(MatchingTest, FolderMatchesAnApplicationFileByItsFinderInfoThePlainFileNever) {
     const auto rules = Rules();
     const std::string tool = home.Write("Applications/Suite/Tool", "binary");
     if (!SetFinderInfoAttribute(tool, FinderInfoBytes("APPL", "Keld")))
@@ -77,8 +74,12 @@ TEST_F(MatchingTest, FolderMatchesAnApplicationFileByItsFinderInfo) {
     EXPECT_FALSE(rules->MatchApp(Item(home.Applications("Others")), "Tool", kCode));
     EXPECT_FALSE(rules->MatchAppD(Item(home.Applications("Docs")), "TEXTKeld"));
 
-    // The application file itself is no directory and so never matches.
+    // A plain file is no directory and so never matches, even named like a package.
     EXPECT_FALSE(rules->MatchApp(Item(tool), "Tool", kCode));
+    const std::string named = home.Write("Applications/Tool.app", "not a folder");
+    ASSERT_TRUE(SetFinderInfoAttribute(named, FinderInfoBytes("APPL", "Keld")));
+    EXPECT_FALSE(rules->MatchApp(Item(named), "Tool", kCode));
+    EXPECT_FALSE(rules->MatchApp(nullptr, "Tool", kCode));
 }
 
 TEST_F(MatchingTest, NameRuleNeedsTheNameAndTheMakerInTheItemItself) {
@@ -101,16 +102,6 @@ TEST_F(MatchingTest, NameRuleNeedsTheNameAndTheMakerInTheItemItself) {
 
     // An empty name is contained in every name; it names no application.
     EXPECT_FALSE(rules->MatchApp(viewer, "", "APPL----"));
-}
-
-TEST_F(MatchingTest, PlainFileNeverMatchesByCode) {
-    const auto rules = Rules();
-    EXPECT_FALSE(rules->MatchApp(nullptr, "Tool", kCode));
-    // Named like a package and carrying the application's own code, but no folder.
-    const std::string tool = home.Write("Applications/Tool.app", "not a folder");
-    if (!SetFinderInfoAttribute(tool, FinderInfoBytes("APPL", "Keld")))
-        GTEST_SKIP() << "the file system refuses user extended attributes";
-    EXPECT_FALSE(rules->MatchApp(Item(tool), "Tool", kCode));
 }
 
 }  // namespace

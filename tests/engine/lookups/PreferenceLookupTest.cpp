@@ -11,24 +11,19 @@ using ::testing::IsEmpty;
 
 class PreferenceLookupTest : public LookupTest {};
 
-TEST_F(PreferenceLookupTest, PreferencesFolderIsRegisteredByName) {
+TEST_F(PreferenceLookupTest, PreferencesAndApplicationSupportFoldersAreRegisteredByName) {
     home.MakeFolder("Library/Preferences/Tolvenade Prefs");
     home.Write("Library/Preferences/Zoruba Prefs", "a file is taken as well");
+    home.MakeFolder("Library/Application Support/Pelmora");
 
     EXPECT_EQ(RunLookup([](LookupProbe& p) { return p.GetItemPref("2:", "Tolvenade Prefs"); }), "2:0:");
     EXPECT_EQ(RunLookup([](LookupProbe& p) { return p.GetItemPref("", "Zoruba Prefs"); }), "1:");
     EXPECT_EQ(RunLookup([](LookupProbe& p) { return p.GetItemPref("4:", "Missing Prefs"); }), "4:");
     // A second product naming the same folder shares its entry.
     EXPECT_EQ(RunLookup([](LookupProbe& p) { return p.GetItemPref("", "Tolvenade Prefs"); }), "0:");
-    EXPECT_THAT(Found(), ElementsAre("P Tolvenade Prefs", "P Zoruba Prefs"));
-}
-
-TEST_F(PreferenceLookupTest, ApplicationSupportFolderIsRegisteredByName) {
-    home.MakeFolder("Library/Application Support/Pelmora");
-
-    EXPECT_EQ(RunLookup([](LookupProbe& p) { return p.GetItemAS("0:", "Pelmora"); }), "0:0:");
+    EXPECT_EQ(RunLookup([](LookupProbe& p) { return p.GetItemAS("0:", "Pelmora"); }), "0:2:");
     EXPECT_EQ(RunLookup([](LookupProbe& p) { return p.GetItemAS("0:", "Zoruba"); }), "0:");
-    EXPECT_THAT(Found(), ElementsAre("AS Pelmora"));
+    EXPECT_THAT(Found(), ElementsAre("P Tolvenade Prefs", "P Zoruba Prefs", "AS Pelmora"));
 }
 
 TEST_F(PreferenceLookupTest, EmptyNameOrKeyFindsNothing) {

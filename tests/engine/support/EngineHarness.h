@@ -46,7 +46,6 @@ public:
     FakeHome(const FakeHome&) = delete;
     FakeHome& operator=(const FakeHome&) = delete;
 
-    const TempFolder& Root() const { return root_; }
     std::string Path(const std::string& relative) const { return root_ / relative; }
     std::string Applications(const std::string& relative = "") const { return Join("Applications", relative); }
     std::string Preferences(const std::string& relative = "") const { return Join("Library/Preferences", relative); }
@@ -97,8 +96,6 @@ public:
     using Thread2::FolderAS;
     using Thread2::FolderPref;
     using Thread2::GetItemApp;
-    using Thread2::GetItemApp2;
-    using Thread2::GetItemApp3;
     using Thread2::GetItemAS;
     using Thread2::GetItemDoc;
     using Thread2::GetItemDocDPlm;
@@ -113,7 +110,6 @@ public:
     using Thread2::MatchApp;
     using Thread2::MatchAppD;
     using Thread2::MatchAppF;
-    using Thread2::MatchAppFN;
 
     std::function<void(Thread2Probe&)> body;
     void Event_Run() override {
@@ -127,12 +123,6 @@ inline bool RunToEnd(const std::shared_ptr<runtime::Thread>& thread,
     thread->Run();
     return runtime::testing::PumpUntil([&] { return thread->State() == runtime::ThreadState::NotRunning; },
                                        timeout);
-}
-
-// Runs body on a cooperative thread of its own and waits for its end, for
-// operations that must run on a worker (they yield, or end the run).
-inline bool RunOnWorker(std::function<void()> body) {
-    return RunToEnd(runtime::testing::MakeThread(std::move(body)));
 }
 
 // Each test gets a fresh fake home, a fresh main window, an empty catalogue,

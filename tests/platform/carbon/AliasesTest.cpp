@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "platform/carbon/Aliases.h"
 #include "platform/carbon/Catalog.h"
-#include "tests/platform/carbon/CarbonTestFolder.h"
+#include "tests/runtime/files/TempFolder.h"
 #include "tests/support/AliasRecord.h"
 
 using namespace platform::carbon;
@@ -16,7 +15,7 @@ using alias_testing::MacJapanese;
 
 namespace {
 
-class CarbonAliases : public carbon_testing::TempFolderTest {
+class CarbonAliases : public ::testing::Test {
 protected:
     OSErr Resolve(const std::string& record) {
         const Handle h = NewHandle(static_cast<int32_t>(record.size()));
@@ -36,52 +35,53 @@ protected:
         return MacJapanese("Macintosh HD" + posix + (folder ? ":" : ""));
     }
 
+    runtime::testing::TempFolder root;
     FSSpec target;
 };
 
 }  // namespace
 
 TEST_F(CarbonAliases, FindsTheTargetByItsPosixPath) {
-    const std::string file = File("フォルダ/memo.txt");
+    const std::string file = root.Write("フォルダ/memo.txt", "x");
     ASSERT_EQ(Resolve(AliasRecordFor(file, false)), noErr);
     EXPECT_EQ(target.vRefNum, kRootVRefNum);
-    EXPECT_EQ(target.parID, DirectoryIDOfPath((root / "フォルダ").string()));
+    EXPECT_EQ(target.parID, DirectoryIDOfPath(root / "フォルダ"));
     EXPECT_EQ(TargetName(), "memo.txt");
 
-    const std::string folder = Folder("フォルダ/書類");
+    const std::string folder = root.MakeFolder("フォルダ/書類");
     ASSERT_EQ(Resolve(AliasRecordFor(folder, true)), noErr);
     EXPECT_EQ(TargetName(), MacJapanese("書類"));
 }
 
 TEST_F(CarbonAliases, PosixPathWinsOverAStaleMacPath) {
-    const std::string moved = Folder("now");
+    const std::string moved = root.MakeFolder("now");
     AliasRecordParts parts;
     parts.folder = true;
-    parts.fields = {{2, MacPath((root / "before").string(), true)}, {18, moved}};
-    Folder("before");
+    parts.fields = {{2, MacPath(root / "before", true)}, {18, moved}};
+    root.MakeFolder("before");
     ASSERT_EQ(Resolve(BuildAliasRecord(parts)), noErr);
     EXPECT_EQ(TargetName(), "now");
 }
 
 TEST_F(CarbonAliases, MacPathIsTheFallbackAndMatchesWithoutRegardToCase) {
-    Folder("Docs/書類");
+    root.MakeFolder("Docs/書類");
     AliasRecordParts parts;
     parts.folder = true;
-    parts.fields = {{18, (root / "missing").string()}, {2, MacPath((root / "DOCS/書類").string(), true)}};
+    parts.fields = {{18, root / "missing"}, {2, MacPath(root / "DOCS/書類", true)}};
     ASSERT_EQ(Resolve(BuildAliasRecord(parts)), noErr);
-    EXPECT_EQ(target.parID, DirectoryIDOfPath((root / "Docs").string()));  // the name on the disk
+    EXPECT_EQ(target.parID, DirectoryIDOfPath(root / "Docs"));  // the name on the disk
     EXPECT_EQ(TargetName(), MacJapanese("書類"));
 
-    parts.fields = {{2, MacJapanese("Other Disk:" + root.string().substr(1) + ":Docs:")}};
+    parts.fields = {{2, MacJapanese("Other Disk:" + root.Path().substr(1) + ":Docs:")}};
     EXPECT_EQ(Resolve(BuildAliasRecord(parts)), fnfErr);  // only the root volume is here
 }
 
 TEST_F(CarbonAliases, PosixPathIsTakenBelowTheRecordedMountPoint) {
-    Folder("vol/inner");
+    root.MakeFolder("vol/inner");
     AliasRecordParts parts;
-    parts.fields = {{18, "/inner"}, {19, (root / "vol").string()}};
+    parts.fields = {{18, "/inner"}, {19, root / "vol"}};
     ASSERT_EQ(Resolve(BuildAliasRecord(parts)), noErr);
-    EXPECT_EQ(target.parID, DirectoryIDOfPath((root / "vol").string()));
+    EXPECT_EQ(target.parID, DirectoryIDOfPath(root / "vol"));
 }
 
 TEST_F(CarbonAliases, TheRootFolderIsTheVolume) {
@@ -91,14 +91,14 @@ TEST_F(CarbonAliases, TheRootFolderIsTheVolume) {
 }
 
 TEST_F(CarbonAliases, WhatCannotBeFoundOrNamedIsAnErrorAndLeavesTheSpec) {
-    EXPECT_EQ(Resolve(AliasRecordFor((root / "nothing").string(), true)), fnfErr);
+    EXPECT_EQ(Resolve(AliasRecordFor(root / "nothing", true)), fnfErr);
     EXPECT_EQ(target.parID, -5);
-    EXPECT_EQ(Resolve(AliasRecordFor(File("caf\xC3\xA9/x"), false)), bdNamErr);  // a folder above has no Mac Japanese name
-    EXPECT_EQ(Resolve(AliasRecordFor(File(std::string(64, 'n')), false)), bdNamErr);
+    EXPECT_EQ(Resolve(AliasRecordFor(root.Write("caf\xC3\xA9/x", "x"), false)), bdNamErr);  // a folder above has no Mac Japanese name
+    EXPECT_EQ(Resolve(AliasRecordFor(root.Write(std::string(64, 'n'), "x"), false)), bdNamErr);
     EXPECT_EQ(target.parID, -5);
-    EXPECT_EQ(Resolve(AliasRecordFor(File(std::string(63, 'n')), false)), noErr);
+    EXPECT_EQ(Resolve(AliasRecordFor(root.Write(std::string(63, 'n'), "x"), false)), noErr);
 
-    const std::string record = AliasRecordFor(Folder("ok"), true);
+    const std::string record = AliasRecordFor(root.MakeFolder("ok"), true);
     EXPECT_EQ(Resolve(record.substr(0, 160)), paramErr);
     EXPECT_EQ(Resolve("not a record"), paramErr);
     const Handle unknown = NewHandle(0);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/carbon/Catalog.h"
-#include "tests/platform/carbon/CarbonTestFolder.h"
+#include "tests/runtime/files/TempFolder.h"
 #include "tests/support/AliasRecord.h"
 
 using namespace platform::carbon;
@@ -30,22 +30,25 @@ Described Describe(int32_t dirID, int16_t vRefNum = kRootVRefNum) {
     return {result, std::string(reinterpret_cast<const char*>(name + 1), name[0]), pb.ioDrParID};
 }
 
-class CarbonCatalog : public carbon_testing::TempFolderTest {};
+class CarbonCatalog : public ::testing::Test {
+protected:
+    runtime::testing::TempFolder root;
+};
 
 }  // namespace
 
 TEST_F(CarbonCatalog, RootFolderIsTheVolume) {
-    const Described root = Describe(kRootDirID);
-    EXPECT_EQ(root.result, noErr);
-    EXPECT_EQ(root.name, "Macintosh HD");
-    EXPECT_EQ(root.parent, kRootParentDirID);
+    const Described volume = Describe(kRootDirID);
+    EXPECT_EQ(volume.result, noErr);
+    EXPECT_EQ(volume.name, "Macintosh HD");
+    EXPECT_EQ(volume.parent, kRootParentDirID);
     EXPECT_EQ(Describe(kRootDirID, 0).result, noErr);  // the default volume
     EXPECT_EQ(Describe(kRootParentDirID).result, fnfErr);
     EXPECT_EQ(DirectoryIDOfPath("/"), kRootDirID);
 }
 
 TEST_F(CarbonCatalog, WalkingUpNamesEachFolderAndEndsAtTheRoot) {
-    const std::string inner = Folder("外側/inner");
+    const std::string inner = root.MakeFolder("外側/inner");
     const int32_t id = DirectoryIDOfPath(inner);
     EXPECT_GE(id, 16);
     EXPECT_EQ(DirectoryIDOfPath(inner), id);  // stable
@@ -59,28 +62,28 @@ TEST_F(CarbonCatalog, WalkingUpNamesEachFolderAndEndsAtTheRoot) {
         path = d.name + ":" + path;
         dirID = d.parent;
     }
-    std::string expected = "Macintosh HD" + root.string() + "/外側/inner:";
+    std::string expected = "Macintosh HD" + root.Path() + "/外側/inner:";
     for (char& c : expected)
         if (c == '/') c = ':';
     EXPECT_EQ(path, alias_testing::MacJapanese(expected));
 }
 
 TEST_F(CarbonCatalog, NamesAreMacJapaneseWithColonsAsSlashes) {
-    const Described d = Describe(DirectoryIDOfPath(Folder("書類:2024")));
+    const Described d = Describe(DirectoryIDOfPath(root.MakeFolder("書類:2024")));
     ASSERT_EQ(d.result, noErr);
     EXPECT_EQ(d.name, alias_testing::MacJapanese("書類/2024"));
 }
 
 TEST_F(CarbonCatalog, FailuresAreReportedNotGuessed) {
-    const std::string gone = Folder("gone");
+    const std::string gone = root.MakeFolder("gone");
     const int32_t goneID = DirectoryIDOfPath(gone);
     std::filesystem::remove(gone);
     EXPECT_EQ(Describe(goneID).result, dirNFErr);
-    EXPECT_EQ(Describe(DirectoryIDOfPath(File("plain"))).result, dirNFErr);
+    EXPECT_EQ(Describe(DirectoryIDOfPath(root.Write("plain", "x"))).result, dirNFErr);
     EXPECT_EQ(Describe(0x7FFFFFF0).result, dirNFErr);
     EXPECT_EQ(Describe(kRootDirID, 3).result, nsvErr);
-    EXPECT_EQ(Describe(DirectoryIDOfPath(Folder("caf\xC3\xA9"))).result, bdNamErr);  // no Mac Japanese é
-    EXPECT_EQ(Describe(DirectoryIDOfPath(Folder("bad\xFF"))).result, bdNamErr);      // no UTF-8
+    EXPECT_EQ(Describe(DirectoryIDOfPath(root.MakeFolder("caf\xC3\xA9"))).result, bdNamErr);  // no Mac Japanese é
+    EXPECT_EQ(Describe(DirectoryIDOfPath(root.MakeFolder("bad\xFF"))).result, bdNamErr);      // no UTF-8
 
     CInfoPBRec byName;
     byName.ioFDirIndex = 0;

@@ -13,7 +13,6 @@ using namespace platform::carbon;
 using namespace platform::icons;
 using namespace icontest;
 
-
 TEST(RunLength, UnpacksLiteralsAndRepeatsAcrossChannels) {
     // 2 literals, then a repeat of 5 that runs from the first plane into the second.
     const Bytes packed = {0x01, 10, 20, 0x82, 7};
@@ -120,25 +119,17 @@ TEST(IcnsReader, SurvivesEveryTruncationAndByteFlip) {
                            .Add("ICN#", Bytes(256, 3))
                            .Add("ic08", PngBytes(HalfOpaqueImage(256, 256)))
                            .Data();
-    for (size_t n = 0; n < good.size(); n += 7) {
-        auto family = ReadIcnsData(Bytes(good.begin(), good.begin() + long(n)));
-        for (OSType type : family->ElementTypes()) {
-            auto data = family->ElementBytes(type);
-            if (data) {
-                EXPECT_EQ(data->size(), FindElementType(type)->DataSize());
-            }
-        }
-    }
+    // Every element handed out has its full size, whatever the damage.
+    const auto expectWholeElements = [](const Bytes& data) {
+        const auto family = ReadIcnsData(data);
+        for (OSType type : family->ElementTypes())
+            if (auto element = family->ElementBytes(type)) EXPECT_EQ(element->size(), FindElementType(type)->DataSize());
+    };
+    for (size_t n = 0; n < good.size(); n += 7) expectWholeElements(Bytes(good.begin(), good.begin() + long(n)));
     for (size_t i = 0; i < 200 && i < good.size(); ++i) {
         Bytes damaged = good;
         damaged[i] ^= 0xFF;
-        auto family = ReadIcnsData(damaged);
-        for (OSType type : family->ElementTypes()) {
-            auto data = family->ElementBytes(type);
-            if (data) {
-                EXPECT_EQ(data->size(), FindElementType(type)->DataSize());
-            }
-        }
+        expectWholeElements(damaged);
     }
 }
 

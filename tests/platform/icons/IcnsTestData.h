@@ -5,13 +5,13 @@
 #include <QImage>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "platform/carbon/MacTypes.h"
+#include "tests/runtime/files/TempFolder.h"
 
 namespace icontest {
 
@@ -112,7 +112,6 @@ inline void WriteText(const fs::path& path, const std::string& text) {
 inline std::string InfoPlist(const std::string& iconFile) {
     std::string text =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" \"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
         "<plist version=\"1.0\">\n<dict>\n<key>CFBundleName</key>\n<string>Sample</string>\n";
     if (!iconFile.empty()) text += "<key>CFBundleIconFile</key>\n<string>" + iconFile + "</string>\n";
     return text + "</dict>\n</plist>\n";
@@ -127,22 +126,9 @@ inline void MakeBundle(const fs::path& bundle, const std::string& iconName, cons
     if (!icnsFile.empty()) WriteFile(bundle / "Contents" / "Resources" / icnsFile, icns);
 }
 
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "icons-test-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
+// A fresh folder for one test, removed afterwards.
+struct TempDir : runtime::testing::TempFolder {
+    fs::path Path() const { return TempFolder::Path(); }
 };
 
 }  // namespace icontest

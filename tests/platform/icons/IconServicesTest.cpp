@@ -20,7 +20,6 @@ using namespace platform::carbon;
 using namespace platform::icons;
 using namespace icontest;
 
-
 IconFamilyHandle FamilyOf(const fs::path& path) {
     IconRef ref;
     EXPECT_EQ(GetIconRefFromFileInfo(path.string(), &ref), noErr);
