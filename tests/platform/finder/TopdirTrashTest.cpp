@@ -25,58 +25,60 @@ protected:
         WriteFile(item_, "data");
     }
 
+    // A folder below the top with the given mode, sticky bit included.
+    std::string MakeFolder(const std::string& name, mode_t mode) {
+        const std::string path = topdir_ + "/" + name;
+        EXPECT_EQ(mkdir(path.c_str(), 0700), 0);
+        EXPECT_EQ(chmod(path.c_str(), mode), 0);
+        return path;
+    }
+
     TempDir root_;
     std::string topdir_, item_;
+    const std::string privateTrash_ = "/.Trash-" + kUid;
 };
 
 TEST_F(FinderTopdirTrash, UsesAPrivateTrashWithAPathRelativeToTheTop) {
     const TrashResult result = MoveToTopdirTrash(item_, topdir_);
     ASSERT_TRUE(result.Moved()) << result.error;
-    EXPECT_EQ(result.trashDirectory, topdir_ + "/.Trash-" + kUid);
-    for (const char* folder : {"", "/files", "/info"}) {
+    EXPECT_EQ(result.trashDirectory, topdir_ + privateTrash_);
+    for (const char* folder : {"", "/files", "/info"})
         EXPECT_EQ(ModeOf(result.trashDirectory + folder), 0700u) << folder;
-    }
     EXPECT_EQ(ReadFile(result.trashedPath), "data");
     EXPECT_EQ(ReadTrashInfo(result.infoPath).rawPath, "sub%20dir/%E5%90%8D%E5%89%8D%201.txt");
     EXPECT_EQ(topdir_ + "/" + *PercentDecode(ReadTrashInfo(result.infoPath).rawPath), item_);
 }
 
 TEST_F(FinderTopdirTrash, UsesTheSharedTrashWhenItIsSticky) {
-    const std::string shared = topdir_ + "/.Trash";
-    ASSERT_EQ(mkdir(shared.c_str(), 0777), 0);
-    ASSERT_EQ(chmod(shared.c_str(), 01777), 0);
+    const std::string shared = MakeFolder(".Trash", 01777);
 
     const TrashResult result = MoveToTopdirTrash(item_, topdir_);
     ASSERT_TRUE(result.Moved()) << result.error;
     EXPECT_EQ(result.trashDirectory, shared + "/" + kUid);
     EXPECT_EQ(ModeOf(shared + "/" + kUid), 0700u);
-    EXPECT_FALSE(Exists(topdir_ + "/.Trash-" + kUid));
+    EXPECT_FALSE(Exists(topdir_ + privateTrash_));
     EXPECT_EQ(ReadTrashInfo(result.infoPath).rawPath, "sub%20dir/%E5%90%8D%E5%89%8D%201.txt");
 }
 
 TEST_F(FinderTopdirTrash, IgnoresASharedTrashThatIsNotStickyOrIsALink) {
-    const std::string shared = topdir_ + "/.Trash";
-    ASSERT_EQ(mkdir(shared.c_str(), 0777), 0);
-    ASSERT_EQ(chmod(shared.c_str(), 0777), 0);
+    const std::string shared = MakeFolder(".Trash", 0777);
     TrashResult result = MoveToTopdirTrash(item_, topdir_);
     ASSERT_TRUE(result.Moved());
-    EXPECT_EQ(result.trashDirectory, topdir_ + "/.Trash-" + kUid);
+    EXPECT_EQ(result.trashDirectory, topdir_ + privateTrash_);
     EXPECT_FALSE(Exists(shared + "/" + kUid));
 
-    const std::string sticky = topdir_ + "/sticky";
-    ASSERT_EQ(mkdir(sticky.c_str(), 0777), 0);
-    ASSERT_EQ(chmod(sticky.c_str(), 01777), 0);
+    const std::string sticky = MakeFolder("sticky", 01777);
     ASSERT_EQ(rmdir(shared.c_str()), 0);
     ASSERT_EQ(symlink(sticky.c_str(), shared.c_str()), 0);
     WriteFile(item_, "again");
     result = MoveToTopdirTrash(item_, topdir_);
     ASSERT_TRUE(result.Moved());
-    EXPECT_EQ(result.trashDirectory, topdir_ + "/.Trash-" + kUid);
+    EXPECT_EQ(result.trashDirectory, topdir_ + privateTrash_);
     EXPECT_EQ(CountEntries(sticky), 0u);
 }
 
 TEST_F(FinderTopdirTrash, APrivateTrashThatIsALinkOrSomeoneElsesIsNotUsed) {
-    const std::string own = topdir_ + "/.Trash-" + kUid;
+    const std::string own = topdir_ + privateTrash_;
     const std::string decoy = topdir_ + "/decoy";
     std::filesystem::create_directories(decoy + "/files");
     std::filesystem::create_directories(decoy + "/info");
@@ -97,10 +99,9 @@ TEST_F(FinderTopdirTrash, APrivateTrashThatIsALinkOrSomeoneElsesIsNotUsed) {
 
 TEST_F(FinderTopdirTrash, RefusesTheTopAndItsTrashFolders) {
     ASSERT_TRUE(MoveToTopdirTrash(item_, topdir_).Moved());
-    const std::string own = topdir_ + "/.Trash-" + kUid;
-    EXPECT_EQ(MoveToTopdirTrash(topdir_, topdir_).outcome, TrashOutcome::Refused);
-    EXPECT_EQ(MoveToTopdirTrash(own, topdir_).outcome, TrashOutcome::Refused);
-    EXPECT_EQ(MoveToTopdirTrash(own + "/files/名前 1.txt", topdir_).outcome, TrashOutcome::Refused);
+    const std::string own = topdir_ + privateTrash_;
+    for (const std::string& path : {topdir_, own, own + "/files/名前 1.txt"})
+        EXPECT_EQ(MoveToTopdirTrash(path, topdir_).outcome, TrashOutcome::Refused) << path;
     EXPECT_TRUE(Exists(own + "/files/名前 1.txt"));
 }
 

