@@ -76,14 +76,12 @@ TEST(BundleLayout, FoldersSeenFromTheExecutable) {
     tmp.MakeFolder("KELDO Uninstaller.app/Contents/Helpers");
     EXPECT_EQ(files::HelpersFolderOf(executable), tmp / "KELDO Uninstaller.app/Contents/Helpers");
 
+    // Outside a bundle the program's own folder is the application folder.
     EXPECT_EQ(files::ApplicationFolderOf("/opt/keldo/bin/program"), "/opt/keldo/bin");
     EXPECT_EQ(files::ApplicationFolderOf("/opt/Tool/Contents/MacOS/program"), "/opt/Tool/Contents/MacOS");
-}
-
-TEST(BundleLayout, OutsideABundleTheProgramsFolderIsTheApplicationFolder) {
-    const FolderItemRef executable = ApplicationExecutableFile();
-    ASSERT_TRUE(executable && executable->Exists());
-    EXPECT_EQ(GetFolderItem("")->NativePath(), executable->Parent()->NativePath());
+    const FolderItemRef program = ApplicationExecutableFile();
+    ASSERT_TRUE(program && program->Exists());
+    EXPECT_EQ(GetFolderItem("")->NativePath(), program->Parent()->NativePath());
 }
 
 // Run inside a copy of this test program laid out as a bundle (see below).

@@ -60,47 +60,38 @@ TEST_F(ThreadsKill, KillingItselfRunsTheDestructorsOfItsLocalsAndEndsAtOnce) {
     EXPECT_FALSE(detail::IsSchedulerTimerActive());
 }
 
+// From the main thread and from another thread alike.
 TEST_F(ThreadsKill, KillingAnotherThreadUnwindsItWhenItIsNextResumed) {
     SetThreadTimeSlice(0us);
-    bool destroyed = false;
-    int iterations = 0;
-    auto victim = MakeThread([&] {
-        DestructorProbe probe(destroyed);
-        for (;;) {
-            RuntimeBackgroundTask();
-            ++iterations;
+    for (const bool fromAThread : {false, true}) {
+        bool destroyed = false;
+        int iterations = 0;
+        auto victim = MakeThread([&] {
+            DestructorProbe probe(destroyed);
+            for (;;) {
+                RuntimeBackgroundTask();
+                ++iterations;
+            }
+        });
+        victim->Run();
+        ASSERT_TRUE(PumpUntil([&] { return iterations >= 3; }));
+        int before = -1;
+        bool destroyedAtOnce = true;  // stays true if Kill does not return to its caller
+        const auto kill = [&] {
+            before = iterations;
+            victim->Kill();
+            destroyedAtOnce = destroyed;
+        };
+        if (fromAThread) {
+            ASSERT_TRUE(RunToEnd(MakeThread(kill)));
+        } else {
+            kill();
         }
-    });
-    victim->Run();
-    ASSERT_TRUE(PumpUntil([&] { return iterations >= 3; }));
-
-    const int before = iterations;
-    victim->Kill();
-    EXPECT_FALSE(destroyed);
-    ASSERT_TRUE(PumpUntil([&] { return Ended(victim); }));
-    EXPECT_TRUE(destroyed);
-    EXPECT_EQ(iterations, before);
-}
-
-TEST_F(ThreadsKill, OneThreadKillsAnother) {
-    SetThreadTimeSlice(0us);
-    bool destroyed = false;
-    auto victim = MakeThread([&] {
-        DestructorProbe probe(destroyed);
-        for (;;)
-            RuntimeBackgroundTask();
-    });
-    bool killerGoesOn = false;
-    auto killer = MakeThread([&] {
-        RuntimeBackgroundTask();
-        victim->Kill();
-        killerGoesOn = true;
-    });
-    victim->Run();
-    killer->Run();
-    ASSERT_TRUE(PumpUntil([&] { return Ended(victim) && Ended(killer); }));
-    EXPECT_TRUE(destroyed);
-    EXPECT_TRUE(killerGoesOn);
+        EXPECT_FALSE(destroyedAtOnce) << fromAThread;
+        ASSERT_TRUE(PumpUntil([&] { return Ended(victim); }));
+        EXPECT_TRUE(destroyed) << fromAThread;
+        EXPECT_EQ(iterations, before) << fromAThread;
+    }
 }
 
 TEST_F(ThreadsKill, AThreadThatIsNotRunningOrNotYetStartedNeverRuns) {
