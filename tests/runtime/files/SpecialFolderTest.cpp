@@ -17,19 +17,12 @@ class ScopedVariable {
 public:
     ScopedVariable(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
+        Set(name, value);
     }
-    ~ScopedVariable() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
+    ~ScopedVariable() { Set(name_, old_ ? old_->c_str() : nullptr); }
 
 private:
+    static void Set(const char* name, const char* value) { value ? setenv(name, value, 1) : unsetenv(name); }
     const char* name_;
     std::optional<std::string> old_;
 };
