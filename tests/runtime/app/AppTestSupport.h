@@ -14,6 +14,7 @@
 
 #include "runtime/app/ExceptionHook.h"
 #include "runtime/app/ModalResponder.h"
+#include "runtime/threads/Thread.h"
 
 namespace apptest {
 
@@ -43,6 +44,13 @@ void WhenModalUp(std::function<void(W*)> act) {
     });
     poll->start();
 }
+
+// A thread that runs the given body.
+class BodyThread : public runtime::Thread {
+public:
+    std::function<void()> body;
+    void Event_Run() override { body(); }
+};
 
 // Leaves no responder and no exception helper behind.
 class AppTest : public ::testing::Test {

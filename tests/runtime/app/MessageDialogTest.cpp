@@ -19,16 +19,11 @@
 
 using namespace runtime;
 using apptest::AppTest;
+using apptest::BodyThread;
 using apptest::SpinUntil;
 using apptest::WhenModalUp;
 
 namespace {
-
-class BodyThread : public Thread {
-public:
-    std::function<void()> body;
-    void Event_Run() override { body(); }
-};
 
 QAbstractButton* ButtonWithText(QMessageBox* box, const QString& text) {
     for (QAbstractButton* button : box->buttons())
@@ -72,19 +67,12 @@ TEST_F(MessageDialogTest, FiberBlocksInTheRealBoxWhileTheLoopGoesOn) {
         returned = true;
     };
 
-    int ticks = 0;
-    bool clicked = false;
+    // The main loop's timers run while the box is up; the thread waits in it.
     bool returnedBeforeClick = true;
     ThreadState stateWhileUp = ThreadState::NotRunning;
     QWidget* boxParent = nullptr;
     Qt::WindowModality modality = Qt::NonModal;
-    QTimer ticker;
-    ticker.setInterval(2);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        ++ticks;
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (clicked || ticks < 10 || !box) return;
-        clicked = true;
+    WhenModalUp<QMessageBox>([&](QMessageBox* box) {
         returnedBeforeClick = returned;
         stateWhileUp = thread->State();
         boxParent = box->parentWidget();
@@ -92,13 +80,10 @@ TEST_F(MessageDialogTest, FiberBlocksInTheRealBoxWhileTheLoopGoesOn) {
         ASSERT_NE(ButtonWithText(box, "キャンセル"), nullptr);
         ButtonWithText(box, "キャンセル")->click();
     });
-    ticker.start();
     thread->Run();
 
     ASSERT_TRUE(SpinUntil([&] { return returned; }));
-    EXPECT_TRUE(clicked);
     EXPECT_FALSE(returnedBeforeClick);
-    EXPECT_GE(ticks, 10);
     EXPECT_EQ(stateWhileUp, ThreadState::Waiting);
     EXPECT_EQ(boxParent, window->NativeWidget());
     EXPECT_EQ(modality, Qt::WindowModal);
@@ -183,16 +168,6 @@ TEST_F(MessageDialogTest, AnswersMapToTheDialogsOwnButtons) {
     EXPECT_EQ(dialog->ShowModal(), nullptr);
 }
 
-TEST_F(MessageDialogTest, NewDialogHasOneDefaultActionButtonAndAHiddenCancelButton) {
-    MessageDialog dialog;
-    EXPECT_TRUE(dialog.ActionButton()->Visible());
-    EXPECT_TRUE(dialog.ActionButton()->Default());
-    EXPECT_FALSE(dialog.CancelButton()->Visible());
-    EXPECT_TRUE(dialog.CancelButton()->Cancel());
-    EXPECT_FALSE(dialog.AlternateActionButton()->Visible());
-    EXPECT_NE(dialog.ActionButton(), dialog.CancelButton());
-}
-
 TEST_F(MessageDialogTest, RealBoxShowsCaptionsTextsAndTranslatedDefaultCaption) {
     auto dialog = CautionDialog("");
     dialog->AlternateActionButton()->SetVisible(true);
@@ -211,19 +186,17 @@ TEST_F(MessageDialogTest, RealBoxShowsCaptionsTextsAndTranslatedDefaultCaption) 
     });
     EXPECT_EQ(dialog->ShowModal(), dialog->CancelButton());
 
-    const QString ok = QCoreApplication::translate("QPlatformTheme", "OK");
-    EXPECT_FALSE(ok.isEmpty());
-    EXPECT_EQ(texts.size(), 3);
-    EXPECT_TRUE(texts.contains(ok));
-    EXPECT_TRUE(texts.contains("キャンセル"));
-    EXPECT_TRUE(texts.contains("保存しない"));
+    texts.sort();
+    QStringList expected{QCoreApplication::translate("QPlatformTheme", "OK"), "キャンセル", "保存しない"};
+    expected.sort();
+    EXPECT_EQ(texts, expected);
     EXPECT_EQ(text, "本当にゴミ箱に移動しますか？");
     EXPECT_EQ(informative, "Finderの機能を使えば、移動したアイテムを元に戻せます。");
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(modality, Qt::ApplicationModal);
 }
 
-TEST_F(MessageDialogTest, RealBoxActionButtonAndEmptyExplanation) {
+TEST_F(MessageDialogTest, RealBoxActionButtonEmptyExplanationAndEscape) {
     auto dialog = CautionDialog("接続する");
     dialog->SetExplanation("");
     QString informative = "unset";
@@ -233,21 +206,15 @@ TEST_F(MessageDialogTest, RealBoxActionButtonAndEmptyExplanation) {
     });
     EXPECT_EQ(dialog->ShowModal(), dialog->ActionButton());
     EXPECT_TRUE(informative.isEmpty());
-}
 
-TEST_F(MessageDialogTest, EscapePressesTheCancelButtonWhenItIsVisible) {
-    auto dialog = CautionDialog("");
+    // Escape presses the cancel button while it is visible.
     WhenModalUp<QMessageBox>([](QMessageBox* box) { PressKey(box, Qt::Key_Escape); });
     EXPECT_EQ(dialog->ShowModal(), dialog->CancelButton());
-}
 
-TEST_F(MessageDialogTest, WithoutACancelButtonEscapeAndCloseEndWithNil) {
-    auto dialog = std::make_shared<MessageDialog>();
-    dialog->ActionButton()->SetCaption("接続する");
-    dialog->SetMessage("one button");
+    // Without one, Escape and closing end with nil.
+    dialog->CancelButton()->SetVisible(false);
     WhenModalUp<QMessageBox>([](QMessageBox* box) { PressKey(box, Qt::Key_Escape); });
     EXPECT_EQ(dialog->ShowModal(), nullptr);
-
     WhenModalUp<QMessageBox>([](QMessageBox* box) { box->close(); });
     EXPECT_EQ(dialog->ShowModal(), nullptr);
 }
@@ -263,9 +230,6 @@ TEST_F(MessageDialogTest, MsgBoxIsAnApplicationModalOkBox) {
     EXPECT_EQ(requests[0].kind, ModalKind::MsgBox);
     EXPECT_EQ(requests[0].parent, nullptr);
     EXPECT_TRUE(requests[0].message.EqualsBytes("not found."));
-    EXPECT_TRUE(requests[0].action.visible);
-    EXPECT_FALSE(requests[0].cancel.visible);
-    EXPECT_FALSE(requests[0].alternate.visible);
 
     SetModalResponder(nullptr);
     QStringList texts;
