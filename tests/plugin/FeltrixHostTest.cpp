@@ -110,7 +110,7 @@ TEST_F(FeltrixHostTest, AnnouncesVersionNineAndRegistersBothFunctionsInOrder) {
     dlclose(library);
 }
 
-TEST_F(FeltrixHostTest, OutOfRangeArgumentsGiveNil) {
+TEST_F(FeltrixHostTest, OutOfRangeArgumentsOrAMissingElementGiveNil) {
     EXPECT_EQ(FromFile("notes.txt", -1), nullptr);
     EXPECT_EQ(FromFile("notes.txt", 20), nullptr);
     EXPECT_EQ(FromSystem(-1, 5), nullptr);
@@ -119,6 +119,9 @@ TEST_F(FeltrixHostTest, OutOfRangeArgumentsGiveNil) {
     EXPECT_EQ(FromSystem(0, 20), nullptr);
     EXPECT_EQ(CallPictureFunction(fileEntry_, nullptr, 5), nullptr);
     EXPECT_EQ(FromFile("missing.txt", 5), nullptr);
+    EXPECT_EQ(FromFile("Sample.app", 11), nullptr) << "no l8mk";
+    EXPECT_EQ(FromFile("Bare.app", 5), nullptr) << "no is32";
+    EXPECT_NE(FromFile("Bare.app", 13), nullptr);
 }
 
 TEST_F(FeltrixHostTest, DocumentGivesItsIconAndABlackOnWhiteMask) {
@@ -178,12 +181,6 @@ TEST_F(FeltrixHostTest, AlphaPassGivesGreyMasksOfTheLargeElements) {
         EXPECT_EQ(mask.pixel(side / 2, 0), kWhite) << iconID;
     }
     EXPECT_EQ(ImageOf(FromFile("Sample.app", 16)).pixel(0, 0), qRgb(255, 0, 0)) << "16 is the colour image";
-}
-
-TEST_F(FeltrixHostTest, MissingElementGivesNil) {
-    EXPECT_EQ(FromFile("Sample.app", 11), nullptr) << "no l8mk";
-    EXPECT_EQ(FromFile("Bare.app", 5), nullptr) << "no is32";
-    EXPECT_NE(FromFile("Bare.app", 13), nullptr);
 }
 
 TEST_F(FeltrixHostTest, SystemIconsTrashAndFolder) {

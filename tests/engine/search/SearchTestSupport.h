@@ -126,12 +126,7 @@ protected:
 
     // The tool items and status strip as a search leaves them.
     void ExpectSearchToolItems() const {
-        const auto tb = win->Toolbar11();
-        EXPECT_TRUE(tb->ToolItem1->Enabled());
-        EXPECT_FALSE(tb->ToolItem4->Enabled());
-        EXPECT_FALSE(tb->ToolItem5->Enabled());
-        EXPECT_TRUE(tb->ToolItem6->Enabled());
-        EXPECT_TRUE(tb->ToolItem9->Enabled());
+        EXPECT_EQ(ToolItemStates(), "101001");
         EXPECT_FALSE(win->ProgressWheel1()->Visible());
     }
 

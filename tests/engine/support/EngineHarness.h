@@ -144,6 +144,16 @@ protected:
         runtime::SetThreadTimeSlice(std::chrono::milliseconds(5));
     }
 
+    // On/off of the tool items 1, 4, 6, 8, 5, 9.
+    std::string ToolItemStates() const {
+        const Toolbar1& tb = *win->Toolbar11();
+        std::string states;
+        for (const runtime::ToolButtonRef& item :
+             {tb.ToolItem1, tb.ToolItem4, tb.ToolItem6, tb.ToolItem8, tb.ToolItem5, tb.ToolItem9})
+            states += item->Enabled() ? '1' : '0';
+        return states;
+    }
+
     FakeHome home;
     std::shared_ptr<Window1> win;
 };

@@ -40,7 +40,7 @@ TEST_F(AutoGetRunTest, OneTickedProductRowPerProductThatFoundSomethingWithItsIte
     EXPECT_EQ(win->pCountFind, 0);
     EXPECT_FALSE(win->StaticText1()->Visible());
     EXPECT_FALSE(win->ProgressWheel1()->Visible());
-    EXPECT_EQ(ToolStates(), "111001");
+    EXPECT_EQ(ToolItemStates(), "111001");
 }
 
 TEST_F(AutoGetRunTest, AnItemOfTwoProductsIsRegisteredOnceAndShownUnderBoth) {
@@ -69,7 +69,7 @@ TEST_F(AutoGetRunTest, StopWhileTheApplicationsAreWalkedEndsTheRunWithoutTheProd
     EXPECT_EQ(win->StaticText1()->Text().Bytes(), "処理が中止されました。");
     EXPECT_FALSE(win->ProgressWheel1()->Visible());
     EXPECT_EQ(win->pCountGet, 1);
-    EXPECT_EQ(ToolStates(), "111001");
+    EXPECT_EQ(ToolItemStates(), "111001");
 }
 
 TEST_F(AutoGetRunTest, AnEmptyCatalogueGivesAnEmptyListAndEnablesTheTrashCommand) {
@@ -77,7 +77,7 @@ TEST_F(AutoGetRunTest, AnEmptyCatalogueGivesAnEmptyListAndEnablesTheTrashCommand
     ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
     EXPECT_EQ(win->Listbox1()->ListCount(), 0);
     EXPECT_EQ(win->pCountGet, 1);
-    EXPECT_EQ(ToolStates(), "111001");
+    EXPECT_EQ(ToolItemStates(), "111001");
 }
 
 TEST_F(AutoGetRunTest, ARunThatFailsGivesTheCommandsBackAndTellsTheUser) {

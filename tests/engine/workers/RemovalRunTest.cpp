@@ -64,7 +64,7 @@ TEST_F(RemovalRunTest, TickedItemRowsGoProductRowsAndUntickedOrCollapsedOnesStay
     EXPECT_TRUE(list->CellCheck(1, 0));
     EXPECT_FALSE(win->StaticText1()->Visible());
     EXPECT_FALSE(win->ProgressWheel1()->Visible());
-    EXPECT_EQ(ToolStates(), "111001");
+    EXPECT_EQ(ToolItemStates(), "111001");
     EXPECT_EQ(asked.back().message.Bytes(), "本当にゴミ箱に移動しますか？");
 }
 
@@ -83,7 +83,7 @@ TEST_F(RemovalRunTest, StopTakesEffectAtTheNextRow) {
     EXPECT_TRUE(win->StaticText1()->Visible());
     EXPECT_EQ(win->StaticText1()->Text().Bytes(), "処理が中止されました。");
     EXPECT_FALSE(win->ProgressWheel1()->Visible());
-    EXPECT_EQ(ToolStates(), "111001");
+    EXPECT_EQ(ToolItemStates(), "111001");
 }
 
 TEST_F(RemovalRunTest, TheItemsLandInTheTrashWhereTheyCanBePutBack) {

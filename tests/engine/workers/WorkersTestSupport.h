@@ -44,16 +44,6 @@ protected:
         });
     }
 
-    // On/off of the tool items 1, 4, 6, 8, 5, 9.
-    std::string ToolStates() const {
-        const Toolbar1& tb = *win->Toolbar11();
-        std::string states;
-        for (const runtime::ToolButtonRef& item :
-             {tb.ToolItem1, tb.ToolItem4, tb.ToolItem6, tb.ToolItem8, tb.ToolItem5, tb.ToolItem9})
-            states += item->Enabled() ? '1' : '0';
-        return states;
-    }
-
     // Column c of every row, one text per row.
     std::vector<std::string> Column(int c) const {
         std::vector<std::string> cells;
