@@ -72,7 +72,7 @@ TEST(GlobalsTypeCreator, PackagesReadTheirPkgInfoOthersTheirFinderInfo) {
     EXPECT_EQ(Globals::gGetTypeCre(Item(doc)).Bytes(), "Brd3wTq1");
 }
 
-TEST(GlobalsTypeCreator, AnAppleDoubleFileGivesTheTypeOnForeignVolumes) {
+TEST(GlobalsTypeCreator, ACompanionDotUnderscoreFileGivesTheTypeOnForeignVolumes) {
     TempFolder tmp;
     const std::string doc = tmp.Write("Pelmora 書類", "data");
     tmp.Write("._Pelmora 書類", runtime::testing::AppleDoubleBytes(runtime::testing::FinderInfoBytes("Pelm", "wTq5")));

@@ -58,7 +58,7 @@ protected:
     std::string MakeAppBundle(const std::string& relative, const std::string& code) const {
         return home.MakeAppBundle("Search/" + relative, code);
     }
-    // Finder info in an AppleDouble companion "._name", as a foreign volume keeps it.
+    // Finder info in a companion file "._name", as a foreign volume keeps it.
     void SetFinderInfo(const std::string& relative, const std::string& type, const std::string& creator,
                        uint16_t flags = 0) const {
         const auto slash = relative.rfind('/');
