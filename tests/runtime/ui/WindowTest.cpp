@@ -49,30 +49,26 @@ public:
             // The controls created after the toolbar exist by now.
             gLog.push_back(_ControlByName("StaticText1") ? "Toolbar Open, controls exist" : "Toolbar Open too early");
         };
-        auto list = std::make_shared<Listbox>();
-        _AddControl("Listbox1", list);
-        list->SetLeft(-1);
-        list->SetTop(-1);
+        auto list = Add<Listbox>("Listbox1", -1, -1);
         list->SetWidth(642);
         list->SetHeight(380);
-        list->SetLockLeft(true);
         list->SetLockTop(true);
         list->SetLockRight(true);
-        list->SetLockBottom(true);
-        auto wheel = std::make_shared<ProgressWheel>();
-        _AddControl("ProgressWheel1", wheel);
-        wheel->SetLeft(10);
-        wheel->SetTop(382);
-        wheel->SetLockLeft(true);
-        wheel->SetLockBottom(true);
-        auto label = std::make_shared<Label>();
-        _AddControl("StaticText1", label);
-        label->SetLeft(30);
-        label->SetTop(382);
+        Add<ProgressWheel>("ProgressWheel1", 10, 382);
+        auto label = Add<Label>("StaticText1", 30, 382);
         label->SetWidth(440);
         label->SetHeight(20);
-        label->SetLockLeft(true);
-        label->SetLockBottom(true);
+    }
+    // A control locked to the left and bottom edges.
+    template <class C>
+    std::shared_ptr<C> Add(const char* name, int left, int top) {
+        auto control = std::make_shared<C>();
+        _AddControl(name, control);
+        control->SetLeft(left);
+        control->SetTop(top);
+        control->SetLockLeft(true);
+        control->SetLockBottom(true);
+        return control;
     }
     void Event_Open() override {
         gLog.push_back(Visible() ? "Open, visible" : "Open, hidden");
