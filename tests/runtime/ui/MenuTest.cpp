@@ -77,6 +77,7 @@ TEST(MenuNative, TheWindowsMenuBarShowsTheTreeWithShortcutsAndSeparators) {
     EXPECT_TRUE(edit[2]->isSeparator());
     EXPECT_EQ(edit[1]->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
     EXPECT_EQ(edit[4]->text(), QStringLiteral("KELDO アンインストーラについて"));
+    EXPECT_EQ(menus[0]->menu()->actions()[0]->text(), QStringLiteral("&Quit"));
 
     // Appending later shows in the open window too.
     window->bar->Child("HelpMenu")->Append(Item("HelpManual", "簡易マニュアル", ""));
