@@ -21,15 +21,6 @@ using engine_testing::EngineTest;
 
 namespace {
 
-// On/off of the tool items 1, 4, 6, 8, 5, 9 as a word, e.g. "101001".
-std::string ToolStates(const Window1& win) {
-    const Toolbar1& tb = *win.Toolbar11();
-    std::string states;
-    for (const ToolButtonRef& item : {tb.ToolItem1, tb.ToolItem4, tb.ToolItem6, tb.ToolItem8, tb.ToolItem5, tb.ToolItem9})
-        states += item->Enabled() ? '1' : '0';
-    return states;
-}
-
 struct RecordingFinder : ScriptFinder {
     std::vector<std::string> trashed, revealed;
     void MoveToTrash(const std::string& path) override { trashed.push_back(path); }
@@ -47,19 +38,6 @@ protected:
         EngineTest::TearDown();
     }
 
-    // Answers every confirmation with button and remembers what was asked.
-    void AnswerWith(ModalAnswer::Button button) {
-        SetModalResponder([this, button](const ModalRequest& request) {
-            asked.push_back(request);
-            return ModalAnswer::Press(button);
-        });
-    }
-
-    void Press(const ToolButtonRef& item) { win->Toolbar11_Action(*win->Toolbar11(), *item); }
-    bool WaitForRunEnd() {
-        return runtime::testing::PumpUntil([&] { return !win->Toolbar11()->ToolItem5->Enabled(); });
-    }
-
     // A product row whose index list is indexes, as the auto-get run adds it.
     int AddProductRow(const String& label, const String& indexes) {
         ListboxRef list = win->Listbox1();
@@ -73,7 +51,6 @@ protected:
     FolderItemRef Item(const std::string& path) { return FolderItem::FromNativePath(path); }
 
     std::shared_ptr<RecordingFinder> finder = std::make_shared<RecordingFinder>();
-    std::vector<ModalRequest> asked;
 
 private:
     std::shared_ptr<ScriptFinder> previousFinder_;
@@ -91,7 +68,7 @@ TEST_F(MainWindowTest, OpensWithTitleColumnsStatusStripAndCommandStates) {
     EXPECT_EQ(list->Heading(1).Bytes(), "修正日");
     EXPECT_EQ(list->Heading(2).Bytes(), "種別");
     EXPECT_TRUE(list->Hierarchical());
-    EXPECT_EQ(ToolStates(*win), "101001");  // auto-get, search and clear only
+    EXPECT_EQ(ToolItemStates(), "101001");  // auto-get, search and clear only
     EXPECT_FALSE(win->ProgressWheel1()->Visible());
     EXPECT_FALSE(win->StaticText1()->Visible());
     // The list fills the window down to the status strip, which sits at the bottom left.
@@ -118,11 +95,11 @@ TEST_F(MainWindowTest, StopSetsBothFlagsAndEachStartClearsOnlyItsOwn) {
 
     // An auto-get run over an empty catalogue clears its own flag and runs to the end.
     Press(win->Toolbar11()->ToolItem1);
-    EXPECT_EQ(ToolStates(*win), "000010");
+    EXPECT_EQ(ToolItemStates(), "000010");
     EXPECT_FALSE(win->pStopThread2);
     EXPECT_TRUE(win->pStopThread1);
     ASSERT_TRUE(WaitForRunEnd());
-    EXPECT_EQ(ToolStates(*win), "111001");  // move to Trash on after an auto-get
+    EXPECT_EQ(ToolItemStates(), "111001");  // move to Trash on after an auto-get
     EXPECT_EQ(win->pCountGet, 1);
     EXPECT_FALSE(win->StaticText1()->Visible());
 
@@ -130,7 +107,7 @@ TEST_F(MainWindowTest, StopSetsBothFlagsAndEachStartClearsOnlyItsOwn) {
     Press(win->Toolbar11()->ToolItem4);
     EXPECT_FALSE(win->pStopThread1);
     ASSERT_TRUE(WaitForRunEnd());
-    EXPECT_EQ(ToolStates(*win), "111001");
+    EXPECT_EQ(ToolItemStates(), "111001");
 }
 
 TEST_F(MainWindowTest, ASpacerPressDoesNothing) {
@@ -138,7 +115,7 @@ TEST_F(MainWindowTest, ASpacerPressDoesNothing) {
     Press(win->Toolbar11()->ToolItem7);
     EXPECT_FALSE(win->pStopThread1 || win->pStopThread2);
     EXPECT_TRUE(asked.empty());
-    EXPECT_EQ(ToolStates(*win), "101001");
+    EXPECT_EQ(ToolItemStates(), "101001");
 }
 
 TEST_F(MainWindowTest, CancellingTheTrashQuestionChangesNothing) {
@@ -159,7 +136,7 @@ TEST_F(MainWindowTest, CancellingTheTrashQuestionChangesNothing) {
     EXPECT_EQ(q.parent, win);
     EXPECT_EQ(win->Listbox1()->ListIndex(), 0);
     EXPECT_TRUE(win->pStopThread1);
-    EXPECT_EQ(ToolStates(*win), "101001");
+    EXPECT_EQ(ToolItemStates(), "101001");
 }
 
 TEST_F(MainWindowTest, ClearAsksThenEmptiesListTableAndCounters) {
@@ -184,7 +161,7 @@ TEST_F(MainWindowTest, ClearAsksThenEmptiesListTableAndCounters) {
     EXPECT_EQ(win->pCountGet, 0);
     EXPECT_EQ(win->pCountFind, 0);
     EXPECT_EQ(Globals::gDocDir.size(), 1u);  // the documents folders found stay known
-    EXPECT_EQ(ToolStates(*win), "101001");
+    EXPECT_EQ(ToolItemStates(), "101001");
 }
 
 TEST_F(MainWindowTest, AddFIlistRegistersEachPathOnceIgnoringCase) {

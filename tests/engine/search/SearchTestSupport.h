@@ -131,7 +131,6 @@ protected:
     }
 
     std::string searchRoot;
-    std::vector<runtime::ModalRequest> asked;
 };
 
 }  // namespace engine_testing

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/Window1.h"
 #include "engine/Thread2.h"
@@ -144,6 +145,26 @@ protected:
         runtime::SetThreadTimeSlice(std::chrono::milliseconds(5));
     }
 
+    // Answers every modal question with button and keeps what was asked.
+    void AnswerWith(runtime::ModalAnswer::Button button) {
+        runtime::SetModalResponder([this, button](const runtime::ModalRequest& request) {
+            asked.push_back(request);
+            return runtime::ModalAnswer::Press(button);
+        });
+    }
+
+    // A press of a tool item, as the toolbar reports it.
+    void Press(const runtime::ToolButtonRef& item) { win->Toolbar11_Action(*win->Toolbar11(), *item); }
+    // Waits until the running worker has given the commands back.
+    bool WaitForRunEnd() {
+        return runtime::testing::PumpUntil([&] { return !win->Toolbar11()->ToolItem5->Enabled(); });
+    }
+    // Presses a command that starts a worker and waits until the run has ended.
+    bool RunCommand(const runtime::ToolButtonRef& item) {
+        Press(item);
+        return WaitForRunEnd();
+    }
+
     // On/off of the tool items 1, 4, 6, 8, 5, 9.
     std::string ToolItemStates() const {
         const Toolbar1& tb = *win->Toolbar11();
@@ -156,6 +177,7 @@ protected:
 
     FakeHome home;
     std::shared_ptr<Window1> win;
+    std::vector<runtime::ModalRequest> asked;
 };
 
 }  // namespace engine_testing

@@ -62,7 +62,7 @@ TEST_F(AutoGetRunTest, ASecondRunStartsAfreshFromIndexZero) {
 TEST_F(AutoGetRunTest, StopWhileTheApplicationsAreWalkedEndsTheRunWithoutTheProductsRow) {
     Press(win->Toolbar11()->ToolItem1);
     win->pStopThread2 = true;  // pressed before the worker's first stop test
-    ASSERT_TRUE(runtime::testing::PumpUntil([&] { return !win->Toolbar11()->ToolItem5->Enabled(); }));
+    ASSERT_TRUE(WaitForRunEnd());
 
     EXPECT_EQ(win->Listbox1()->ListCount(), 0);
     EXPECT_TRUE(win->StaticText1()->Visible());
@@ -84,10 +84,7 @@ TEST_F(AutoGetRunTest, ARunThatFailsGivesTheCommandsBackAndTellsTheUser) {
     Globals::gItem[1]->Remove("prefName");  // a shortened catalogue entry
     // As the program routes it: from the thread to the application's alert.
     SetUnhandledExceptionHandler(runtime::detail::DeliverException);
-    SetModalResponder([this](const ModalRequest& request) {
-        asked.push_back(request);
-        return ModalAnswer::Press(ModalAnswer::Button::Action);
-    });
+    AnswerWith(ModalAnswer::Button::Action);
     ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
     ASSERT_TRUE(runtime::testing::PumpUntil([&] { return !asked.empty(); }));
     EXPECT_EQ(asked[0].kind, ModalKind::ExceptionAlert);

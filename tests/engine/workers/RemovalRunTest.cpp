@@ -33,7 +33,7 @@ protected:
         Globals::gItem.push_back(Product("Zoruba", "Zoruba", "APPLZrb1", "Zoruba初期設定", "Zoruba", ""));
         Globals::gItem.push_back(Product("Pelmora", "Pelmora", "APPLPlm1", "Pelmora初期設定", "Pelmora", ""));
         pelmoraPrefs = home.MakeFolder("Library/Preferences/Pelmora初期設定");
-        ConfirmEverything();
+        AnswerWith(ModalAnswer::Button::Action);
         ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
         // Rows: 0 Zoruba, 1 app, 2 prefs, 3 plist, 4 Pelmora, 5 its prefs.
         ASSERT_EQ(win->Listbox1()->ListCount(), 6);

@@ -29,21 +29,6 @@ inline runtime::DictionaryRef Product(const std::string& label, const std::strin
 
 class WorkersTest : public EngineTest {
 protected:
-    void Press(const runtime::ToolButtonRef& item) { win->Toolbar11_Action(*win->Toolbar11(), *item); }
-
-    // Presses a command that starts a worker and waits until the run has ended.
-    bool RunCommand(const runtime::ToolButtonRef& item) {
-        Press(item);
-        return runtime::testing::PumpUntil([&] { return !win->Toolbar11()->ToolItem5->Enabled(); });
-    }
-
-    void ConfirmEverything() {
-        runtime::SetModalResponder([this](const runtime::ModalRequest& request) {
-            asked.push_back(request);
-            return runtime::ModalAnswer::Press(runtime::ModalAnswer::Button::Action);
-        });
-    }
-
     // Column c of every row, one text per row.
     std::vector<std::string> Column(int c) const {
         std::vector<std::string> cells;
@@ -51,8 +36,6 @@ protected:
         for (int row = 0; row < list->ListCount(); ++row) cells.push_back(list->Cell(row, c).Bytes());
         return cells;
     }
-
-    std::vector<runtime::ModalRequest> asked;
 };
 
 }  // namespace engine_testing
