@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -216,6 +217,21 @@ TEST_F(MainWindowTest, ExpandingAProductRowAddsTickedItemRowsInListOrder) {
 
     list->SetExpanded(4, true);
     EXPECT_EQ(list->Cell(5, 2).Bytes(), "plist");
+}
+
+TEST_F(MainWindowTest, AnItemGoneBeforeItsRowIsShownKeepsItsNameWithoutADate) {
+    const std::string path = home.MakeFolder("Library/Preferences/Wistrel初期設定");
+    win->AddFIlist(Item(path), "P");
+    AddProductRow("Wistrel", "0:");
+    std::filesystem::remove(path);
+
+    ListboxRef list = win->Listbox1();
+    list->SetExpanded(0, true);
+    ASSERT_EQ(list->ListCount(), 2);
+    EXPECT_EQ(list->Cell(1, 0).Bytes(), "Wistrel初期設定");
+    EXPECT_EQ(list->Cell(1, 1).Bytes(), "");
+    EXPECT_EQ(list->Cell(1, 2).Bytes(), "初期設定フォルダ");
+    EXPECT_TRUE(list->CellCheck(1, 0));
 }
 
 TEST_F(MainWindowTest, AProductRowsTickPassesToItsItemsOnly) {
