@@ -64,8 +64,7 @@ void Window1::ExpRow(int32_t row) {
         list->SetRowPicture(added, MakeListFolIcon(f));
         list->SetCellType(added, 0, Listbox::TypeCheckBox);
         list->SetCellCheck(added, 0, true);
-        // An item gone since it was found shows no date.
-        list->SetCell(added, 1, f->Exists() ? Globals::gDateTime(f->ModificationDate()) : String(""));
+        list->SetCell(added, 1, Globals::gDateTime(f->ModificationDate()));
         const String kind = d->Value("kind").StringValue();
         list->SetCell(added, 4, kind);
         list->SetCell(added, 5, Str(idx));

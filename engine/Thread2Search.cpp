@@ -67,9 +67,7 @@ void AddSearchRow(Window1& win, const FolderItemRef& item, const DictionaryRef& 
     list.AddRow(item->Name());
     const int row = list.LastIndex();
     list.SetRowPicture(row, win.MakeListFolIcon(item));
-    // The item may have gone since it was listed; its date is then left empty.
-    const DateRef modified = item->ModificationDate();
-    list.SetCell(row, 1, modified ? Globals::gDateTime(modified) : String());
+    list.SetCell(row, 1, Globals::gDateTime(item->ModificationDate()));
     list.SetCell(row, 2, label);
     list.SetCell(row, 4, "DFS");
     list.SetCell(row, 5, item->AbsolutePath());

@@ -85,6 +85,7 @@ String gAbsPath_ex(const String& data) {
 }
 
 String gDateTime(const DateRef& date) {
+    if (!date) return "";
     return date->AbbreviatedDate() + " " + Format(date->Hour(), "00") + ":" + Format(date->Minute(), "00") + ":" +
            Format(date->Second(), "00");
 }

@@ -34,7 +34,8 @@ bool gGetTypeFileInfo(const runtime::FolderItemRef& item);
 // The absolute-path field inside alias data, or the data unchanged.
 runtime::String gAbsPath_ex(const runtime::String& data);
 
-// The date text of the result list: abbreviated date, a blank, hh:mm:ss.
+// The date text of the result list: abbreviated date, a blank, hh:mm:ss;
+// "" for no date (an item that has gone).
 runtime::String gDateTime(const runtime::DateRef& date);
 
 }  // namespace Globals

@@ -121,4 +121,5 @@ TEST(GlobalsDateTime, DateThenTwoDigitTime) {
     const String text = Globals::gDateTime(date);
     EXPECT_EQ(text.Bytes(), (date->AbbreviatedDate() + " 09:05:07").Bytes());
     EXPECT_EQ(Right(Globals::gDateTime(std::make_shared<Date>(2026, 1, 2, 0, 0, 0)), 9).Bytes(), " 00:00:00");
+    EXPECT_EQ(Globals::gDateTime(nullptr).Bytes(), "");  // an item that has gone has no date
 }
