@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/Window1.h"
+#include "engine/ExistingChild.h"
 #include "engine/RecordFile.h"
 #include "runtime/core/TextFunctions.h"
 #include "runtime/files/Shell.h"
@@ -32,12 +33,6 @@ constexpr RecordFile::Format kPelmoraRecords{"pref", RecordFile::Layout::Plain, 
 constexpr const char* kEditionPlist = "com.KELDOSoftwareJP.PelmoVantix.plist";
 constexpr const char* kEditionKey = "prefFolderPath";
 constexpr const char* kWorkFolder = "KELDO Uninstaller";
-
-// The product preferences folder of that name, or nil when it is missing.
-FolderItemRef ProductPreferences(const FolderItemRef& preferences, const char* name) {
-    const FolderItemRef folder = preferences ? preferences->Child(name) : nullptr;
-    return folder && folder->Exists() ? folder : nullptr;
-}
 
 // Registers an existing documents folder; its index in pFI, or nothing.
 std::optional<int32_t> RegisterDocumentsFolder(Window1& win, const FolderItemRef& folder) {
@@ -93,7 +88,7 @@ String Thread2::GetItemDocDRecords(const String& list, const char* preferencesFo
                                    FolderItemRef (Thread2::*reader)(const FolderItemRef&)) {
     if (!pWin1) return list;
     if (pWin1->pStopThread2) KillMyself("killGet");
-    const FolderItemRef folder = ProductPreferences(FolderPref(), preferencesFolder);
+    const FolderItemRef folder = ExistingChild(FolderPref(), preferencesFolder);
     if (!folder) return list;
     const auto index = RegisterDocumentsFolder(*pWin1, (this->*reader)(folder));
     return index ? AppendIndex(list, *index) : list;

@@ -7,24 +7,13 @@
 #include "engine/Thread2.h"
 
 #include "app/Window1.h"
+#include "engine/ExistingChild.h"
 #include "foundation/Globals.h"
 #include "runtime/core/TextFunctions.h"
 #include "runtime/files/SpecialFolder.h"
 #include "runtime/threads/BackgroundTask.h"
 
 using namespace runtime;
-
-namespace {
-
-// The existing entry of that name in folder, or nil. An empty name finds
-// nothing: it would name the folder itself.
-FolderItemRef ExistingChild(const FolderItemRef& folder, const String& name) {
-    if (!folder || name.IsEmpty()) return nullptr;
-    const FolderItemRef f = folder->Child(name);
-    return f && f->Exists() ? f : nullptr;
-}
-
-}  // namespace
 
 FolderItemRef Thread2::FolderApp() {
     return SpecialFolder::Applications();
