@@ -10,7 +10,8 @@
 // Thread2Lookups.cpp (applications, preferences, plists, Application Support,
 // documents dispatch), Thread2Matching.cpp (application matching rules),
 // Thread2Documents.cpp (documents folders from record files, read by
-// RecordFile.h, and the edition plist), Thread2Search.cpp (the search road).
+// RecordFile.h, and the edition plist; UserFolders.h tells which folders are
+// never one), Thread2Search.cpp (the search road).
 
 #include <cstdint>
 #include <memory>

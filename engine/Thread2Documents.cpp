@@ -1,7 +1,8 @@
 // The documents-folder lookups of the auto-get road. Three products record
 // their documents folder in a record file in their own preferences folder;
 // an edition of the third records it in a plist, read from a copy converted
-// to XML in the work folder. A folder found is registered as "DD".
+// to XML in the work folder. A folder found is registered as "DD", unless it
+// is one of the user's own folders or holds one.
 
 #include "engine/Thread2.h"
 
@@ -10,6 +11,7 @@
 #include "app/Window1.h"
 #include "engine/ExistingChild.h"
 #include "engine/RecordFile.h"
+#include "engine/UserFolders.h"
 #include "runtime/core/TextFunctions.h"
 #include "runtime/files/Shell.h"
 #include "runtime/files/SpecialFolder.h"
@@ -34,9 +36,10 @@ constexpr const char* kEditionPlist = "com.KELDOSoftwareJP.PelmoVantix.plist";
 constexpr const char* kEditionKey = "prefFolderPath";
 constexpr const char* kWorkFolder = "KELDO Uninstaller";
 
-// Registers an existing documents folder; its index in pFI, or nothing.
+// Registers an existing documents folder; its index in pFI, or nothing. A
+// record naming "/", the home or Documents itself would put it in the Trash.
 std::optional<int32_t> RegisterDocumentsFolder(Window1& win, const FolderItemRef& folder) {
-    if (!folder || !folder->Exists()) return std::nullopt;
+    if (!folder || !folder->Exists() || HoldsUserFolder(folder)) return std::nullopt;
     return win.AddFIlist(folder, "DD");
 }
 

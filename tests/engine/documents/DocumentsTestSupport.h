@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -82,6 +83,38 @@ protected:
     // A folder of the fake home and its Mac absolute path, as a record holds it.
     std::string MacPathOf(const std::string& posixPath) const {
         return runtime::FolderItem::FromNativePath(posixPath)->AbsolutePath().ToUTF8();
+    }
+
+    // Folders a record may name: the user's own folders and those above them,
+    // which are never a documents folder, and genuine ones beside them.
+    struct NamedFolder {
+        const char* name;
+        std::string path;
+        bool registered;
+    };
+    std::vector<NamedFolder> UserFoldersAndGenuineOnes() const {
+        const std::filesystem::path homePath = std::filesystem::path(home.Path("Documents")).parent_path();
+        const std::string genuine = home.MakeFolder("Documents/Tolvenade 書類");
+        std::filesystem::create_directory_symlink(homePath, home.Path("Documents/home link"));
+        std::filesystem::create_directory_symlink(genuine, home.Path("Documents/書類 link"));
+        return {
+            {"root", "/", false},
+            {"above the home", homePath.parent_path().string(), false},
+            {"home", homePath.string(), false},
+            {"Library", home.Path("Library"), false},
+            {"Preferences", home.Preferences(), false},
+            {"Application Support", home.ApplicationSupport(), false},
+            {"Applications", home.Applications(), false},
+            {"Desktop", home.MakeFolder("Desktop"), false},
+            {"Documents", home.Path("Documents"), false},
+            {"Documents in other letter case", home.MakeFolder("documents"), false},
+            {"link to the home", home.Path("Documents/home link"), false},
+            {"Library through that link", home.Path("Documents/home link/Library"), false},
+            {"folder in Documents", genuine, true},
+            {"link to it", home.Path("Documents/書類 link"), true},
+            {"Documents 2 beside Documents", home.MakeFolder("Documents 2"), true},
+            {"folder in Library", home.MakeFolder("Library/Pelmora"), true},
+        };
     }
 
     // The registered items as "kind path", in pFI order.

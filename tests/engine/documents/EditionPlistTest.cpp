@@ -129,6 +129,16 @@ TEST_F(EditionPlistTest, ValueIsReadFromTheLineAfterTheFirstLineHoldingTheKey) {
     }
 }
 
+TEST_F(EditionPlistTest, UserFoldersAreNeverRegistered) {
+    for (const NamedFolder& f : UserFoldersAndGenuineOnes()) {
+        SCOPED_TRACE(f.name);
+        win->pFI.clear();
+        WriteEdition(BinaryPlist(UrlOf(f.path)));
+        EXPECT_EQ(Run("4:"), f.registered ? "4:0:" : "4:");
+        EXPECT_EQ(Found(), f.registered ? std::vector<std::string>{"DD " + f.path} : std::vector<std::string>{});
+    }
+}
+
 TEST_F(EditionPlistTest, StaleCopyIsReplacedOnTheNextRun) {
     const std::string old = home.MakeFolder("Documents/old");
     const std::string now = home.MakeFolder("Documents/now");

@@ -305,6 +305,32 @@ TEST_F(RecordFileLookupTest, RecordNineteenNamingNothingLeavesTheListUnchanged) 
     }
 }
 
+TEST_F(RecordFileLookupTest, UserFoldersAreNeverRegisteredWhetherRecordedOrChosen) {
+    const auto folders = UserFoldersAndGenuineOnes();
+    for (const Product& p : kProducts) {
+        SCOPED_TRACE(p.name);
+        for (const NamedFolder& f : folders) {
+            SCOPED_TRACE(f.name);
+            Reset();
+            RecordFileContents c;
+            c.records = Records({{19, Location(p, MacPathOf(f.path))}});
+            Write(p, c);
+            EXPECT_EQ(RunLookup(p.lookup, "1:"), f.registered ? "1:0:" : "1:");
+            EXPECT_EQ(Found(), f.registered ? std::vector<std::string>{"DD " + f.path} : std::vector<std::string>{});
+        }
+        // The user answers the lost-location question with Documents itself.
+        Reset();
+        RecordFileContents c;
+        c.records = Records({{19, Location(p, LostLocation("documents"))}});
+        Write(p, c);
+        chosen = runtime::FolderItem::FromNativePath(home.Path("Documents"));
+        EXPECT_EQ(RunLookup(p.lookup, "2:"), "2:");
+        EXPECT_EQ(asked, (std::vector<std::string>{LostAliasMessage("documents"), "SelectFolder"}));
+        EXPECT_TRUE(win->pFI.empty());
+        EXPECT_TRUE(Globals::gDocDir.empty());
+    }
+}
+
 TEST_F(RecordFileLookupTest, StopRequestEndsTheRunBeforeTheFileIsRead) {
     for (const Product& p : kProducts) {
         SCOPED_TRACE(p.name);
