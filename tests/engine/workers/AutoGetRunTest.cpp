@@ -4,6 +4,7 @@
 
 #include "runtime/app/ExceptionHook.h"
 #include "runtime/threads/UnhandledException.h"
+#include "tests/engine/documents/RecordFileWriter.h"
 #include "tests/engine/workers/WorkersTestSupport.h"
 
 using namespace runtime;
@@ -41,6 +42,25 @@ TEST_F(AutoGetRunTest, OneTickedProductRowPerProductThatFoundSomethingWithItsIte
     EXPECT_FALSE(win->StaticText1()->Visible());
     EXPECT_FALSE(win->ProgressWheel1()->Visible());
     EXPECT_EQ(ToolItemStates(), "111001");
+}
+
+TEST_F(AutoGetRunTest, EveryApplicationOfAProductAndTheDocumentsFolderOfItsDocTypeAreListed) {
+    home.MakeAppBundle("Applications/Pelmora.app", "APPLPlm1");
+    home.MakeAppBundle("Applications/Pelmora Viewer.app", "APPLPlm2");
+    const std::string docs = home.MakeFolder("Documents/Pelmora Files");
+    documents_testing::RecordFileContents record;
+    record.records = documents_testing::Records({{19, FolderItem::FromNativePath(docs)->AbsolutePath().ToUTF8()}});
+    home.Write("Library/Preferences/Pelmora初期設定/pref", documents_testing::RecordFile(record, false));
+    DictionaryRef pelmora = Product("Pelmora", "Pelmora", "APPLPlm1", "Pelmora初期設定", "", "");
+    pelmora->SetValue("appCount", "2");
+    pelmora->SetValue("appName2", "Pelmora Viewer");
+    pelmora->SetValue("appType2", "APPLPlm2");
+    pelmora->SetValue("docType1", "PelmwTq5");
+    Globals::gItem = {pelmora};
+
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
+    EXPECT_EQ(Column(0), (Strings{"Pelmora", "Pelmora.app", "Pelmora Viewer.app", "Pelmora初期設定", "Pelmora Files"}));
+    EXPECT_EQ(Column(4), (Strings{"", "A", "A", "P", "DD"}));
 }
 
 TEST_F(AutoGetRunTest, AnItemOfTwoProductsIsRegisteredOnceAndShownUnderBoth) {
