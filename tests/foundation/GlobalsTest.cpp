@@ -98,6 +98,17 @@ TEST(GlobalsMakerTest, OnlyTheExactBytesOfTheMakerNameCount) {
     EXPECT_FALSE(Globals::gGetTypeFileInfo(Item(plain)));
 }
 
+TEST(GlobalsMakerTest, APipeInPlaceOfABundleFileReadsAsMissingWithoutWaiting) {
+    TempFolder tmp;
+    tmp.MakeFolder("Piped.app/Contents");
+    ASSERT_EQ(mkfifo((tmp / "Piped.app/Contents/Info.plist").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo((tmp / "Piped.app/Contents/PkgInfo").c_str(), 0600), 0);
+    alarm(10);  // a read that waits for a writer ends the test here instead of hanging it
+    EXPECT_FALSE(Globals::gGetTypeFileInfo(Item(tmp / "Piped.app")));
+    EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Piped.app")).Bytes(), "");
+    alarm(0);
+}
+
 TEST(GlobalsAliasPath, TheFirstTaggedFieldWithALengthWins) {
     const std::string field("\x00\x02\x00\x05" "A:b:c", 9);
     EXPECT_EQ(Globals::gAbsPath_ex(String::FromBytes("junk" + field + "tail")).Bytes(), "A:b:c");
