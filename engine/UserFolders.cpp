@@ -2,42 +2,33 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/finder/ItemPath.h"
+#include "runtime/files/PathForms.h"
 #include "runtime/files/SpecialFolder.h"
 
 using namespace runtime;
 
 namespace {
 
-using Names = std::vector<String>;
+using Names = files::PathNames;
 
-// The names of an absolute POSIX path; none for "/".
-Names NamesOf(const std::string& path) {
-    Names names;
-    size_t start = 0;
-    while (start < path.size()) {
-        size_t end = path.find('/', start);
-        if (end == std::string::npos) end = path.size();
-        if (end > start) names.emplace_back(path.substr(start, end - start));
-        start = end + 1;
-    }
-    return names;
-}
-
-// The item's path as written and with its links resolved.
+// The item's path as written and with its links resolved, as names.
 std::vector<Names> PathForms(const FolderItemRef& item) {
     const std::string& written = item->NativePath();
-    std::vector<Names> forms{NamesOf(written)};
-    const std::string resolved = platform::finder::ResolveExistingPart(written);
-    if (!resolved.empty() && resolved != written) forms.push_back(NamesOf(resolved));
+    std::vector<Names> forms;
+    for (const std::string& path : {written, platform::finder::ResolveExistingPart(written)})
+        if (auto names = files::ParsePosixPath(path)) forms.push_back(std::move(*names));
     return forms;
 }
 
-// outer is inner or a folder above it.
+// outer is inner or a folder above it, each name compared as text.
 bool IsSameOrAbove(const Names& outer, const Names& inner) {
-    return outer.size() <= inner.size() && std::equal(outer.begin(), outer.end(), inner.begin());
+    return outer.size() <= inner.size() &&
+           std::equal(outer.begin(), outer.end(), inner.begin(),
+                      [](const std::string& a, const std::string& b) { return String(a) == String(b); });
 }
 
 }  // namespace
