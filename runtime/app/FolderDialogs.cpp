@@ -18,7 +18,8 @@ namespace {
 
 using detail::ToQString;
 
-// The toolkit's file dialog inside a window of ours, with the prompt above it.
+// The toolkit's file dialog (folder list, path field, buttons) inside a window
+// of ours, with the prompt above it.
 class Chooser : public QDialog {
 public:
     Chooser(QWidget* parent, const ModalRequest& request) : QDialog(parent) {
@@ -29,7 +30,11 @@ public:
             prompt->setWordWrap(true);
             layout->addWidget(prompt);
         }
-        files_ = new QFileDialog(this, Qt::Widget);
+        files_ = new QFileDialog(this);
+        // A dialog made with the Qt::Widget flag is still a window of its own
+        // (QDialog turns a window type of 0 into Qt::Dialog), never shown here:
+        // only flags set afterwards make it a child shown with ours.
+        files_->setWindowFlags(Qt::Widget);
         files_->setOption(QFileDialog::DontUseNativeDialog);
         if (request.kind == ModalKind::SelectFolder) {
             files_->setFileMode(QFileDialog::Directory);

@@ -1,12 +1,19 @@
-// The choosers: SelectFolderDialog, SelectFolder and GetOpenFolderItem, with
-// the real toolkit dialog and with the responder.
+// The choosers: SelectFolderDialog, SelectFolder and GetOpenFolderItem, the
+// real dialog driven by keys and clicks, and the responder.
+#include <QAbstractItemView>
 #include <QDir>
-#include <QFileDialog>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -40,57 +47,121 @@ protected:
     QString root_;
 };
 
-// The toolkit's file dialog inside the chooser that is up.
-QFileDialog* FilesOf(QDialog* chooser) { return chooser->findChild<QFileDialog*>(); }
-
-TEST_F(FolderDialogsTest, RealChooserStartsAtTheInitialFolderAndGivesTheChosenFolder) {
-    auto dialog = std::make_shared<SelectFolderDialog>();
-    dialog->SetPromptText("検索を開始するフォルダを指定して下さい。");
-    dialog->SetInitialDirectory(Item("Documents"));
-
-    QString startedAt;
-    QStringList labels;
-    QFileDialog::FileMode mode = QFileDialog::AnyFile;
-    WhenModalUp<QDialog>([&](QDialog* chooser) {
-        QFileDialog* files = FilesOf(chooser);
-        ASSERT_NE(files, nullptr);
-        startedAt = files->directory().absolutePath();
-        mode = files->fileMode();
-        for (QLabel* label : chooser->findChildren<QLabel*>()) labels << label->text();
-        files->setDirectory(root_ + "/Documents/Projects");
-        QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
-    });
-    FolderItemRef chosen = dialog->ShowModal();
-
-    EXPECT_EQ(startedAt, root_ + "/Documents");
-    EXPECT_EQ(mode, QFileDialog::Directory);
-    EXPECT_TRUE(labels.contains("検索を開始するフォルダを指定して下さい。"));
-    ASSERT_NE(chosen, nullptr);
-    EXPECT_EQ(chosen->NativePath(), (root_ + "/Documents/Projects").toStdString());
-    EXPECT_TRUE(chosen->Directory());
+void SendKey(QWidget* widget, Qt::Key key, const QString& text = QString()) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &press);
 }
 
-TEST_F(FolderDialogsTest, RealChooserWithinAWindowIsWindowModalTakesCaptionsAndGivesNilWhenCancelled) {
+void Click(QWidget* widget) {
+    const QPointF centre = QRectF(widget->rect()).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, centre, widget->mapToGlobal(centre), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &event);
+    }
+}
+
+// What a user sees of the chooser that is up.
+struct Seen {
+    QStringList labels;      // visible texts
+    QStringList buttons;     // visible push buttons' captions
+    QStringList listed;      // the folders the visible item views list
+    bool pathFieldHasKeys = false;
+};
+
+Seen Look(QDialog* chooser) {
+    Seen seen;
+    for (QLabel* label : chooser->findChildren<QLabel*>())
+        if (label->isVisible()) seen.labels << label->text();
+    for (QPushButton* button : chooser->findChildren<QPushButton*>())
+        if (button->isVisible()) seen.buttons << button->text();
+    for (QAbstractItemView* view : chooser->findChildren<QAbstractItemView*>())
+        if (view->isVisible()) seen.listed << view->rootIndex().data(QFileSystemModel::FilePathRole).toString();
+    auto* field = qobject_cast<QLineEdit*>(chooser->focusWidget());
+    seen.pathFieldHasKeys = field && field->isVisible() && !field->isReadOnly();
+    return seen;
+}
+
+// Acts on the chooser as a user does, sending keys to the widget that has
+// them. A chooser still up afterwards fails the test and is closed.
+void Act(QDialog* chooser, const std::function<void(QWidget* keys)>& act) {
+    act(chooser->focusWidget() ? chooser->focusWidget() : chooser);
+    if (chooser->isVisible()) {
+        ADD_FAILURE() << "the chooser is still up";
+        chooser->reject();
+    }
+}
+
+TEST_F(FolderDialogsTest, ChooserShowsItsListAndPathFieldAndEnterTakesWhatIsTyped) {
+    ASSERT_TRUE(QFile(root_ + "/Documents/note.txt").open(QIODevice::WriteOnly));
+    const char* prompt = "検索を開始するフォルダを指定して下さい。";
+    struct Case {
+        bool folder;
+        QString typed;  // "" types nothing
+        QString chosen;
+    } cases[] = {
+        {true, "", "Documents"},  // Enter alone takes the folder it opened at
+        {true, "Documents/Projects", "Documents/Projects"},
+        {false, "Documents/note.txt", "Documents/note.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        Seen seen;
+        WhenModalUp<QDialog>([&](QDialog* chooser) {
+            seen = Look(chooser);
+            Act(chooser, [&](QWidget* keys) {
+                if (!c.typed.isEmpty()) SendKey(keys, Qt::Key_unknown, root_ + "/" + c.typed);
+                SendKey(keys, Qt::Key_Return);
+            });
+        });
+        FolderItemRef chosen;
+        if (c.folder) {
+            SelectFolderDialog dialog;
+            dialog.SetPromptText(prompt);
+            dialog.SetInitialDirectory(Item("Documents"));
+            chosen = dialog.ShowModal();
+            EXPECT_TRUE(seen.labels.contains(QString::fromUtf8(prompt)));
+            EXPECT_TRUE(seen.listed.contains(root_ + "/Documents")) << seen.listed.join(", ").toStdString();
+        } else {
+            chosen = GetOpenFolderItem("anyFile");
+        }
+        EXPECT_TRUE(seen.pathFieldHasKeys);
+        EXPECT_EQ(seen.buttons.size(), 2);
+        ASSERT_NE(chosen, nullptr);
+        EXPECT_EQ(chosen->NativePath(), (root_ + "/" + c.chosen).toStdString());
+        EXPECT_EQ(chosen->Directory(), c.folder);
+    }
+}
+
+TEST_F(FolderDialogsTest, ChooserWithinAWindowIsWindowModalShowsItsCaptionsAndEscapeOrCancelGiveNil) {
     auto window = NewWindow<Window>();
     SelectFolderDialog dialog;
     dialog.SetTitle("フォルダ");
     dialog.SetActionButtonCaption("選ぶ");
+    dialog.SetCancelButtonCaption("やめる");
     dialog.SetInitialDirectory(Item("Documents"));
-    Qt::WindowModality modality = Qt::NonModal;
-    QWidget* parent = nullptr;
-    QString title, accept;
-    WhenModalUp<QDialog>([&](QDialog* chooser) {
-        modality = chooser->windowModality();
-        parent = chooser->parentWidget();
-        title = chooser->windowTitle();
-        accept = FilesOf(chooser)->labelText(QFileDialog::Accept);
-        FilesOf(chooser)->reject();
-    });
-    EXPECT_EQ(dialog.ShowModalWithin(window), nullptr);
-    EXPECT_EQ(modality, Qt::WindowModal);
-    EXPECT_EQ(parent, window->NativeWidget());
-    EXPECT_EQ(title, "フォルダ");
-    EXPECT_EQ(accept, "選ぶ");
+    for (bool escape : {true, false}) {
+        Qt::WindowModality modality = Qt::NonModal;
+        QWidget* parent = nullptr;
+        QString title;
+        Seen seen;
+        WhenModalUp<QDialog>([&](QDialog* chooser) {
+            modality = chooser->windowModality();
+            parent = chooser->parentWidget();
+            title = chooser->windowTitle();
+            seen = Look(chooser);
+            Act(chooser, [&](QWidget* keys) {
+                if (escape) return SendKey(keys, Qt::Key_Escape);
+                for (QPushButton* button : chooser->findChildren<QPushButton*>())
+                    if (button->isVisible() && button->text() == "やめる") Click(button);
+            });
+        });
+        EXPECT_EQ(dialog.ShowModalWithin(window), nullptr);
+        EXPECT_EQ(modality, Qt::WindowModal);
+        EXPECT_EQ(parent, window->NativeWidget());
+        EXPECT_EQ(title, "フォルダ");
+        EXPECT_EQ(seen.buttons.join(" / ").toStdString(), "選ぶ / やめる");
+    }
     window->Close();
 }
 
