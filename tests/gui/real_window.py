@@ -1,0 +1,228 @@
+# What the real-window tests share: the real program on a private X server
+# with its own session and accessibility buses, read through the
+# accessibility tree and driven with synthetic mouse and key input.
+#
+#   with RealWindow(program, home) as ui:
+#       frame = ui.wait("the main window", lambda: ui.top_level(Atspi.Role.FRAME, title))
+#
+# RealWindow stops every process it started, by PID, and leaves no file behind.
+import os
+import select
+import shutil
+import subprocess
+import tempfile
+import time
+
+try:
+    import gi
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi, Gio, GLib
+    NO_ACCESSIBILITY_CLIENT = None
+except (ImportError, ValueError) as error:
+    NO_ACCESSIBILITY_CLIENT = "%s (python3-gi, gir1.2-atspi-2.0)" % error
+
+NEEDED = ("xdotool", "dbus-daemon", "/usr/libexec/at-spi-bus-launcher")
+
+
+class Failure(Exception):
+    pass
+
+
+def until(what, probe, timeout=15, pump=None):
+    """Polls probe() until it gives something true, and returns that; what
+    (a text, or a function giving one) names it when time runs out."""
+    deadline = time.monotonic() + timeout
+    while True:
+        if pump:
+            pump()
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure("timed out waiting for " + (what() if callable(what) else what))
+        time.sleep(0.05)
+
+
+def missing_tools():
+    """What is missing of the tools beside Xvfb, or None."""
+    missing = [tool for tool in NEEDED if not shutil.which(tool)] + [NO_ACCESSIBILITY_CLIENT or ""]
+    missing = [m for m in missing if m]
+    return "missing %s: scripts/install-deps installs them" % ", ".join(missing) if missing else None
+
+
+class RealWindow:
+    def __init__(self, program, home):
+        self.work = tempfile.mkdtemp(prefix="keldo-window-")
+        self.processes = []
+        self.pids = []  # started by others for us
+        self.home = home
+        self.program = program
+        self.app_process = None
+        self.context = GLib.MainContext.default()
+
+    def __enter__(self):
+        try:
+            runtime_dir = os.path.join(self.work, "runtime")
+            os.makedirs(runtime_dir, mode=0o700)
+            self.env = {k: v for k, v in os.environ.items()
+                        if k not in ("AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS")}
+            self.env.update(HOME=self.home, XDG_RUNTIME_DIR=runtime_dir, DISPLAY=self._start_display())
+            a11y_address = self._start_buses()
+            # Qt registers with the accessibility bus only when it finds it itself.
+            self.app_process = self._start([self.program], dict(
+                self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+            os.environ.update(DISPLAY=self.env["DISPLAY"], AT_SPI_BUS_ADDRESS=a11y_address,
+                              DBUS_SESSION_BUS_ADDRESS=self.env["DBUS_SESSION_BUS_ADDRESS"])
+            Atspi.init()
+            return self
+        except BaseException:
+            self.close()
+            raise
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def logs(self):
+        texts = []
+        for name in sorted(os.listdir(self.work)):
+            if name.endswith(".log"):
+                with open(os.path.join(self.work, name), errors="replace") as log:
+                    texts.append("--- %s\n%s" % (name, log.read()[-4000:]))
+        return "\n".join(texts)
+
+    def close(self):
+        for pid in reversed(self.pids):
+            try:
+                os.kill(pid, 15)
+            except ProcessLookupError:
+                pass
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+        self.processes, self.pids = [], []
+        shutil.rmtree(self.work, ignore_errors=True)
+
+    # Processes.
+
+    def _start(self, argv, env, **kwargs):
+        log = open(os.path.join(self.work, os.path.basename(argv[0]) + ".log"), "ab")
+        process = subprocess.Popen(argv, env=env, stdout=log, stderr=subprocess.STDOUT,
+                                   stdin=subprocess.DEVNULL, **kwargs)
+        log.close()
+        self.processes.append(process)
+        return process
+
+    def _start_display(self):
+        read_end, write_end = os.pipe()
+        self._start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                    self.env, pass_fds=[write_end])
+        os.close(write_end)
+        number = b""
+        try:
+            while not number.endswith(b"\n"):
+                if not select.select([read_end], [], [], 10)[0]:
+                    raise Failure("Xvfb gave no display number")
+                chunk = os.read(read_end, 16)
+                if not chunk:
+                    raise Failure("Xvfb ended before it gave a display number")
+                number += chunk
+        finally:
+            os.close(read_end)
+        return ":" + number.decode().strip()
+
+    def _start_buses(self):
+        """A private session bus and the accessibility bus on it; gives the latter's address."""
+        socket = os.path.join(self.work, "bus")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + socket
+        self._start(["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                     "--address=" + self.env["DBUS_SESSION_BUS_ADDRESS"]], self.env)
+        until("the session bus", lambda: os.path.exists(socket))
+        self._start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], self.env)
+
+        flags = Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION
+
+        def call(bus, name, path, interface, method, args, reply):
+            return bus.call_sync(name, path, interface, method, args, GLib.VariantType(reply),
+                                 Gio.DBusCallFlags.NONE, 5000, None).unpack()[0]
+
+        def ask_bus(bus, method, args, reply):
+            return call(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", method,
+                        args, reply)
+
+        session_bus = Gio.DBusConnection.new_for_address_sync(self.env["DBUS_SESSION_BUS_ADDRESS"], flags)
+        # Asking org.a11y.Bus before it has an owner would start a second launcher.
+        until("the accessibility bus",
+              lambda: ask_bus(session_bus, "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)), "(b)"))
+        address = call(session_bus, "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, "(s)")
+        a11y_bus = Gio.DBusConnection.new_for_address_sync(address, flags)
+        # The registry leaves its parent: it is stopped by its PID.
+        registry = "org.a11y.atspi.Registry"
+        ask_bus(a11y_bus, "StartServiceByName", GLib.Variant("(su)", (registry, 0)), "(u)")
+        self.pids.append(ask_bus(a11y_bus, "GetConnectionUnixProcessID", GLib.Variant("(s)", (registry,)), "(u)"))
+        a11y_bus.close_sync()
+        session_bus.close_sync()
+        return address
+
+    # Reading the windows.
+
+    def pump(self):
+        """Lets the accessibility client take in what the program announced."""
+        while self.context.iteration(False):
+            pass
+        if self.app_process.poll() is not None:
+            raise Failure("the program ended with status %d" % self.app_process.returncode)
+
+    def wait(self, what, probe, timeout=15):
+        return until(what, probe, timeout, self.pump)
+
+    def application(self):
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is not None and app.get_process_id() == self.app_process.pid:
+                app.set_cache_mask(Atspi.Cache.NONE)  # states change under us
+                return app
+        return None
+
+    def top_level(self, role, name=None):
+        """The program's first window of that role (and name), or None."""
+        app = self.application()
+        for i in range(app.get_child_count() if app else 0):
+            window = app.get_child_at_index(i)
+            if window is not None and window.get_role() == role and name in (None, window.get_name()):
+                return window
+        return None
+
+    @staticmethod
+    def walk(node):
+        yield node
+        for i in range(node.get_child_count()):
+            child = node.get_child_at_index(i)
+            if child is not None:
+                yield from RealWindow.walk(child)
+
+    @staticmethod
+    def has(node, state):
+        return node.get_state_set().contains(state)
+
+    @staticmethod
+    def shown(node):
+        """Visible on the screen, with an area."""
+        r = node.get_extents(Atspi.CoordType.SCREEN)
+        return (RealWindow.has(node, Atspi.StateType.VISIBLE) and RealWindow.has(node, Atspi.StateType.SHOWING)
+                and r.width > 0 and r.height > 0)
+
+    # Input, as a user gives it.
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=self.env, check=True)
+
+    def click(self, node):
+        r = node.get_extents(Atspi.CoordType.SCREEN)
+        self.xdotool("mousemove", str(r.x + r.width // 2), str(r.y + r.height // 2), "click", "1")
