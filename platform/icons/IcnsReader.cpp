@@ -80,12 +80,13 @@ void ApplyMasks(IconFamily& family) {
 std::shared_ptr<IconFamily> ReadIcnsData(const std::vector<uint8_t>& file) {
     auto family = std::make_shared<IconFamily>();
     if (file.size() < kHeaderBytes || ReadBig32(file.data()) != kIcnsMagic) return family;
-    // The declared length may only shorten what is read.
+    // The declared length may only shorten what is read; one shorter than
+    // the header leaves nothing to read.
     const size_t declared = ReadBig32(file.data() + 4);
     const size_t end = declared < file.size() ? declared : file.size();
 
     size_t offset = kHeaderBytes;
-    while (end - offset >= kHeaderBytes) {
+    while (offset + kHeaderBytes <= end) {
         const OSType type = ReadBig32(file.data() + offset);
         const size_t length = ReadBig32(file.data() + offset + 4);
         if (length < kHeaderBytes || length > end - offset) break;

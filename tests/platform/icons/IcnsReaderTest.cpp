@@ -112,6 +112,34 @@ TEST(IcnsReader, DamagedDataGivesNoElementAndNeverReadsPastTheEnd) {
         << "a PNG of the wrong size";
 }
 
+TEST(IcnsReader, EveryDeclaredLengthIsBoundedByTheFile) {
+    // "icns" total, then one ics# entry: kept only when both lengths are right.
+    const Bytes good = Icns().Add("ics#", Bytes(64, 1)).Data();
+    const uint32_t fileSize = uint32_t(good.size());
+    std::vector<uint32_t> totals, entries;
+    for (uint32_t n = 0; n <= 16; ++n) totals.push_back(n);
+    for (uint32_t n = 0; n <= 8; ++n) entries.push_back(n);
+    for (uint32_t n : {fileSize - 9, fileSize - 8, fileSize - 1, fileSize, fileSize + 1, 0x7FFFFFFFu, 0xFFFFFFF0u,
+                       0xFFFFFFFFu}) {
+        totals.push_back(n);
+        entries.push_back(n);
+    }
+    const auto put = [](Bytes& bytes, size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) bytes[at + size_t(i)] = uint8_t(v >> (24 - 8 * i));
+    };
+    for (uint32_t total : totals) {
+        for (uint32_t entry : entries) {
+            Bytes file = good;
+            put(file, 4, total);
+            put(file, 12, entry);
+            const bool whole = total >= fileSize && entry == fileSize - 8;
+            EXPECT_EQ(ReadIcnsData(file)->HasElement(kIcsMono), whole) << total << " " << entry;
+            // The same header alone: 16 bytes with nothing after the entry header.
+            EXPECT_TRUE(ReadIcnsData(Bytes(file.begin(), file.begin() + 16))->ElementTypes().empty());
+        }
+    }
+}
+
 TEST(IcnsReader, SurvivesEveryTruncationAndByteFlip) {
     const Bytes good = Icns()
                            .Add("is32", PackedColor(256, 9, 8, 7))
