@@ -3,6 +3,7 @@
 #include "platform/icons/ElementTypes.h"
 #include "platform/icons/FileBytes.h"
 #include "platform/icons/PngElement.h"
+#include "platform/icons/PngFamily.h"
 #include "platform/icons/RunLength.h"
 
 namespace platform::icons {
@@ -45,16 +46,8 @@ void AddEntry(IconFamily& family, const ElementType& element, const uint8_t* dat
     case ElementForm::Color32:
         if (auto argb = UnpackColor(element, data, size)) family.SetElement(element.type, std::move(*argb));
         return;
-    case ElementForm::Png32:
-    {
-        if (!IsPngOfSize(data, size, element.width, element.height)) return;
-        // Only the entry's own bytes are kept, not the whole file.
-        auto png = std::make_shared<const ElementData>(data, data + size);
-        family.SetDeferredElement(element.type, [png, element] {
-            return DecodePngElement(png->data(), png->size(), element.width, element.height);
-        });
+    case ElementForm::Png32:  // read as a PngEntry
         return;
-    }
     case ElementForm::Indexed8:
     case ElementForm::Mask8:
     case ElementForm::MonoWithMask:
@@ -85,16 +78,25 @@ std::shared_ptr<IconFamily> ReadIcnsData(const std::vector<uint8_t>& file) {
     const size_t declared = ReadBig32(file.data() + 4);
     const size_t end = declared < file.size() ? declared : file.size();
 
+    std::vector<PngEntry> pngs;
     size_t offset = kHeaderBytes;
     while (offset + kHeaderBytes <= end) {
         const OSType type = ReadBig32(file.data() + offset);
         const size_t length = ReadBig32(file.data() + offset + 4);
         if (length < kHeaderBytes || length > end - offset) break;
-        if (const ElementType* element = FindElementType(type))
-            AddEntry(*family, *element, file.data() + offset + kHeaderBytes, length - kHeaderBytes);
+        const uint8_t* data = file.data() + offset + kHeaderBytes;
+        const size_t size = length - kHeaderBytes;
+        if (const int side = PngImageSide(type)) {
+            // Only the entry's own bytes are kept, not the whole file.
+            if (IsPngOfSize(data, size, side, side))
+                pngs.push_back({type, side, std::make_shared<const ElementData>(data, data + size)});
+        } else if (const ElementType* element = FindElementType(type)) {
+            AddEntry(*family, *element, data, size);
+        }
         offset += length;
     }
     ApplyMasks(*family);
+    AddPngElements(*family, pngs);
     return family;
 }
 

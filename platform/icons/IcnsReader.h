@@ -22,7 +22,7 @@ inline constexpr size_t kMaxIcnsFileBytes = 32u << 20;
 // The family of the bytes of an .icns file; an empty family when none of it
 // is usable. The 32-bit elements are unpacked and take their alpha from the
 // 8-bit mask of their size where the file has one (255 otherwise); the PNG
-// elements are decoded when asked for.
+// images give ic08 and ic09 and the sizes the file lacks (see PngFamily.h).
 std::shared_ptr<IconFamily> ReadIcnsData(const std::vector<uint8_t>& file);
 
 // The family of an .icns file; nullptr when it is no regular file or cannot

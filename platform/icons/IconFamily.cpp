@@ -1,5 +1,7 @@
 #include "platform/icons/IconFamily.h"
 
+#include <set>
+
 namespace platform::icons {
 
 using namespace carbon;
@@ -9,9 +11,9 @@ void IconFamily::SetElement(OSType type, ElementData data) {
     stored_[type] = std::move(data);
 }
 
-void IconFamily::SetDeferredElement(OSType type, Producer producer) {
+void IconFamily::SetDeferredElement(OSType type, Producer producer, std::shared_ptr<const ElementData> source) {
     stored_.erase(type);
-    deferred_[type] = std::move(producer);
+    deferred_[type] = Deferred{std::move(producer), std::move(source)};
 }
 
 bool IconFamily::HasElement(OSType type) const { return stored_.count(type) || deferred_.count(type); }
@@ -19,7 +21,7 @@ bool IconFamily::HasElement(OSType type) const { return stored_.count(type) || d
 std::vector<OSType> IconFamily::ElementTypes() const {
     std::map<OSType, bool> all;
     for (const auto& [type, data] : stored_) all[type] = true;
-    for (const auto& [type, producer] : deferred_) all[type] = true;
+    for (const auto& [type, deferred] : deferred_) all[type] = true;
     std::vector<OSType> types;
     for (const auto& [type, unused] : all) types.push_back(type);
     return types;
@@ -27,13 +29,22 @@ std::vector<OSType> IconFamily::ElementTypes() const {
 
 std::optional<ElementData> IconFamily::ElementBytes(OSType type) const {
     if (auto it = stored_.find(type); it != stored_.end()) return it->second;
-    if (auto it = deferred_.find(type); it != deferred_.end() && it->second) return it->second();
+    if (auto it = deferred_.find(type); it != deferred_.end() && it->second.producer) return it->second.producer();
     return std::nullopt;
 }
 
 const ElementData* IconFamily::StoredElement(OSType type) const {
     auto it = stored_.find(type);
     return it == stored_.end() ? nullptr : &it->second;
+}
+
+size_t IconFamily::ByteSize() const {
+    size_t bytes = 0;
+    for (const auto& [type, data] : stored_) bytes += data.size();
+    std::set<const ElementData*> sources;
+    for (const auto& [type, deferred] : deferred_)
+        if (deferred.source && sources.insert(deferred.source.get()).second) bytes += deferred.source->size();
+    return bytes;
 }
 
 }  // namespace platform::icons

@@ -1,7 +1,7 @@
 #pragma once
 // An icon family: the elements of one icon, each its data in the form that
 // ElementTypes.h gives. Large elements may be deferred: their data is made
-// when asked for and not kept.
+// when asked for, from source bytes the family keeps, and not kept.
 
 #include <cstdint>
 #include <functional>
@@ -22,7 +22,10 @@ public:
     using Producer = std::function<std::optional<ElementData>()>;
 
     void SetElement(carbon::OSType type, ElementData data);
-    void SetDeferredElement(carbon::OSType type, Producer producer);
+    // The producer makes the element from `source`, which the family keeps
+    // (and counts in ByteSize) for as long as the element is deferred.
+    void SetDeferredElement(carbon::OSType type, Producer producer,
+                            std::shared_ptr<const ElementData> source = nullptr);
 
     bool HasElement(carbon::OSType type) const;
     std::vector<carbon::OSType> ElementTypes() const;  // in type order
@@ -33,9 +36,17 @@ public:
     // The kept data of an element that is not deferred, or nullptr.
     const ElementData* StoredElement(carbon::OSType type) const;
 
+    // The bytes the family keeps: stored elements and deferred sources, each
+    // source once.
+    size_t ByteSize() const;
+
 private:
+    struct Deferred {
+        Producer producer;
+        std::shared_ptr<const ElementData> source;
+    };
     std::map<carbon::OSType, ElementData> stored_;
-    std::map<carbon::OSType, Producer> deferred_;
+    std::map<carbon::OSType, Deferred> deferred_;
 };
 
 using IconFamilyHandle = std::shared_ptr<const IconFamily>;

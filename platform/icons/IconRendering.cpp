@@ -33,12 +33,12 @@ void FillMonoWithMask(const QImage& image, ElementData& out) {
 
 }  // namespace
 
-QImage DrawIcon(const QIcon& icon, int width, int height) {
+QImage FitImage(const QImage& image, int width, int height) {
     QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
-    const int side = qMin(width, height);
-    QImage picture = icon.pixmap(QSize(side, side), 1.0).toImage();
-    if (!picture.isNull()) {
+    if (!image.isNull()) {
+        QImage picture = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const int side = qMin(width, height);
         if (qMax(picture.width(), picture.height()) != side)
             picture = picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         picture.setDevicePixelRatio(1.0);
@@ -46,6 +46,11 @@ QImage DrawIcon(const QIcon& icon, int width, int height) {
         painter.drawImage((width - picture.width()) / 2, (height - picture.height()) / 2, picture);
     }
     return canvas.convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage DrawIcon(const QIcon& icon, int width, int height) {
+    const int side = qMin(width, height);
+    return FitImage(icon.pixmap(QSize(side, side), 1.0).toImage(), width, height);
 }
 
 ElementData ArgbData(const QImage& image) {

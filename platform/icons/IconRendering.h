@@ -10,8 +10,12 @@
 
 namespace platform::icons {
 
-// The icon drawn at width x height, centred and as large as fits, on a
-// transparent background; ARGB32, not premultiplied.
+// The image scaled smoothly to be as large as fits in width x height and
+// centred there on a transparent background; ARGB32, not premultiplied. Safe
+// on any thread.
+QImage FitImage(const QImage& image, int width, int height);
+
+// The icon drawn the same way.
 QImage DrawIcon(const QIcon& icon, int width, int height);
 
 // The pixels of an image as colour element data: four bytes a pixel, alpha,

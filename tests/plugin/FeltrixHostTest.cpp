@@ -7,6 +7,8 @@
 
 #include <QImage>
 
+#include <tuple>
+
 #include "platform/icons/FamilyCache.h"
 #include "platform/icons/IconServices.h"
 #include "runtime/files/FolderItem.h"
@@ -169,6 +171,37 @@ TEST_F(FeltrixHostTest, BundleElementsWithTheirGeometry) {
     const QImage miniColor = ImageOf(FromFile("Sample.app", 7));
     ASSERT_EQ(miniColor.size(), QSize(16, 12));
     EXPECT_EQ(miniColor.pixel(0, 0), qRgb(255, 0, 0));
+}
+
+TEST_F(FeltrixHostTest, PngOnlyIconGivesSmallElementsScaledFromItsLargestImage) {
+    // Colour and alpha vary across the largest image; the smaller ones differ from it.
+    QImage large(1024, 1024, QImage::Format_ARGB32);
+    for (int y = 0; y < 1024; ++y)
+        for (int x = 0; x < 1024; ++x) large.setPixel(x, y, qRgba(x / 4, y / 4, 255 - x / 4, x < 512 ? 255 : y / 4));
+    MakeBundle(dir_.Path() / "Modern.app", "Modern", "Modern.icns",
+               Icns()
+                   .Add("ic11", PngBytes(HalfOpaqueImage(32, 32)))
+                   .Add("ic10", PngBytes(large))
+                   .Add("ic07", PngBytes(HalfOpaqueImage(128, 128)))
+                   .Data());
+    for (auto [colorID, maskID, side] : {std::tuple{5, 13, 16}, std::tuple{3, 11, 32}}) {
+        const QImage expected = large.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                    .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                    .convertToFormat(QImage::Format_ARGB32);
+        const QImage color = ImageOf(FromFile("Modern.app", colorID));
+        const QImage mask = ImageOf(FromFile("Modern.app", maskID));
+        ASSERT_EQ(color.size(), QSize(side, side)) << colorID;
+        ASSERT_EQ(mask.size(), QSize(side, side)) << maskID;
+        int wrong = 0;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                const QRgb e = expected.pixel(x, y);
+                wrong += color.pixel(x, y) != qRgb(qRed(e), qGreen(e), qBlue(e));
+                wrong += mask.pixel(x, y) != qRgb(255 - qAlpha(e), 255 - qAlpha(e), 255 - qAlpha(e));
+            }
+        }
+        EXPECT_EQ(wrong, 0) << side << " x " << side;
+    }
 }
 
 TEST_F(FeltrixHostTest, AlphaPassGivesGreyMasksOfTheLargeElements) {

@@ -150,8 +150,11 @@ TEST(IcnsReader, SurvivesEveryTruncationAndByteFlip) {
     // Every element handed out has its full size, whatever the damage.
     const auto expectWholeElements = [](const Bytes& data) {
         const auto family = ReadIcnsData(data);
-        for (OSType type : family->ElementTypes())
-            if (auto element = family->ElementBytes(type)) EXPECT_EQ(element->size(), FindElementType(type)->DataSize());
+        for (OSType type : family->ElementTypes()) {
+            if (auto element = family->ElementBytes(type)) {
+                EXPECT_EQ(element->size(), FindElementType(type)->DataSize());
+            }
+        }
     };
     for (size_t n = 0; n < good.size(); n += 7) expectWholeElements(Bytes(good.begin(), good.begin() + long(n)));
     for (size_t i = 0; i < 200 && i < good.size(); ++i) {
