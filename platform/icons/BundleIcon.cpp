@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
 
 #include "platform/icons/FileBytes.h"
 
@@ -12,13 +13,12 @@ namespace platform::icons {
 
 namespace {
 
-bool EndsWithIcnsIgnoringCase(const std::string& name) {
-    static const char kExtension[] = ".icns";
-    if (name.size() < 5) return false;
-    for (size_t i = 0; i < 5; ++i) {
-        char c = name[name.size() - 5 + i];
+bool EndsWithIgnoringCase(std::string_view name, std::string_view lowerSuffix) {
+    if (name.size() < lowerSuffix.size()) return false;
+    for (size_t i = 0; i < lowerSuffix.size(); ++i) {
+        char c = name[name.size() - lowerSuffix.size() + i];
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-        if (c != kExtension[i]) return false;
+        if (c != lowerSuffix[i]) return false;
     }
     return true;
 }
@@ -50,13 +50,20 @@ bool IsPlainFileName(const std::string& name) {
 
 }  // namespace
 
+bool IsApplicationPackage(const std::string& folderPath) {
+    std::string_view name(folderPath);
+    while (name.size() > 1 && name.back() == '/') name.remove_suffix(1);
+    if (const size_t slash = name.rfind('/'); slash != std::string_view::npos) name.remove_prefix(slash + 1);
+    return name.size() > 4 && EndsWithIgnoringCase(name, ".app");
+}
+
 std::string BundleIconFile(const std::string& bundlePath) {
     const std::string contents = bundlePath + "/Contents";
     auto plistBytes = ReadFileBytes(contents + "/Info.plist", kMaxInfoPlistBytes);
     if (!plistBytes) return {};
     std::string name = IconFileName(*plistBytes);
     if (!IsPlainFileName(name)) return {};
-    if (!EndsWithIcnsIgnoringCase(name)) name += ".icns";
+    if (!EndsWithIgnoringCase(name, ".icns")) name += ".icns";
     const std::string path = contents + "/Resources/" + name;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};

@@ -1,5 +1,5 @@
 #pragma once
-// The icon file of an application bundle.
+// Application packages and the icon file of a bundle.
 
 #include <cstddef>
 #include <string>
@@ -8,6 +8,10 @@ namespace platform::icons {
 
 // Info.plist files larger than this are not read.
 inline constexpr size_t kMaxInfoPlistBytes = 4u << 20;
+
+// True when the folder's name has the extension "app" (letter case ignored):
+// an application package.
+bool IsApplicationPackage(const std::string& folderPath);
 
 // The icon file that the bundle's Contents/Info.plist names under
 // CFBundleIconFile, in Contents/Resources, with ".icns" added when the name

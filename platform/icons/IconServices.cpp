@@ -27,6 +27,7 @@ struct IconRefRecord {
     QString genericIconName;
     bool isFolder = false;
     const SystemIcon* system = nullptr;  // System
+    IconRef fallback;             // IconFile: drawn when the file gives no element
 };
 
 namespace {
@@ -36,13 +37,22 @@ std::string IconFileKey(const std::string& path, const struct stat& st) {
            std::to_string(st.st_size) + ":" + path;
 }
 
-IconRef IconFileRef(const std::string& iconFile) {
+IconRef IconFileRef(const std::string& iconFile, IconRef fallback) {
     struct stat st {};
-    if (::stat(iconFile.c_str(), &st) != 0) return nullptr;
+    if (::stat(iconFile.c_str(), &st) != 0) return fallback;
     auto ref = std::make_shared<IconRefRecord>();
     ref->source = IconRefRecord::Source::IconFile;
     ref->cacheKey = IconFileKey(iconFile, st);
     ref->iconFile = iconFile;
+    ref->fallback = std::move(fallback);
+    return ref;
+}
+
+IconRef SystemIconRef(const SystemIcon& system) {
+    auto ref = std::make_shared<IconRefRecord>();
+    ref->source = IconRefRecord::Source::System;
+    ref->cacheKey = "system:" + std::to_string(system.type);
+    ref->system = &system;
     return ref;
 }
 
@@ -80,6 +90,14 @@ std::shared_ptr<IconFamily> MakeFamily(const IconRefRecord& ref) {
     return nullptr;
 }
 
+IconFamilyHandle CachedFamily(const IconRefRecord& ref) {
+    FamilyCache& cache = FamilyCache::Shared();
+    if (IconFamilyHandle kept = cache.Find(ref.cacheKey)) return kept;
+    IconFamilyHandle made = MakeFamily(ref);
+    if (made) cache.Insert(ref.cacheKey, made);
+    return made;
+}
+
 }  // namespace
 
 OSErr GetIconRefFromFileInfo(const std::string& posixPath, IconRef* iconRef) {
@@ -88,8 +106,12 @@ OSErr GetIconRefFromFileInfo(const std::string& posixPath, IconRef* iconRef) {
     struct stat st {};
     if (posixPath.empty() || ::stat(posixPath.c_str(), &st) != 0) return fnfErr;
     if (S_ISDIR(st.st_mode)) {
+        // An application package without a usable icon of its own shows the
+        // generic application icon, not a folder.
+        static const SystemIcon& application = *FindSystemIcon(FourCharCode("APPL"));
+        IconRef fallback = IsApplicationPackage(posixPath) ? SystemIconRef(application) : nullptr;
         const std::string iconFile = BundleIconFile(posixPath);
-        if (!iconFile.empty()) *iconRef = IconFileRef(iconFile);
+        *iconRef = iconFile.empty() ? fallback : IconFileRef(iconFile, fallback);
     }
     if (!*iconRef) *iconRef = MimeTypeRef(posixPath, st);
     return noErr;
@@ -101,11 +123,7 @@ OSErr GetIconRef(int16_t vRefNum, OSType creator, OSType iconType, IconRef* icon
     if (vRefNum != kOnSystemDisk) return paramErr;
     const SystemIcon* system = creator == kSystemIconsCreator ? FindSystemIcon(iconType) : nullptr;
     if (!system) return noSuchIconErr;
-    auto ref = std::make_shared<IconRefRecord>();
-    ref->source = IconRefRecord::Source::System;
-    ref->cacheKey = "system:" + std::to_string(iconType);
-    ref->system = system;
-    *iconRef = ref;
+    *iconRef = SystemIconRef(*system);
     return noErr;
 }
 
@@ -113,16 +131,9 @@ OSErr IconRefToIconFamily(const IconRef& iconRef, uint32_t /*whichIcons*/, IconF
     if (!family) return paramErr;
     *family = nullptr;
     if (!iconRef) return invalidIconRefErr;
-    FamilyCache& cache = FamilyCache::Shared();
-    if (IconFamilyHandle kept = cache.Find(iconRef->cacheKey)) {
-        *family = kept;
-        return noErr;
-    }
-    std::shared_ptr<IconFamily> made = MakeFamily(*iconRef);
-    if (!made) return noSuchIconErr;
-    cache.Insert(iconRef->cacheKey, made);
-    *family = made;
-    return noErr;
+    *family = CachedFamily(*iconRef);
+    if (iconRef->fallback && (!*family || (*family)->ElementTypes().empty())) *family = CachedFamily(*iconRef->fallback);
+    return *family ? noErr : noSuchIconErr;
 }
 
 OSErr GetIconFamilyData(const IconFamilyHandle& family, OSType iconType, Handle h) {

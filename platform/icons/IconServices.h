@@ -2,9 +2,10 @@
 // Icon Services: the icon of an item or of a system icon, its family of
 // elements, and an element's data.
 //
-// An application bundle's icon is the .icns file its Info.plist names; any
-// other item's is the desktop's icon of its MIME type, drawn into every
-// element. Families are kept per icon file (by path, modification time and
+// A bundle's icon is the .icns file its Info.plist names; an application
+// package whose file is missing or gives no element has the generic
+// application icon (system icon 'APPL'); any other item's is the desktop's
+// icon of its MIME type, drawn into every element. Families are kept per icon file (by path, modification time and
 // size), MIME type or system icon, so asking again is cheap.
 
 #include <cstdint>

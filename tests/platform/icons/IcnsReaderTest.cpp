@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "platform/icons/ElementTypes.h"
 #include "platform/icons/IcnsReader.h"
 #include "platform/icons/RunLength.h"
@@ -168,6 +170,8 @@ TEST(IcnsReader, ReadsOnlyRegularFiles) {
     TempDir dir;
     EXPECT_EQ(ReadIcnsFile((dir.Path() / "missing.icns").string()), nullptr);
     EXPECT_EQ(ReadIcnsFile(dir.Path().string()), nullptr);
+    ASSERT_EQ(mkfifo((dir.Path() / "pipe.icns").c_str(), 0600), 0);
+    EXPECT_EQ(ReadIcnsFile((dir.Path() / "pipe.icns").string()), nullptr) << "read without blocking";
     WriteFile(dir.Path() / "a.icns", Icns().Add("ics#", Bytes(64, 1)).Data());
     auto family = ReadIcnsFile((dir.Path() / "a.icns").string());
     ASSERT_NE(family, nullptr);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QStyle>
+#include <sys/stat.h>
 
 #include <string>
 #include <thread>
@@ -68,21 +69,32 @@ TEST_F(IconServicesTest, BundleIconIsTheIcnsFileItsInfoPlistNames) {
     EXPECT_EQ(Element(FamilyOf(dir_.Path() / "Named.app"), kIcsMono), Bytes(64, 0x0F));
 }
 
-TEST_F(IconServicesTest, DamagedIcnsGivesNoElementAndABundleWithoutIconAFolderIcon) {
-    MakeBundle(dir_.Path() / "Broken.app", "Broken", "Broken.icns", Bytes{'i', 'c', 'n', 's', 0xFF, 0xFF});
-    const auto broken = FamilyOf(dir_.Path() / "Broken.app");
-    ASSERT_NE(broken, nullptr);
-    EXPECT_TRUE(broken->ElementTypes().empty());
+TEST_F(IconServicesTest, ApplicationWithoutAUsableIconGetsTheGenericApplicationIcon) {
+    const Bytes damaged = {'i', 'c', 'n', 's', 0xFF, 0xFF};
+    MakeBundle(dir_.Path() / "Broken.bundle", "Broken", "Broken.icns", damaged);
+    EXPECT_TRUE(FamilyOf(dir_.Path() / "Broken.bundle")->ElementTypes().empty()) << "not an application";
 
-    MakeBundle(dir_.Path() / "NoIcon.app", "", "", {});
+    MakeBundle(dir_.Path() / "Broken.app", "Broken", "Broken.icns", damaged);
+    MakeBundle(dir_.Path() / "NoIcon.APP", "", "", {});
     MakeBundle(dir_.Path() / "Escape.app", "../../Escape", "", {});
     WriteFile(dir_.Path() / "Escape.icns", Icns().Add("ics#", Bytes(64, 1)).Data());
+    // FIFOs in place of the Info.plist and of the icon file: reading them must not block.
+    fs::create_directories(dir_.Path() / "PipedPlist.app" / "Contents");
+    ASSERT_EQ(mkfifo((dir_.Path() / "PipedPlist.app" / "Contents" / "Info.plist").c_str(), 0600), 0);
+    MakeBundle(dir_.Path() / "PipedIcon.app", "Piped", "", {});
+    fs::create_directories(dir_.Path() / "PipedIcon.app" / "Contents" / "Resources");
+    ASSERT_EQ(mkfifo((dir_.Path() / "PipedIcon.app" / "Contents" / "Resources" / "Piped.icns").c_str(), 0600), 0);
+
+    const Bytes application = Element(SystemFamily("APPL"), kIs32);
+    ASSERT_EQ(application.size(), 1024u);
     fs::create_directory(dir_.Path() / "plain");
-    const Bytes folderIcon = Element(FamilyOf(dir_.Path() / "plain"), kIs32);
-    ASSERT_EQ(folderIcon.size(), 1024u);
-    EXPECT_EQ(Element(FamilyOf(dir_.Path() / "NoIcon.app"), kIs32), folderIcon);
-    EXPECT_EQ(Element(FamilyOf(dir_.Path() / "Escape.app"), kIs32), folderIcon)
-        << "an icon name that leaves the Resources folder is not followed";
+    const Bytes folder = Element(FamilyOf(dir_.Path() / "plain"), kIs32);
+    EXPECT_NE(folder, application);
+    for (const char* bundle : {"Broken.app", "NoIcon.APP", "Escape.app", "PipedPlist.app", "PipedIcon.app"})
+        EXPECT_EQ(Element(FamilyOf(dir_.Path() / bundle), kIs32), application) << bundle;
+
+    ASSERT_EQ(mkfifo((dir_.Path() / "pipe.txt").c_str(), 0600), 0);
+    EXPECT_EQ(Element(FamilyOf(dir_.Path() / "pipe.txt"), kIs32).size(), 1024u) << "a FIFO item gets an icon";
 }
 
 TEST_F(IconServicesTest, FamiliesAreKeptPerIconFileUntilItChanges) {
