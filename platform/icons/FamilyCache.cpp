@@ -3,34 +3,40 @@
 namespace platform::icons {
 
 namespace {
-// Enough for the icons of one list of search results; a family without its
-// two largest elements takes about 100 KB.
+// Enough for the icons of one list of search results: a family without its
+// two largest elements takes about 100 KB, and those two are kept as the
+// file's PNG bytes, usually a few hundred KB. A damaged or hostile file can
+// make them as large as the file.
 constexpr size_t kSharedCapacity = 64;
+constexpr size_t kSharedByteBudget = 64u << 20;
 }  // namespace
 
-FamilyCache::FamilyCache(size_t capacity) : capacity_(capacity > 0 ? capacity : 1) {}
+FamilyCache::FamilyCache(size_t capacity, size_t byteBudget)
+    : capacity_(capacity > 0 ? capacity : 1), byteBudget_(byteBudget) {}
 
 IconFamilyHandle FamilyCache::Find(const std::string& key) {
     std::lock_guard lock(mutex_);
     auto it = byKey_.find(key);
     if (it == byKey_.end()) return nullptr;
     order_.splice(order_.begin(), order_, it->second);
-    return it->second->second;
+    return it->second->family;
 }
 
 void FamilyCache::Insert(const std::string& key, IconFamilyHandle family) {
     std::lock_guard lock(mutex_);
-    if (auto it = byKey_.find(key); it != byKey_.end()) {
-        it->second->second = std::move(family);
-        order_.splice(order_.begin(), order_, it->second);
-        return;
-    }
-    order_.emplace_front(key, std::move(family));
+    if (auto it = byKey_.find(key); it != byKey_.end()) Erase(it->second);
+    const size_t bytes = family ? family->ByteSize() : 0;
+    if (bytes > byteBudget_) return;
+    order_.push_front(Entry{key, std::move(family), bytes});
     byKey_[key] = order_.begin();
-    while (order_.size() > capacity_) {
-        byKey_.erase(order_.back().first);
-        order_.pop_back();
-    }
+    bytes_ += bytes;
+    while (order_.size() > capacity_ || bytes_ > byteBudget_) Erase(std::prev(order_.end()));
+}
+
+void FamilyCache::Erase(std::list<Entry>::iterator entry) {
+    bytes_ -= entry->bytes;
+    byKey_.erase(entry->key);
+    order_.erase(entry);
 }
 
 size_t FamilyCache::Size() const {
@@ -38,14 +44,20 @@ size_t FamilyCache::Size() const {
     return order_.size();
 }
 
+size_t FamilyCache::Bytes() const {
+    std::lock_guard lock(mutex_);
+    return bytes_;
+}
+
 void FamilyCache::Clear() {
     std::lock_guard lock(mutex_);
     byKey_.clear();
     order_.clear();
+    bytes_ = 0;
 }
 
 FamilyCache& FamilyCache::Shared() {
-    static FamilyCache cache(kSharedCapacity);
+    static FamilyCache cache(kSharedCapacity, kSharedByteBudget);
     return cache;
 }
 

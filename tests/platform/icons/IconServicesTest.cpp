@@ -12,6 +12,7 @@
 
 #include "platform/icons/ElementTypes.h"
 #include "platform/icons/FamilyCache.h"
+#include "platform/icons/IcnsReader.h"
 #include "platform/icons/IconServices.h"
 #include "tests/platform/icons/IcnsTestData.h"
 
@@ -108,6 +109,30 @@ TEST_F(IconServicesTest, FamiliesAreKeptPerIconFileUntilItChanges) {
     const auto second = FamilyOf(dir_.Path() / "A.app");
     EXPECT_NE(second, first);
     EXPECT_EQ(Element(second, kIcsMono), Bytes(64, 2));
+}
+
+TEST(FamilyCache, KeptPngBytesCountAgainstItsBudget) {
+    const auto padded = [](Bytes png) {
+        png.resize(png.size() + (1u << 20), 0);  // junk after the image
+        return png;
+    };
+    const auto family = ReadIcnsData(Icns()
+                                         .Add("ic12", padded(PngBytes(HalfOpaqueImage(64, 64))))
+                                         .Add("ic09", padded(PngBytes(HalfOpaqueImage(512, 512))))
+                                         .Data());
+    ASSERT_TRUE(family->StoredElement(kIs32)) << "made from ic09";
+    EXPECT_GE(family->ByteSize(), 1u << 20) << "ic09's bytes are kept for it";
+    EXPECT_LT(family->ByteSize(), 2u << 20) << "ic12's are not kept";
+
+    FamilyCache cache(64, 3u << 20);
+    for (int i = 0; i < 8; ++i) cache.Insert(std::to_string(i), family);
+    EXPECT_EQ(cache.Size(), 2u);
+    EXPECT_LE(cache.Bytes(), 3u << 20);
+    EXPECT_NE(cache.Find("7"), nullptr);
+    EXPECT_EQ(cache.Find("0"), nullptr) << "the least recently used go first";
+    FamilyCache small(64, 1u << 20);
+    small.Insert("large", family);
+    EXPECT_EQ(small.Size(), 0u) << "larger than the whole budget";
 }
 
 TEST_F(IconServicesTest, AnyOtherItemGetsItsMimeTypeIconInEveryElement) {
