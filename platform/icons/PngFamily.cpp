@@ -53,37 +53,40 @@ void AddPngElements(IconFamily& family, const std::vector<PngEntry>& entries) {
     std::vector<const ElementType*> missing;
     for (const ElementType& element : kElementTypes)
         if (!ownSizes.count(SizeOf(element))) missing.push_back(&element);
+    // Each missing size is made from the smallest image that covers it: the
+    // sharpest result for the least decoding. Images are decoded once.
+    std::vector<const PngEntry*> bySide;
+    for (const PngEntry& entry : entries) bySide.push_back(&entry);
+    std::stable_sort(bySide.begin(), bySide.end(), [](auto* a, auto* b) { return a->side < b->side; });
+    std::map<const PngEntry*, QImage> decoded;
+    auto imageOf = [&decoded](const PngEntry* entry) -> const QImage& {
+        auto [at, added] = decoded.try_emplace(entry);
+        if (added) at->second = DecodePngImage(entry->bytes->data(), entry->bytes->size(), entry->side)
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        return at->second;
+    };
 
-    // The largest entry that decodes is the source of every missing element.
-    std::set<const PngEntry*> undecodable;
-    const PngEntry* source = nullptr;
-    QImage sourceImage;
-    if (!missing.empty()) {
-        std::vector<const PngEntry*> bySide;
-        for (const PngEntry& entry : entries) bySide.push_back(&entry);
-        std::stable_sort(bySide.begin(), bySide.end(), [](auto* a, auto* b) { return a->side > b->side; });
+    auto knownBroken = [&decoded](const PngEntry* entry) {
+        const auto tried = decoded.find(entry);
+        return tried != decoded.end() && tried->second.isNull();
+    };
+    for (const ElementType* element : missing) {
+        const int side = std::max(element->width, element->height);
         for (const PngEntry* entry : bySide) {
-            sourceImage = DecodePngImage(entry->bytes->data(), entry->bytes->size(), entry->side);
-            if (!sourceImage.isNull()) {
-                source = entry;
+            if (entry->side < side || knownBroken(entry)) continue;
+            if (element->form == ElementForm::Png32) {
+                AddDeferredPng(family, *element, *entry);
                 break;
             }
-            undecodable.insert(entry);
+            const QImage& image = imageOf(entry);
+            if (image.isNull()) continue;
+            family.SetElement(element->type, ElementFromImage(*element, FitImage(image, element->width, element->height)));
+            break;
         }
     }
-
+    // The file's own ic08 and ic09 are decoded when asked for, unless already found broken.
     for (const auto& [type, entry] : own)
-        if (!undecodable.count(entry)) AddDeferredPng(family, *FindElementType(type), *entry);
-    if (!source) return;
-    sourceImage = sourceImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (const ElementType* element : missing) {
-        if (std::max(element->width, element->height) > source->side) continue;
-        if (element->form == ElementForm::Png32)
-            AddDeferredPng(family, *element, *source);
-        else
-            family.SetElement(element->type,
-                              ElementFromImage(*element, FitImage(sourceImage, element->width, element->height)));
-    }
+        if (!knownBroken(entry)) AddDeferredPng(family, *FindElementType(type), *entry);
 }
 
 }  // namespace platform::icons

@@ -1,7 +1,7 @@
 #pragma once
 // The elements an .icns file's PNG images give a family: ic08 and ic09 as the
-// file holds them, and, scaled down from the file's largest PNG image, the
-// elements of each size the file holds no element of.
+// file holds them, and, scaled down from the smallest PNG image that covers
+// them, the elements of each size the file holds no element of.
 
 #include <memory>
 #include <vector>
@@ -21,8 +21,8 @@ struct PngEntry {
 // Adds to a family that holds the file's other elements: the ic08 and ic09
 // entries, decoded when asked for; then, for each size (width x height) of
 // the elements of ElementTypes.h that the family holds no element of, all
-// elements of that size made from the largest entry that decodes, never
-// scaled up. Made ic08 and ic09 are decoded and scaled when asked for;
+// elements of that size made from the smallest entry at least that large
+// that decodes, never scaled up. Made ic08 and ic09 are decoded and scaled when asked for;
 // smaller ones at once. Entries that do not decode give nothing, and only
 // the bytes of deferred elements are kept. Later entries of a type win.
 void AddPngElements(IconFamily& family, const std::vector<PngEntry>& entries);

@@ -173,19 +173,18 @@ TEST_F(FeltrixHostTest, BundleElementsWithTheirGeometry) {
     EXPECT_EQ(miniColor.pixel(0, 0), qRgb(255, 0, 0));
 }
 
-TEST_F(FeltrixHostTest, PngOnlyIconGivesSmallElementsScaledFromItsLargestImage) {
-    // Colour and alpha vary across the largest image; the smaller ones differ from it.
-    QImage large(1024, 1024, QImage::Format_ARGB32);
-    for (int y = 0; y < 1024; ++y)
-        for (int x = 0; x < 1024; ++x) large.setPixel(x, y, qRgba(x / 4, y / 4, 255 - x / 4, x < 512 ? 255 : y / 4));
+TEST_F(FeltrixHostTest, PngOnlyIconGivesSmallElementsScaledFromTheSmallestImageThatCoversThem) {
+    // Colour and alpha vary across the 128 image; the 1024 one is another picture,
+    // and the 32 one has a sound header but does not decode.
+    QImage source(128, 128, QImage::Format_ARGB32);
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x) source.setPixel(x, y, qRgba(2 * x, 2 * y, 255 - 2 * x, x < 64 ? 255 : 2 * y));
+    Bytes broken = PngBytes(HalfOpaqueImage(32, 32));
+    broken.resize(40);
     MakeBundle(dir_.Path() / "Modern.app", "Modern", "Modern.icns",
-               Icns()
-                   .Add("ic11", PngBytes(HalfOpaqueImage(32, 32)))
-                   .Add("ic10", PngBytes(large))
-                   .Add("ic07", PngBytes(HalfOpaqueImage(128, 128)))
-                   .Data());
+               Icns().Add("ic11", broken).Add("ic10", PngBytes(HalfOpaqueImage(1024, 1024))).Add("ic07", PngBytes(source)).Data());
     for (auto [colorID, maskID, side] : {std::tuple{5, 13, 16}, std::tuple{3, 11, 32}}) {
-        const QImage expected = large.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+        const QImage expected = source.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                                     .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                     .convertToFormat(QImage::Format_ARGB32);
         const QImage color = ImageOf(FromFile("Modern.app", colorID));
