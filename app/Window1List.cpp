@@ -81,9 +81,11 @@ bool Window1::Listbox1_CellBackgroundPaint(Listbox& lb, Graphics& g, int32_t row
     return false;
 }
 
+// Product rows are the list's only folder rows. Their cells do not tell them
+// apart: an item gone from disk shows an empty date, as a product row does.
 void Window1::Listbox1_CellAction(Listbox& lb, int32_t row, int32_t column) {
-    if (lb.Cell(row, 1) != "") return;
-    for (int32_t i = row + 1; i < lb.ListCount() && lb.Cell(i, 1) != ""; ++i) {
+    if (!lb.RowIsFolder(row)) return;
+    for (int32_t i = row + 1; i < lb.ListCount() && !lb.RowIsFolder(i); ++i) {
         lb.SetCellCheck(i, 0, lb.CellCheck(row, 0));
         RuntimeBackgroundTask();
     }

@@ -2,6 +2,11 @@
 // script, the stop, and what the list and the window show afterwards.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTreeView>
+
 #include <filesystem>
 
 #include "tests/engine/workers/WorkersTestSupport.h"
@@ -22,6 +27,25 @@ struct RecordingFinder : ScriptFinder {
     }
     void RevealItem(const std::string&) override {}
 };
+
+// The user's hand on the list: a click on the row's name makes it current,
+// then a key acts on it (space ticks, minus collapses, plus expands).
+void PressKeyOnRow(Listbox& list, int row, Qt::Key key) {
+    QTreeView* view = list.NativeView();
+    QModelIndex index = view->model()->index(0, 0);
+    for (int i = 0; i < row; ++i) index = view->indexBelow(index);
+    const QPoint at(view->visualRect(index).right() - 4, view->visualRect(index).center().y());
+    QMouseEvent press(QEvent::MouseButtonPress, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &press);
+    QApplication::sendEvent(view->viewport(), &release);
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "");
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(view, &down);
+    QApplication::sendEvent(view, &up);
+}
 
 class RemovalRunTest : public WorkersTest {
 protected:
@@ -73,6 +97,31 @@ TEST_F(RemovalRunTest, AnItemGoneSinceItWasFoundIsPassedOverSilently) {
     fs::remove_all(app);
     ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
     EXPECT_EQ(finder->trashed, (Strings{prefs, plist, pelmoraPrefs}));
+}
+
+TEST_F(RemovalRunTest, AnUntickedProductKeepsEveryItemAlsoPastOneThatHasGone) {
+    unsetenv("XDG_DATA_HOME");
+    ListboxRef list = win->Listbox1();
+    fs::remove_all(prefs);
+    PressKeyOnRow(*list, 0, Qt::Key_Minus);
+    PressKeyOnRow(*list, 0, Qt::Key_Plus);
+    ASSERT_EQ(Column(0)[2], "Zoruba初期設定");
+    ASSERT_EQ(Column(1)[2], "");  // gone: no date
+
+    PressKeyOnRow(*list, 0, Qt::Key_Space);
+    for (int row : {0, 1, 2, 3}) EXPECT_FALSE(list->CellCheck(row, 0)) << row;
+    EXPECT_TRUE(list->CellCheck(5, 0));
+
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
+    EXPECT_TRUE(fs::exists(app));
+    EXPECT_TRUE(fs::exists(plist));
+    EXPECT_FALSE(fs::exists(pelmoraPrefs));
+    const fs::path files = home.Path(".local/share/Trash/files");
+    EXPECT_EQ(std::distance(fs::directory_iterator(files), fs::directory_iterator()), 1);
+
+    PressKeyOnRow(*list, 2, Qt::Key_Space);  // the gone item's own tick touches nothing else
+    for (int row : {0, 1, 3}) EXPECT_FALSE(list->CellCheck(row, 0)) << row;
+    EXPECT_TRUE(list->CellCheck(2, 0));
 }
 
 TEST_F(RemovalRunTest, StopTakesEffectAtTheNextRow) {
