@@ -53,7 +53,8 @@ void Label::ApplyLook() {
     label->setTextInteractionFlags(selectable_ ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
                                                : Qt::NoTextInteraction);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, detail::ToQColor(textColor_));
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::WindowText, detail::ToQColor(textColor_));
     label->setPalette(palette);
     label->setAutoFillBackground(!transparent_);
 }

@@ -1,11 +1,12 @@
 #pragma once
 // Label: a static text.
 //
-// TextAlign: 0 left, 1 centred, 2 right. TextSize 0 is the default size;
-// TextUnit 1 counts the size in pixels, any other unit in points. TextFont
-// "System" (or "") is the application's default font. A carriage return in the
-// text breaks the line. A mouse press on a label that is not selectable goes
-// on to its window.
+// TextAlign: 0 left, 1 centred, 2 right. TextSize 0 is the default size; a
+// size counts pixels in the default unit, in pixels and in points (TextStyle.h).
+// TextFont "System" (or "") is the application's default font. TextColor is
+// the colour of an enabled label; a disabled one shows the toolkit's disabled
+// text colour. A carriage return in the text breaks the line. A mouse press on
+// a label that is not selectable goes on to its window.
 
 #include <QLabel>
 

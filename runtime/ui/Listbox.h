@@ -21,7 +21,8 @@
 // written. The first line of InitialValue gives the headings (separated by
 // tabs); each further line adds a row.
 //
-// One row is selected at a time; rows are as high as the font needs.
+// One row is selected at a time; every row is as high as the font and a
+// 16-pixel row picture need, whether the row has a picture or not.
 //
 // A QTreeView shows the rows through a Qt item model (ListboxModel,
 // ListboxView), so assistive technology sees each cell's text, check state and

@@ -1,16 +1,39 @@
 #include "runtime/ui/ListboxView.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyledItemDelegate>
 
 #include "runtime/ui/Listbox.h"
 #include "runtime/ui/ListboxModel.h"
 
 namespace runtime::detail {
 
+namespace {
+
+// Every row is as high as a row with a picture, so that the 16-pixel row
+// pictures are not cut when the list's own text is smaller than they are.
+class RowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem withPicture = option;
+        initStyleOption(&withPicture, index);
+        withPicture.features |= QStyleOptionViewItem::HasDecoration;
+        const QWidget* view = option.widget;
+        QStyle* style = view != nullptr ? view->style() : QApplication::style();
+        return style->sizeFromContents(QStyle::CT_ItemViewItem, &withPicture, QSize(), view);
+    }
+};
+
+}  // namespace
+
 ListboxView::ListboxView(Listbox& list) : list_(&list) {
+    setItemDelegate(new RowDelegate(this));
     setAnimated(false);
     setUniformRowHeights(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);

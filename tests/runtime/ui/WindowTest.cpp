@@ -265,6 +265,13 @@ TEST(WindowControls, LabelShowsItsTextAndALineBreakForCarriageReturn) {
     EXPECT_EQ(native->text(), QStringLiteral("first\n\nsecond"));
     EXPECT_EQ(label->Text().ToUTF8(), "first\r\rsecond");
     EXPECT_FALSE(native->isEnabled());
+    // A size counts pixels, as the designs drawn at 72 dots per inch mean it.
+    const struct { double size; int unit, pixels; } sizes[] = {{12, 0, 12}, {12, 1, 12}, {10, 2, 10}, {1, 3, 72}, {25.4, 4, 72}};
+    for (const auto& s : sizes) {
+        label->SetTextUnit(s.unit);
+        label->SetTextSize(s.size);
+        EXPECT_EQ(native->font().pixelSize(), s.pixels) << "unit " << s.unit;
+    }
     // A label that is in no window is never shown as a window of its own.
     label->SetVisible(true);
     EXPECT_FALSE(native->isVisible());
