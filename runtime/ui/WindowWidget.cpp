@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 
+#include "runtime/ui/NativeTitle.h"
 #include "runtime/ui/Window.h"
 
 namespace runtime::detail {
@@ -32,6 +33,16 @@ WindowWidget::WindowWidget(Window* owner) : owner_(owner), content_(new WindowCo
 void WindowWidget::Detach() {
     owner_ = nullptr;
     content_->SetOwner(nullptr);
+}
+
+bool WindowWidget::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // After Qt has given the native window its title, or the application's
+    // name in place of an empty one.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::WinIdChange || type == QEvent::WindowTitleChange) && windowTitle().isEmpty())
+        ClearNativeTitle(*this);
+    return handled;
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {

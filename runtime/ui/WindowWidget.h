@@ -32,6 +32,7 @@ public:
     WindowContent* Content() const { return content_; }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
