@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <utility>
 
@@ -168,6 +169,66 @@ TEST(RuntimeEncodingGuess, JapaneseTextInEachEncoding) {
     EXPECT_EQ(guessName(Bytes("a\\b\x80")), "Shift_JIS");
     // The tag plays no part.
     EXPECT_EQ(guessName(Bytes(name, Encodings::ShiftJIS())), "UTF-8");
+}
+
+// Paths as records and file systems hold them, each written in every encoding
+// the guess names: guessed as written, and read back through the guess.
+TEST(RuntimeEncodingGuess, RealisticPathsInEveryEncoding) {
+    const char* const paths[] = {
+        "Macintosh HD:Users:taro:Documents:テスト0:",
+        "Macintosh HD:Users:taro:Documents:テスト0:1",
+        "Macintosh HD:Users:taro:Documents:テスト01:",
+        "Macintosh HD:書類:",
+        "Macintosh HD:Applications:KELDO:ユーザ辞書:",
+        "Macintosh HD:Users:hanako:Library:Application Support:日本語入力:",
+        "Macintosh HD:写真:2010年:旅行 3:",
+        "Macintosh HD:Users:taro:Desktop:新規フォルダ 2:",
+        "Macintosh HD:Users:ken:Documents:KELDO Data:辞書0:",
+        "HD:ひらがな:カタカナ:漢字:",
+        "Work:①-⑩:表ソ能:",
+        "/Users/taro/Documents/見積書_v3.pdf",
+        "第2回 会議資料.txt",
+        "ﾃｽﾄ ﾌｫﾙﾀﾞ:",
+        "書類フォルダ",
+        "ユーザ辞書",
+        "日本語",
+        "ア",
+        "1月",
+        "Documents:ｱ",
+    };
+    const std::string bom = "\xFE\xFF", mark = "\xFF\xFE";
+    struct Writer {
+        const char* name;
+        std::function<std::string(const String&)> write;
+        const char* guessed;
+        TextEncodingRef reader;  // nil: the guess names it but reading it back takes a byte-order mark
+    };
+    const Writer writers[] = {
+        {"Mac Japanese", [](const String& t) { return ConvertEncoding(t, Encodings::MacJapanese()).Bytes(); },
+         "Shift_JIS", Encodings::MacJapanese()},
+        {"Shift_JIS", [](const String& t) { return ConvertEncoding(t, Encodings::ShiftJIS()).Bytes(); }, "Shift_JIS",
+         Encodings::ShiftJIS()},
+        {"UTF-8", [](const String& t) { return t.Bytes(); }, "UTF-8", Encodings::UTF8()},
+        {"UTF-16", [](const String& t) { return ConvertEncoding(t, Encodings::UTF16()).Bytes(); }, "UTF-16",
+         Encodings::UTF16()},
+        {"UTF-16 with mark", [&](const String& t) { return bom + ConvertEncoding(t, Encodings::UTF16()).Bytes(); },
+         "UTF-16", Encodings::UTF16()},
+        {"UTF-16LE with mark",
+         [&](const String& t) { return mark + ConvertEncoding(t, Encodings::UTF16LE()).Bytes(); }, "UTF-16",
+         Encodings::UTF16()},
+        {"UTF-16LE", [](const String& t) { return ConvertEncoding(t, Encodings::UTF16LE()).Bytes(); }, "UTF-16",
+         nullptr},
+    };
+    for (const char* path : paths)
+        for (const Writer& writer : writers) {
+            const std::string bytes = writer.write(String(path));
+            SCOPED_TRACE(std::string(path) + " in " + writer.name);
+            const TextEncodingRef guess = GuessJapaneseEncoding(Bytes(bytes));
+            EXPECT_EQ(guess ? guess->internetName().Bytes() : "nil", writer.guessed);
+            if (writer.reader) {
+                EXPECT_EQ(Bytes(bytes, writer.reader).ToUTF8(), path);
+            }
+        }
 }
 
 // Never JIS or EUC; kana alone in UTF-16 are ASCII bytes ("0B0D").
