@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "runtime/core/Encodings.h"
+#include "runtime/core/MacJapaneseForms.h"
 #include "runtime/core/TextConverter.h"
 #include "runtime/files/PathForms.h"
 
@@ -12,8 +13,8 @@ std::optional<std::string> MacJapaneseName(std::string_view linuxName) {
     const std::string mac = runtime::files::MacNameFromLinux(linuxName);
     const runtime::String bytes = runtime::ConvertEncoding(runtime::String(mac), runtime::Encodings::MacJapanese());
     // Bytes that are no UTF-8 and characters without a Mac Japanese form do
-    // not come back as they went.
-    if (Utf8FromMacJapanese(bytes.Bytes()) != mac) return std::nullopt;
+    // not come back as they went; full-width forms come back in their JIS form.
+    if (Utf8FromMacJapanese(bytes.Bytes()) != runtime::MacJapaneseForms(mac)) return std::nullopt;
     return bytes.Bytes();
 }
 

@@ -10,7 +10,8 @@ namespace platform::carbon::detail {
 
 // The Mac Japanese bytes of the Linux name (UTF-8); nothing when the name
 // holds a character Mac Japanese cannot carry there and back, or bytes that
-// are no UTF-8.
+// are no UTF-8. A full-width form that Mac Japanese reads back as its JIS
+// character (～ as 〜) is carried: the two name the same item.
 std::optional<std::string> MacJapaneseName(std::string_view linuxName);
 
 // The Mac Japanese bytes as UTF-8 text.

@@ -4,6 +4,7 @@
 
 #include <unicode/utf16.h>
 
+#include "runtime/core/MacJapaneseForms.h"
 #include "runtime/core/Transcode.h"
 #include "runtime/core/TextEncoding.h"
 
@@ -24,23 +25,6 @@ constexpr SingleByte kAppleSingleBytes[] = {
     {0xFF, 0x2026},  // HORIZONTAL ELLIPSIS (written back as the double-byte 0x8163)
 };
 
-// Apple's double bytes that differ from the CP932-style table: Apple keeps the
-// JIS characters (wave dash, minus sign ...) where CP932 has full-width forms.
-// The CP932 characters are still written to the same bytes by the base table.
-struct DoubleByte {
-    uint16_t bytes;
-    UChar32 character;
-};
-constexpr DoubleByte kAppleDoubleBytes[] = {
-    {0x815C, 0x2014},  // EM DASH (CP932: HORIZONTAL BAR)
-    {0x8160, 0x301C},  // WAVE DASH (CP932: FULLWIDTH TILDE)
-    {0x8161, 0x2016},  // DOUBLE VERTICAL LINE (CP932: PARALLEL TO)
-    {0x817C, 0x2212},  // MINUS SIGN (CP932: FULLWIDTH HYPHEN-MINUS)
-    {0x8191, 0x00A2},  // CENT SIGN (CP932: FULLWIDTH CENT SIGN)
-    {0x8192, 0x00A3},  // POUND SIGN (CP932: FULLWIDTH POUND SIGN)
-    {0x81CA, 0x00AC},  // NOT SIGN (CP932: FULLWIDTH NOT SIGN)
-};
-
 bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 UChar32 AppleCharacter(unsigned char b) {
@@ -49,10 +33,12 @@ UChar32 AppleCharacter(unsigned char b) {
     return -1;
 }
 
+// Apple keeps the JIS characters where the CP932-style table has full-width
+// forms; those forms are still written to the same bytes by the base table.
 UChar32 AppleCharacter(unsigned char lead, unsigned char trail) {
     const auto pair = static_cast<uint16_t>(lead << 8 | trail);
-    for (const auto& m : kAppleDoubleBytes)
-        if (m.bytes == pair) return m.character;
+    for (const auto& v : kMacJapaneseVariants)
+        if (v.bytes == pair) return static_cast<UChar32>(v.jis);
     return -1;
 }
 
@@ -66,8 +52,8 @@ int AppleByte(UChar32 c) {
 
 // The bytes Apple writes for c: one byte, two (high byte first), or none (-1).
 int AppleBytes(UChar32 c) {
-    for (const auto& m : kAppleDoubleBytes)
-        if (m.character == c) return m.bytes;
+    for (const auto& v : kMacJapaneseVariants)
+        if (static_cast<UChar32>(v.jis) == c) return v.bytes;
     return AppleByte(c);
 }
 

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "runtime/core/MacJapaneseForms.h"
+
 namespace runtime::files {
 
 namespace {
@@ -70,6 +72,9 @@ int CompareNames(std::string_view a, std::string_view b) {
     return bytes < 0 ? -1 : (bytes > 0 ? 1 : 0);
 }
 
-bool NamesEqualIgnoringCase(std::string_view a, std::string_view b) { return CompareFolded(a, b) == 0; }
+bool NamesEqualIgnoringCase(std::string_view a, std::string_view b) {
+    if (CompareFolded(a, b) == 0) return true;
+    return !IsAscii(a) && !IsAscii(b) && CompareFolded(MacJapaneseForms(a), MacJapaneseForms(b)) == 0;
+}
 
 }  // namespace runtime::files

@@ -11,7 +11,10 @@ namespace runtime::files {
 // 0 only for byte-equal names.
 int CompareNames(std::string_view a, std::string_view b);
 
-// The names are equal when letter case is ignored.
+// The names are equal when letter case is ignored, and when they differ only
+// in full-width forms that Mac Japanese writes and reads back as JIS
+// characters (～ and 〜): a name that came through Mac Japanese still finds
+// its item.
 bool NamesEqualIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace runtime::files

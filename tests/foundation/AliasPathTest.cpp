@@ -84,6 +84,25 @@ TEST_F(AliasPathTest, ResolvedThroughTheMacPathAlone) {
     EXPECT_TRUE(asked.empty());
 }
 
+// Linux names hold the full-width forms where Mac Japanese reads its bytes
+// back as JIS characters; such a folder, and one inside it, is found by
+// either field of the record.
+TEST_F(AliasPathTest, FolderNamedWithFullWidthFormsIsFound) {
+    const char* const names[] = {"資料～2010", "A－B", "年表―改", "計画∥案", "￠1", "￡100", "￢A"};
+    for (const char* name : names)
+        for (const bool posixPath : {true, false}) {
+            SCOPED_TRACE(std::string(name) + (posixPath ? " by POSIX path" : " by Mac path"));
+            for (const std::string& folder : {Folder(name), Folder(std::string(name) + "/内")}) {
+                const std::string path = Resolve(AliasRecordFor(folder, true, {.posixPath = posixPath}));
+                EXPECT_TRUE(path.ends_with(':')) << path;
+                const FolderItemRef item = GetFolderItem(String(path), 0);
+                ASSERT_NE(item, nullptr);
+                EXPECT_EQ(item->NativePath(), folder);
+            }
+        }
+    EXPECT_TRUE(asked.empty());
+}
+
 // Names of both lengths: the recorded path in Mac Japanese reads as such at either parity.
 TEST_F(AliasPathTest, LostFolderNamesTheRecordedPathThenCancelGivesNothing) {
     for (const char* name : {"無い書類", "テスト0", "テスト01"}) {
