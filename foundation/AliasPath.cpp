@@ -30,14 +30,21 @@ private:
 };
 
 // The absolute path recorded in the data, for the message. A record is read
-// by its fields: a byte scan would stop at the kind word of a folder record.
-// Data that is no record goes to the scan, which gives it back unchanged when
-// it finds no field.
+// by its fields: a byte scan would stop at the kind word of a folder record
+// and give the volume name's length byte. A damaged record gives the best
+// path text it still holds, else its target's name. Data that is no record
+// goes to the scan, which gives it back unchanged when it finds no field.
 String RecordedPath(const String& data) {
-    const std::optional<carbon::AliasRecordFields> fields = carbon::ParseAliasRecord(data.Bytes());
-    if (!fields) return Globals::gAbsPath_ex(data);
-    if (!fields->absolutePath) return data;
-    return String::FromBytes(*fields->absolutePath, data.Encoding());
+    if (const auto fields = carbon::ParseAliasRecord(data.Bytes())) {
+        if (!fields->absolutePath) return data;
+        return String::FromBytes(*fields->absolutePath, data.Encoding());
+    }
+    const std::optional<carbon::AliasRecordFields> salvaged = carbon::SalvageAliasRecord(data.Bytes());
+    if (!salvaged) return Globals::gAbsPath_ex(data);
+    if (salvaged->absolutePath) return String::FromBytes(*salvaged->absolutePath, data.Encoding());
+    if (salvaged->posixPath) return String::FromBytes(*salvaged->posixPath, data.Encoding());
+    if (!salvaged->name.empty()) return String::FromBytes(salvaged->name, data.Encoding());
+    return data;
 }
 
 String PathOfTarget(const carbon::FSSpec& target) {

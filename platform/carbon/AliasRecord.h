@@ -34,4 +34,11 @@ struct AliasRecordFields {
 // in it reaches past the record.
 std::optional<AliasRecordFields> ParseAliasRecord(std::string_view bytes);
 
+// What a damaged record still holds: each field that lies wholly inside the
+// bytes (and inside the record size, when that is at least the fixed part),
+// tagged fields up to the first that reaches past the end; a name or volume
+// name that does not fit is left empty. Nothing when the bytes do not begin
+// as a version 2 record of a file or a folder.
+std::optional<AliasRecordFields> SalvageAliasRecord(std::string_view bytes);
+
 }  // namespace platform::carbon

@@ -136,6 +136,31 @@ TEST_F(AliasPathTest, DataThatIsNeitherPathNorRecordIsShownAsItIs) {
     EXPECT_EQ(asked.size(), 2u);
 }
 
+// A record cut short or with a wrong size word still names the lost item in
+// the message: its absolute path when that is whole, else its target's name.
+TEST_F(AliasPathTest, DamagedRecordNamesWhatItStillHolds) {
+    const std::string lost = root / "無い書類";
+    const std::string record = AliasRecordFor(lost, true);
+    const size_t macPathAt = record.find(MacJapanese(MacPath(lost, true)));
+    const size_t posixPathAt = record.find(lost);
+    ASSERT_NE(macPathAt, std::string::npos);
+    ASSERT_NE(posixPathAt, std::string::npos);
+    std::string tooLong = record;  // the size word claims more than there is
+    tooLong[4] = static_cast<char>((record.size() + 40) >> 8);
+    tooLong[5] = static_cast<char>((record.size() + 40) & 0xFF);
+    const std::pair<std::string, std::string> cases[] = {
+        {record.substr(0, macPathAt + 3), "無い書類"},
+        {record.substr(0, posixPathAt + 3), MacPath(lost, true)},
+        {tooLong, MacPath(lost, true)},
+    };
+    for (const auto& [data, shown] : cases) {
+        asked.clear();
+        EXPECT_EQ(Resolve(data), "");
+        ASSERT_EQ(asked.size(), 2u);
+        EXPECT_EQ(asked[0].message.ToUTF8(), "「" + shown + kLostTail);
+    }
+}
+
 TEST_F(AliasPathTest, TheChooserPicksAFolderOrAnyFileToReplaceTheLostItem) {
     for (const bool pickAnyFile : {false, true}) {
         SCOPED_TRACE(pickAnyFile);

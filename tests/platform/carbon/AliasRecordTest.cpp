@@ -86,17 +86,29 @@ TEST(CarbonAliasRecord, DamagedRecordsAreRefused) {
     EXPECT_FALSE(ParseAliasRecord(BuildAliasRecord(parts)));
 }
 
+// Parsed or salvaged, no field is read from outside the bytes.
 TEST(CarbonAliasRecord, AnyCutOrScrambleOfARecordIsReadSafely) {
     const std::string good = AliasRecordFor("/home/user/Documents/書類", true);
-    for (size_t n = 0; n <= good.size(); ++n) ParseAliasRecord(good.substr(0, n));
+    auto check = [](const std::string& bytes, const std::optional<AliasRecordFields>& fields) {
+        if (!fields) return;
+        EXPECT_LE(fields->name.size(), 63u);
+        EXPECT_LE(fields->volumeName.size(), 27u);
+        for (const auto& field : {fields->absolutePath, fields->posixPath, fields->posixMountPoint}) {
+            if (field) {
+                EXPECT_NE(bytes.find(*field), std::string::npos);
+            }
+        }
+    };
+    for (size_t n = 0; n <= good.size(); ++n) {
+        const std::string cut = good.substr(0, n);
+        check(cut, ParseAliasRecord(cut));
+        check(cut, SalvageAliasRecord(cut));
+    }
     std::mt19937 random(42);
     for (int round = 0; round < 2000; ++round) {
         std::string bad = good;
         for (int k = 0; k < 4; ++k) bad[random() % bad.size()] = static_cast<char>(random());
-        if (const auto fields = ParseAliasRecord(bad)) {
-            EXPECT_LE(fields->name.size(), 63u);
-            EXPECT_LE(fields->volumeName.size(), 27u);
-            if (fields->posixPath) EXPECT_LE(fields->posixPath->size(), bad.size());
-        }
+        check(bad, ParseAliasRecord(bad));
+        check(bad, SalvageAliasRecord(bad));
     }
 }
