@@ -54,6 +54,15 @@ TEST(EnigmaInitialize, KeysGiveNumbersInsideTheTable) {
     }
 }
 
+// Pinned: the walk over the key table (both turns, the first character taken
+// again) decides the decoder key's number, and with it every byte a product wrote.
+TEST(EnigmaInitialize, DecoderKeyNumberIsPinned) {
+    EXPECT_EQ(Enigma::Initialize(Enigma::kDecoderKey), 29);
+    EXPECT_EQ(Enigma::Initialize("KELDO"), 96);
+    EXPECT_EQ(Enigma::Decode("qw777qqNqLqdqpqJ7MMpqCq4MYQu7n7mQt7N78Ms", Enigma::kDecoderKey).Bytes(),
+              "Macintosh HD:書類:");
+}
+
 TEST(EnigmaDecode, RoundTripsEveryByteForEveryKeyNumber) {
     const std::map<int, std::string> keys = KeysByNumber();
     ASSERT_EQ(keys.size(), 101u) << "some key number has no printable key of one or two characters";
