@@ -128,7 +128,8 @@ inline std::string AliasRecordFor(const std::string& posixPath, bool folder, con
         parts.parentID = 1;
     } else {
         parts.name = MacJapanese(runtime::files::MacNameFromLinux(last));
-        const std::string_view parent = runtime::files::LastName(runtime::files::ParentPath(posixPath));
+        const std::string parentPath = runtime::files::ParentPath(posixPath);
+        const std::string_view parent = runtime::files::LastName(parentPath);
         parts.fields.emplace_back(kTagDirectoryName,
                                   parent.empty() ? parts.volumeName
                                                  : MacJapanese(runtime::files::MacNameFromLinux(parent)));
