@@ -19,10 +19,11 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
 }  // namespace
 
 std::string ExecutablePath() {
-    char buffer[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return {};
-    return std::string(buffer, static_cast<size_t>(n));
+    std::string path(PATH_MAX, '\0');  // on the heap: this may run on a fiber's small stack
+    const ssize_t n = readlink("/proc/self/exe", path.data(), path.size());
+    if (n <= 0 || static_cast<size_t>(n) >= path.size()) return {};
+    path.resize(static_cast<size_t>(n));
+    return path;
 }
 
 std::string ApplicationFolderOf(std::string_view executable) {

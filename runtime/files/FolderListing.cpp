@@ -6,7 +6,6 @@
 #include <time.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -121,8 +120,10 @@ const std::string& FolderListing::ResolvedPath(const Entry& entry) const {
     if (entry.resolvedPath.empty()) {
         entry.resolvedPath = EntryPath(entry);
         if (entry.symlink) {
-            char resolved[PATH_MAX];
-            if (realpath(entry.resolvedPath.c_str(), resolved)) entry.resolvedPath = resolved;
+            // On the heap: a fiber's stack is small.
+            const std::unique_ptr<char, decltype(&std::free)> resolved(realpath(entry.resolvedPath.c_str(), nullptr),
+                                                                       &std::free);
+            if (resolved) entry.resolvedPath = resolved.get();
         }
     }
     return entry.resolvedPath;
