@@ -15,7 +15,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "runtime/core/String.h"
 #include "runtime/files/FolderItem.h"
@@ -78,10 +77,6 @@ private:
     // GetItemDocDPlm: the product preferences folder of that name, its reader.
     runtime::String GetItemDocDRecords(const runtime::String& list, const char* preferencesFolder,
                                        runtime::FolderItemRef (Thread2::*reader)(const runtime::FolderItemRef&));
-
-    // The folders the search walk is in, from the chosen one down, by their
-    // absolute paths: a folder alias leading back up is not entered again.
-    std::vector<runtime::String> walkChain_;
 };
 
 using Thread2Ref = std::shared_ptr<Thread2>;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "app/Window1.h"
@@ -73,29 +75,10 @@ void AddSearchRow(Window1& win, const FolderItemRef& item, const DictionaryRef& 
     list.SetCell(row, 5, item->AbsolutePath());
 }
 
-// Puts a folder on the walk's chain for the time it is walked; refused when
-// the folder is on the chain already. Aliases are resolved by the listing, so
-// a folder alias that leads back up names a folder already on the chain.
-class FolderOnChain {
-public:
-    FolderOnChain(std::vector<String>& chain, const FolderItemRef& folder) : chain_(chain) {
-        const String path = folder->AbsolutePath();
-        for (const String& above : chain_)
-            if (above.Bytes() == path.Bytes()) return;  // Linux names tell case apart
-        chain_.push_back(path);
-        entered_ = true;
-    }
-    ~FolderOnChain() {
-        if (entered_) chain_.pop_back();
-    }
-    FolderOnChain(const FolderOnChain&) = delete;
-    FolderOnChain& operator=(const FolderOnChain&) = delete;
-
-    bool Entered() const { return entered_; }
-
-private:
-    std::vector<String>& chain_;
-    bool entered_ = false;
+// The walk's place in one folder: the folder and the entry it is at.
+struct WalkFrame {
+    FolderItemRef folder;
+    int32_t i = 1;
 };
 
 }  // namespace
@@ -124,28 +107,50 @@ void Thread2::FindItem() {
     FindItem2(folder);
 }
 
+// Depth first, each folder's entries in Item order. The folders the walk is
+// in are frames on the heap, so the worker's fixed stack does not grow with
+// the depth; their paths form the chain that a folder alias leading back up
+// names again, and such a folder is not entered a second time (paths are
+// compared byte for byte: Linux names tell case apart).
 void Thread2::FindItem2(const FolderItemRef& folder) {
     const Window1& win = Deref(pWin1);
     if (!folder) return;
-    const FolderOnChain onChain(walkChain_, folder);
-    if (!onChain.Entered()) return;
+    std::vector<WalkFrame> frames;
+    std::unordered_set<std::string_view> chain;
+    const auto enter = [&](const FolderItemRef& f) {
+        if (!chain.insert(f->NativePath()).second) return false;
+        frames.push_back({f});
+        return true;
+    };
+    enter(folder);
 
-    for (int32_t i = 1; i <= folder->Count(); ++i) {
+    while (!frames.empty()) {
+        WalkFrame& top = frames.back();
+        if (top.i > top.folder->Count()) {
+            chain.erase(top.folder->NativePath());
+            frames.pop_back();
+            if (frames.empty()) break;
+            // The entry that led into the folder is done.
+            RuntimeBackgroundTask();
+            ++frames.back().i;
+            continue;
+        }
         if (win.pStopThread2) {
             KillMyself("killFind");
             return;
         }
-        const FolderItemRef e = folder->Item(i);
+        const FolderItemRef e = top.folder->Item(top.i);
         const bool usable = e && e->Exists() && e->Visible() && LeftB(e->Name(), 1) != ".";
         if (usable && !FindItem5(e)) {
             if (e->Directory() && !Globals::gAppPackage(e)) {
-                FindItem2(e);
+                if (enter(e)) continue;
             } else {
                 FindItem3(e);
                 FindItem4(e);
             }
         }
         RuntimeBackgroundTask();
+        ++frames.back().i;
     }
 }
 

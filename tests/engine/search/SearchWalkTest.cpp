@@ -3,6 +3,9 @@
 
 #include <gmock/gmock.h>
 
+#include <sys/stat.h>
+
+#include <climits>
 #include <filesystem>
 
 #include "runtime/files/FinderInfo.h"
@@ -80,6 +83,32 @@ TEST_F(SearchWalkTest, AliasesAreFollowedAndAnAliasLoopEnds) {
     const std::string target = MacPath("Real/page.pdoc");
     EXPECT_THAT(Rows(), ElementsAre("page.pdoc | Pelmora（書類）", "page.pdoc | Pelmora（書類）"));
     for (int row = 0; row < 2; ++row) EXPECT_EQ(win->Listbox1()->Cell(row, 5).ToUTF8(), target);
+    ExpectSearchToolItems();
+}
+
+TEST_F(SearchWalkTest, DeepWalksEndNormallyWithTheirRows) {
+    // A chain of 5,000 folders outside the searched one, each holding an
+    // alias of the next.
+    constexpr int kChain = 5000;
+    for (int i = 0; i < kChain; ++i) home.MakeFolder("Chain/c" + std::to_string(i));
+    for (int i = 0; i + 1 < kChain; ++i)
+        std::filesystem::create_directory_symlink(home.Path("Chain/c" + std::to_string(i + 1)),
+                                                  home.Path("Chain/c" + std::to_string(i) + "/next"));
+    home.Write("Chain/c2500/middle.pdoc", "");
+    home.Write("Chain/c4999/end.pdoc", "");
+    std::filesystem::create_directory_symlink(home.Path("Chain/c0"), searchRoot + "/chain");
+    // Nested one-letter folders down to the longest path a file can have.
+    std::string nested = searchRoot + "/n";
+    const std::string file = "/bottom.pdoc";
+    while (nested.size() + 2 + file.size() < PATH_MAX) nested += "/a";
+    for (size_t end = searchRoot.size() + 2; end <= nested.size(); end += 2)
+        ASSERT_EQ(mkdir(nested.substr(0, end).c_str(), 0700), 0);
+    Write(nested.substr(searchRoot.size() + 1) + file);
+
+    ASSERT_TRUE(RunToEnd(NewSearch(), std::chrono::minutes(1)));
+
+    EXPECT_THAT(Rows(), ElementsAre("middle.pdoc | Pelmora（書類）", "end.pdoc | Pelmora（書類）",
+                                    "bottom.pdoc | Pelmora（書類）"));
     ExpectSearchToolItems();
 }
 
