@@ -101,7 +101,7 @@ bool FolderItem::Exists() const {
 bool FolderItem::Directory() const { return Kind() == ItemKind::Folder; }
 
 std::optional<files::FinderInfo> FolderItem::ItemFinderInfo() const {
-    if (origin_) return origin_->EntryFinderInfo(origin_->At(entry_));
+    if (origin_) return origin_->EntryFinderInfo(origin_->At(entry_), path_);
     if (KindOnDisk(path_) == ItemKind::Missing) return std::nullopt;
     return files::ReadFinderInfo(path_);
 }

@@ -65,6 +65,7 @@ std::shared_ptr<const FolderListing> FolderListing::Read(const std::string& fold
     while (const struct dirent* d = readdir(dir)) {
         const char* name = d->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
+        if (name[0] == '.' && name[1] == '_') listing->hasCompanions_ = true;
         Entry entry;
         entry.name = name;
         switch (d->d_type) {
@@ -129,18 +130,17 @@ const std::string& FolderListing::ResolvedPath(const Entry& entry) const {
     return entry.resolvedPath;
 }
 
-const std::optional<FinderInfo>& FolderListing::EntryFinderInfo(const Entry& entry) const {
+const std::optional<FinderInfo>& FolderListing::EntryFinderInfo(const Entry& entry, const std::string& itemPath) const {
     if (!entry.finderInfoRead) {
         entry.finderInfoRead = true;
         if (entry.kind == ItemKind::Missing) {
             entry.finderInfo.reset();
         } else if (entry.symlink) {
-            entry.finderInfo = ReadFinderInfo(ResolvedPath(entry));
+            entry.finderInfo = ReadFinderInfo(itemPath);
         } else {
-            const std::string path = EntryPath(entry);
-            entry.finderInfo = ReadFinderInfoAttribute(path);
+            entry.finderInfo = ReadFinderInfoAttribute(itemPath);
             // The companion is looked for in this listing, not on the disk.
-            if (!entry.finderInfo) {
+            if (!entry.finderInfo && hasCompanions_) {
                 const std::string companion = AppleDoubleName(entry.name);
                 if (Find(companion)) entry.finderInfo = ReadAppleDoubleFile(JoinPath(folderPath_, companion));
             }

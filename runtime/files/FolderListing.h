@@ -64,7 +64,9 @@ public:
     const std::string& ResolvedPath(const Entry& entry) const;
 
     // From the attribute, else from the AppleDouble companion; read once.
-    const std::optional<FinderInfo>& EntryFinderInfo(const Entry& entry) const;
+    // `itemPath` is the path the entry's item names: the entry's own, or the
+    // resolved path of a link.
+    const std::optional<FinderInfo>& EntryFinderInfo(const Entry& entry, const std::string& itemPath) const;
 
 private:
     FolderListing() = default;
@@ -74,6 +76,7 @@ private:
     ino_t inode_ = 0;
     struct timespec modified_ {};
     bool racy_ = false;
+    bool hasCompanions_ = false;  // some name begins with "._"
     std::vector<Entry> entries_;
 };
 
