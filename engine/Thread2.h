@@ -11,11 +11,15 @@
 // documents dispatch), Thread2Matching.cpp (application matching rules),
 // Thread2Documents.cpp (documents folders from record files, read by
 // RecordFile.h, and the edition plist; UserFolders.h tells which folders are
-// never one), Thread2Search.cpp (the search road).
+// never one), Thread2Search.cpp (the search road, over SearchCatalogue.h and
+// ItemFacts.h).
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
+#include "engine/ItemFacts.h"
+#include "engine/SearchCatalogue.h"
 #include "runtime/core/String.h"
 #include "runtime/files/FolderItem.h"
 #include "runtime/threads/Thread.h"
@@ -77,6 +81,16 @@ private:
     // GetItemDocDPlm: the product preferences folder of that name, its reader.
     runtime::String GetItemDocDRecords(const runtime::String& list, const char* preferencesFolder,
                                        runtime::FolderItemRef (Thread2::*reader)(const runtime::FolderItemRef&));
+
+    // MatchApp over facts read once for the item.
+    bool MatchAppItem(ItemFacts& f, const runtime::String& appName, const runtime::String& appType);
+
+    // The search road's scans share the catalogue as read at the start of the
+    // walk, and the facts of the item they compare.
+    const SearchCatalogue& ScannedCatalogue();
+    ItemFacts& ScannedItem(const runtime::FolderItemRef& f);
+    std::optional<SearchCatalogue> scannedCatalogue_;
+    ItemFacts scannedItem_;
 };
 
 using Thread2Ref = std::shared_ptr<Thread2>;

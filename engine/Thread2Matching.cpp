@@ -11,19 +11,33 @@
 
 using namespace runtime;
 
+namespace {
+
+// An item without a code (a package without PkgInfo) has the empty code,
+// which names no application.
+bool CodeMatches(ItemFacts& f, const String& appType) {
+    return !appType.IsEmpty() && f.TypeCreator() == appType;
+}
+
+}  // namespace
+
 bool Thread2::MatchApp(const FolderItemRef& f, const String& appName, const String& appType) {
     if (!f) return false;
-    if (appType == "APPL----") return MatchAppFN(f, appName);
-    if (Globals::gExtractExtn(f->Name()) == "app" && f->MacType() == "fold") return MatchAppF(f, appType);
-    if (f->Directory()) return MatchAppD(f, appType);
+    ItemFacts facts(f);
+    return MatchAppItem(facts, appName, appType);
+}
+
+bool Thread2::MatchAppItem(ItemFacts& f, const String& appName, const String& appType) {
+    if (appType == "APPL----") return MatchAppFN(f.Item(), appName);
+    if (f.AppPackage()) return CodeMatches(f, appType);
+    if (f.Item()->Directory()) return MatchAppD(f.Item(), appType);
     return false;
 }
 
 bool Thread2::MatchAppF(const FolderItemRef& f, const String& appType) {
-    // An item without a code (a package without PkgInfo) has the empty code,
-    // which names no application.
-    if (!f || appType.IsEmpty()) return false;
-    return Globals::gGetTypeCre(f) == appType;
+    if (!f) return false;
+    ItemFacts facts(f);
+    return CodeMatches(facts, appType);
 }
 
 bool Thread2::MatchAppD(const FolderItemRef& folder, const String& appType) {

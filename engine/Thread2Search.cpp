@@ -2,9 +2,7 @@
 // lists each entry that the catalogue names as one flat search row.
 #include "engine/Thread2.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string_view>
 #include <unordered_set>
@@ -14,7 +12,6 @@
 #include "foundation/CautionDialog.h"
 #include "foundation/Globals.h"
 #include "runtime/app/FolderDialogs.h"
-#include "runtime/core/Dictionary.h"
 #include "runtime/core/Exceptions.h"
 #include "runtime/core/TextFunctions.h"
 #include "runtime/files/SpecialFolder.h"
@@ -27,33 +24,18 @@ namespace {
 const String kApplicationSuffix = "（アプリ）";
 const String kDocumentSuffix = "（書類）";
 
-// A value of a product read as text; nothing when the product lacks the key.
-std::optional<String> ValueOf(const Dictionary& product, const String& key) {
-    if (!product.HasKey(key)) return std::nullopt;
-    return product.Value(key).StringValue();
-}
-
-// A count of a product as a whole number; a missing or negative count is 0
-// and a fraction is cut off.
-int32_t CountOf(const Dictionary& product, const String& key) {
-    const std::optional<String> text = ValueOf(product, key);
-    if (!text) return 0;
-    return std::max(CInt32(Val(*text)), 0);
-}
-
-// Tells whether value j of a product hits the item; j is already in text.
-using ValueTest = std::function<bool(const Dictionary& product, const String& j)>;
+using Product = SearchCatalogue::Product;
 
 // The frame of the three catalogue scans. For each product in catalogue
-// order, for j = 1 to its count under countKey: the first value that hits
-// ends the scan at once and gives its product; every value that misses, and
-// every product, is followed by a yield. Nil when nothing hits.
-DictionaryRef FirstProductHit(const String& countKey, const ValueTest& hits) {
-    for (size_t k = 0; k < Globals::gItem.size(); ++k) {
-        const DictionaryRef product = Globals::gItem[k];
-        const int32_t n = product ? CountOf(*product, countKey) : 0;
-        for (int64_t j = 1; j <= n; ++j) {
-            if (hits(*product, Str(j))) return product;
+// order, for j = 1 to its count: the first value that hits ends the scan at
+// once and gives its product; every value that misses, and every product, is
+// followed by a yield. Nil when nothing hits.
+template <class Hits>
+const Product* FirstProductHit(const SearchCatalogue& catalogue, int32_t (Product::*count)() const, Hits hits) {
+    for (const Product& product : catalogue.Products()) {
+        const int32_t n = (product.*count)();
+        for (int64_t j = 1; j <= n; ++j) {  // wide: a count may be the largest Int32
+            if (hits(product, static_cast<int32_t>(j))) return &product;
             RuntimeBackgroundTask();
         }
         RuntimeBackgroundTask();
@@ -63,16 +45,15 @@ DictionaryRef FirstProductHit(const String& countKey, const ValueTest& hits) {
 
 // Appends a search row for the item: name and icon, date, the product's label
 // with the scan's suffix, "DFS" and the item's path. No check box.
-void AddSearchRow(Window1& win, const FolderItemRef& item, const DictionaryRef& product, const String& suffix) {
+void AddSearchRow(Window1& win, ItemFacts& item, const Product& product, const String& suffix) {
     Listbox& list = Deref(win.Listbox1());
-    const String label = ValueOf(*product, "appLabel").value_or(String()) + suffix;
-    list.AddRow(item->Name());
+    list.AddRow(item.Name());
     const int row = list.LastIndex();
-    list.SetRowPicture(row, win.MakeListFolIcon(item));
-    list.SetCell(row, 1, Globals::gDateTime(item->ModificationDate()));
-    list.SetCell(row, 2, label);
+    list.SetRowPicture(row, win.MakeListFolIcon(item.Item()));
+    list.SetCell(row, 1, Globals::gDateTime(item.Item()->ModificationDate()));
+    list.SetCell(row, 2, product.Label() + suffix);
     list.SetCell(row, 4, "DFS");
-    list.SetCell(row, 5, item->AbsolutePath());
+    list.SetCell(row, 5, item.Item()->AbsolutePath());
 }
 
 // The walk's place in one folder: the folder and the entry it is at.
@@ -115,6 +96,7 @@ void Thread2::FindItem() {
 void Thread2::FindItem2(const FolderItemRef& folder) {
     const Window1& win = Deref(pWin1);
     if (!folder) return;
+    scannedCatalogue_ = SearchCatalogue::Read();
     std::vector<WalkFrame> frames;
     std::unordered_set<std::string_view> chain;
     const auto enter = [&](const FolderItemRef& f) {
@@ -140,9 +122,10 @@ void Thread2::FindItem2(const FolderItemRef& folder) {
             return;
         }
         const FolderItemRef e = top.folder->Item(top.i);
-        const bool usable = e && e->Exists() && e->Visible() && LeftB(e->Name(), 1) != ".";
+        ItemFacts& item = ScannedItem(e);
+        const bool usable = e && e->Exists() && e->Visible() && LeftB(item.Name(), 1) != ".";
         if (usable && !FindItem5(e)) {
-            if (e->Directory() && !Globals::gAppPackage(e)) {
+            if (e->Directory() && !item.AppPackage()) {
                 if (enter(e)) continue;
             } else {
                 FindItem3(e);
@@ -152,38 +135,52 @@ void Thread2::FindItem2(const FolderItemRef& folder) {
         RuntimeBackgroundTask();
         ++frames.back().i;
     }
+    scannedItem_ = ItemFacts();
 }
 
 void Thread2::FindItem3(const FolderItemRef& f) {
     if (!f) return;
-    const DictionaryRef product = FirstProductHit("appCount", [&](const Dictionary& p, const String& j) {
-        const std::optional<String> type = ValueOf(p, "appType" + j);
-        const std::optional<String> name = ValueOf(p, "appName" + j);
-        return type && name && MatchApp(f, *name, *type);
+    ItemFacts& item = ScannedItem(f);
+    const Product* product = FirstProductHit(ScannedCatalogue(), &Product::AppCount, [&](const Product& p, int32_t j) {
+        const SearchCatalogue::Application& app = p.App(j);
+        return app.type && app.name && MatchAppItem(item, *app.name, *app.type);
     });
-    if (product) AddSearchRow(Deref(pWin1), f, product, kApplicationSuffix);
+    if (product) AddSearchRow(Deref(pWin1), item, *product, kApplicationSuffix);
 }
 
 void Thread2::FindItem4(const FolderItemRef& f) {
     if (!f) return;
-    const String code = Globals::gGetTypeCre(f);
+    ItemFacts& item = ScannedItem(f);
+    const String& code = item.TypeCreator();
     // An empty docType names no type: it would otherwise list every file
     // that carries no type and creator.
-    const DictionaryRef product = FirstProductHit("docCount", [&](const Dictionary& p, const String& j) {
-        const std::optional<String> docType = ValueOf(p, "docType" + j);
+    const Product* product = FirstProductHit(ScannedCatalogue(), &Product::DocCount, [&](const Product& p, int32_t j) {
+        const std::optional<String>& docType = p.DocType(j);
         return docType && !docType->IsEmpty() && code == *docType;
     });
-    if (product) AddSearchRow(Deref(pWin1), f, product, kDocumentSuffix);
+    if (product) AddSearchRow(Deref(pWin1), item, *product, kDocumentSuffix);
 }
 
 bool Thread2::FindItem5(const FolderItemRef& f) {
     if (!f) return false;
-    const String extension = "." + Globals::gExtractExtn(f->Name());
-    const DictionaryRef product = FirstProductHit("docCount", [&](const Dictionary& p, const String& j) {
-        const std::optional<String> docType = ValueOf(p, "docType" + j);
+    ItemFacts& item = ScannedItem(f);
+    const String extension = "." + item.Extension();
+    const Product* product = FirstProductHit(ScannedCatalogue(), &Product::DocCount, [&](const Product& p, int32_t j) {
+        const std::optional<String>& docType = p.DocType(j);
         return docType && LeftB(*docType, 1) == "." && extension == *docType;
     });
     if (!product) return false;
-    AddSearchRow(Deref(pWin1), f, product, kDocumentSuffix);
+    AddSearchRow(Deref(pWin1), item, *product, kDocumentSuffix);
     return true;
+}
+
+const SearchCatalogue& Thread2::ScannedCatalogue() {
+    if (!scannedCatalogue_) scannedCatalogue_ = SearchCatalogue::Read();
+    return *scannedCatalogue_;
+}
+
+// The facts of the item the scans compare, kept until they move to another.
+ItemFacts& Thread2::ScannedItem(const FolderItemRef& f) {
+    if (scannedItem_.Item() != f) scannedItem_ = ItemFacts(f);
+    return scannedItem_;
 }
