@@ -9,8 +9,12 @@ using namespace runtime;
 
 namespace {
 
-// Values kept per count; a count the catalogue file allows never exceeds it.
+// Values kept per count: the catalogue file allows no larger count, and a
+// value beyond them counts as missing.
 constexpr int32_t kKeptValues = 10000;
+
+const SearchCatalogue::Application kMissingApp{};
+const std::optional<String> kMissingDocType{};
 
 std::optional<String> ValueOf(const DictionaryRef& entry, const String& key) {
     if (!entry || !entry->HasKey(key)) return std::nullopt;
@@ -26,26 +30,24 @@ int32_t CountOf(const DictionaryRef& entry, const String& key) {
 
 }  // namespace
 
-SearchCatalogue::Product::Product(DictionaryRef entry) : entry_(std::move(entry)) {
-    label_ = ValueOf(entry_, "appLabel").value_or(String());
-    appCount_ = CountOf(entry_, "appCount");
-    docCount_ = CountOf(entry_, "docCount");
+SearchCatalogue::Product::Product(const DictionaryRef& entry)
+    : label_(ValueOf(entry, "appLabel").value_or(String())),
+      appCount_(CountOf(entry, "appCount")),
+      docCount_(CountOf(entry, "docCount")) {
     for (int32_t j = 1; j <= std::min(appCount_, kKeptValues); ++j)
-        apps_.push_back({ValueOf(entry_, "appName" + Str(j)), ValueOf(entry_, "appType" + Str(j))});
+        apps_.push_back({ValueOf(entry, "appName" + Str(j)), ValueOf(entry, "appType" + Str(j))});
     for (int32_t j = 1; j <= std::min(docCount_, kKeptValues); ++j)
-        docTypes_.push_back(ValueOf(entry_, "docType" + Str(j)));
+        docTypes_.push_back(ValueOf(entry, "docType" + Str(j)));
 }
 
 const SearchCatalogue::Application& SearchCatalogue::Product::App(int32_t j) const {
     if (j >= 1 && static_cast<size_t>(j) <= apps_.size()) return apps_[static_cast<size_t>(j) - 1];
-    spareApp_ = {ValueOf(entry_, "appName" + Str(j)), ValueOf(entry_, "appType" + Str(j))};
-    return spareApp_;
+    return kMissingApp;
 }
 
 const std::optional<String>& SearchCatalogue::Product::DocType(int32_t j) const {
     if (j >= 1 && static_cast<size_t>(j) <= docTypes_.size()) return docTypes_[static_cast<size_t>(j) - 1];
-    spareDocType_ = ValueOf(entry_, "docType" + Str(j));
-    return spareDocType_;
+    return kMissingDocType;
 }
 
 SearchCatalogue SearchCatalogue::Read() {

@@ -3,7 +3,8 @@
 // Globals::gItem (filled at start-up and never changed afterwards): for each
 // product, in catalogue order, its label, its counts of applications and
 // document types, and the values for j = 1 to each count. A value the
-// product lacks is missing, and a missing value never hits.
+// product lacks, or one past the 10,000 the catalogue file allows, is missing,
+// and a missing value never hits.
 
 #include <cstdint>
 #include <optional>
@@ -21,25 +22,21 @@ public:
 
     class Product {
     public:
-        explicit Product(runtime::DictionaryRef entry);
+        explicit Product(const runtime::DictionaryRef& entry);
 
         const runtime::String& Label() const { return label_; }  // "appLabel", or ""
         int32_t AppCount() const { return appCount_; }           // "appCount" as a whole number, at least 0
         int32_t DocCount() const { return docCount_; }           // "docCount" likewise
-        // Value j, 1 <= j <= the count; valid until the next call.
+        // Value j, 1 <= j <= the count.
         const Application& App(int32_t j) const;
         const std::optional<runtime::String>& DocType(int32_t j) const;  // "docType" + j
 
     private:
-        runtime::DictionaryRef entry_;  // values beyond those kept are read from it
         runtime::String label_;
         int32_t appCount_ = 0;
         int32_t docCount_ = 0;
         std::vector<Application> apps_;
         std::vector<std::optional<runtime::String>> docTypes_;
-        // A value beyond those kept, as last read.
-        mutable Application spareApp_;
-        mutable std::optional<runtime::String> spareDocType_;
     };
 
     static SearchCatalogue Read();
