@@ -2,6 +2,43 @@
 // The main window: the result list, the toolbar with its six commands and the
 // status strip. It owns the table of found items (pFI) and the stop flags and
 // counters through which the two workers are steered.
+//
+// The window and its workers
+// --------------------------
+// GetItem(mode) starts a Thread2 with pMode "GetItem" (auto-get) or
+// "FindItem" (search); DeleteItem starts a Thread1. Each gets the window as
+// pWin1 and works on it directly; the window keeps no reference to them.
+// The workers are fibers on the GUI thread: they and the window's events
+// never run at the same instant, only one worker runs at a time (the tool
+// items that start one are disabled while either runs, and so is
+// "リストをクリア", so the list and pFI are never emptied under a worker),
+// and no lock is needed.
+//
+//   field / part       written by                    read by
+//   pStopThread1/2     the window only: each         Thread1 before each row;
+//                      cleared when its worker       Thread2 before each entry
+//                      starts, both set by "中止"    it walks and at lookups
+//   pFI                Thread2: cleared at the       ExpRow (item rows), Thread1
+//                      start of a road, appended     (the item of a ticked row)
+//                      through AddFIlist only
+//   pCountGet          Thread2: auto-get sets 1      Thread2.FindItem: asks
+//                      and 0; a search sets 0 and    first while pCountGet is
+//   pCountFind         counts pCountFind up;         not 0, empties the list
+//                      ClearListBox zeroes both      while pCountFind is 0
+//   list rows          Thread2 adds product rows     the user; Thread1
+//                      and search rows and expands   (ticked item rows)
+//                      product rows (ExpRow adds
+//                      their item rows)
+//   status strip,      both workers while they run;  the user
+//   tool items         Thread2 resets them through
+//                      ResetMainWinInfo(mode)
+//
+// Mode words: "GetItem" and "FindItem" start the two roads; "killGet" and
+// "killFind" name a road that was stopped (ResetMainWinInfo).
+// Rows: a product row is the list's only folder row (cell 5: its
+// ItemIndexList, app/ItemIndexList.h); an item row holds the ItemKind in
+// cell 4 and its pFI index in cell 5; a search row holds "DFS" in cell 4 and
+// the item's absolute path in cell 5, and has no check box.
 
 #include <cstdint>
 #include <memory>

@@ -2,6 +2,7 @@
 // a product row, the list's events, the row icon and the reveal command.
 #include "app/Window1.h"
 
+#include "app/ItemIndexList.h"
 #include "app/PluginFunctions.h"
 #include "app/ScriptItems.h"
 #include "foundation/Globals.h"
@@ -52,10 +53,7 @@ void Window1::Listbox1_ExpandRow(Listbox& lb, int32_t row) {
 
 void Window1::ExpRow(int32_t row) {
     ListboxRef list = Listbox1();
-    const String indexes = Deref(list).Cell(row, 5);
-    const int32_t n = CountFields(indexes, ":");
-    for (int32_t i = 1; i <= n - 1; ++i) {
-        const int32_t idx = CInt32(Val(NthField(indexes, ":", i)));
+    for (const int32_t idx : ItemIndexList::Read(Deref(list).Cell(row, 5))) {
         if (idx < 0 || idx > Ubound(pFI)) continue;  // an index outside pFI names nothing
         const DictionaryRef& d = pFI[idx];
         FolderItemRef f = Deref(d).Value("item").ObjectValue<FolderItem>();

@@ -71,10 +71,6 @@ void Thread2::SetItem(const String& list, const String& label) {
     lb->SetCell(row, 5, list);
 }
 
-String Thread2::AppendIndex(const String& list, int32_t index) {
-    return list + Str(index) + ":";
-}
-
 void Thread2::ShowProgress(const String& mode) {
     Window1& win = Deref(pWin1);
     LabelRef label = win.StaticText1();

@@ -3,8 +3,8 @@
 // product of the catalogue (the auto-get road, "GetItem") or by searching a
 // folder that the user picks (the search road, "FindItem").
 //
-// Every lookup takes the product's index list (the pFI indexes found so far,
-// each followed by ":") and returns it with the indexes of what it registered.
+// Every lookup takes the product's index list (app/ItemIndexList.h) and
+// returns it with the indexes of what it registered.
 //
 // Methods by file: Thread2.cpp (run, auto-get driver, progress, stop, reset),
 // Thread2Lookups.cpp (applications, preferences, plists, Application Support,
@@ -72,9 +72,6 @@ protected:
     void GetItem2();
     bool FindItem5(const runtime::FolderItemRef& f);
     runtime::String GetItemDocDPlmVx(const runtime::String& list);
-
-    // Appends a registered item's index to a product's index list.
-    static runtime::String AppendIndex(const runtime::String& list, int32_t index);
 
 private:
     // The record-file lookup shared by GetItemDocDTolv, GetItemDocDZorub and

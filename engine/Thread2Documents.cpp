@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "app/ItemIndexList.h"
 #include "app/Window1.h"
 #include "engine/ExistingChild.h"
 #include "engine/RecordFile.h"
@@ -94,7 +95,7 @@ String Thread2::GetItemDocDRecords(const String& list, const char* preferencesFo
     const FolderItemRef folder = ExistingChild(FolderPref(), preferencesFolder);
     if (!folder) return list;
     const auto index = RegisterDocumentsFolder(*pWin1, (this->*reader)(folder));
-    return index ? AppendIndex(list, *index) : list;
+    return index ? ItemIndexList::Append(list, *index) : list;
 }
 
 String Thread2::GetItemDocDTolv(const String& list) {
@@ -138,5 +139,5 @@ String Thread2::GetItemDocDPlmVx(const String& list) {
     const String path = KeyValueInXml(copy, kEditionKey);
     if (path.IsEmpty()) return list;
     const auto index = RegisterDocumentsFolder(*pWin1, GetFolderItem(path, 2));
-    return index ? AppendIndex(list, *index) : list;
+    return index ? ItemIndexList::Append(list, *index) : list;
 }

@@ -6,6 +6,7 @@
 
 #include "engine/Thread2.h"
 
+#include "app/ItemIndexList.h"
 #include "app/Window1.h"
 #include "engine/ExistingChild.h"
 #include "foundation/Globals.h"
@@ -51,21 +52,21 @@ String Thread2::GetItemApp2(const FolderItemRef& folder, const String& list, con
 String Thread2::GetItemApp3(const String& list, const FolderItemRef& f) {
     if (!f || !pWin1) return list;
     const String kind = Globals::gExtractExtn(f->Name()) == "app" ? "A" : "AD";
-    return AppendIndex(list, pWin1->AddFIlist(f, kind));
+    return ItemIndexList::Append(list, pWin1->AddFIlist(f, kind));
 }
 
 String Thread2::GetItemPref(const String& list, const String& name) {
     if (!pWin1) return list;
     if (pWin1->pStopThread2) KillMyself("killGet");
     const FolderItemRef f = ExistingChild(FolderPref(), name);
-    return f ? AppendIndex(list, pWin1->AddFIlist(f, "P")) : list;
+    return f ? ItemIndexList::Append(list, pWin1->AddFIlist(f, "P")) : list;
 }
 
 String Thread2::GetItemAS(const String& list, const String& name) {
     if (!pWin1) return list;
     if (pWin1->pStopThread2) KillMyself("killGet");
     const FolderItemRef f = ExistingChild(FolderAS(), name);
-    return f ? AppendIndex(list, pWin1->AddFIlist(f, "AS")) : list;
+    return f ? ItemIndexList::Append(list, pWin1->AddFIlist(f, "AS")) : list;
 }
 
 String Thread2::GetItemPlist(const String& list, const String& key) {
@@ -84,7 +85,7 @@ String Thread2::GetItemPlist(const String& list, const String& key) {
             const String nm = ch->Name();
             const bool qualifies = InStr(nm, key) > 0 && InStr(nm, "plist") > 0;
             const bool vantix = skipVantix && InStr(nm, "Pelmora") > 0 && InStr(nm, "vantix") > 0;
-            if (qualifies && !vantix) result = AppendIndex(result, pWin1->AddFIlist(ch, "PL"));
+            if (qualifies && !vantix) result = ItemIndexList::Append(result, pWin1->AddFIlist(ch, "PL"));
         }
         RuntimeBackgroundTask();
     }

@@ -6,6 +6,7 @@
 
 #include "app/AboutPanel.h"
 #include "app/Bundle.h"
+#include "app/ItemIndexList.h"
 #include "app/MenuBar1.h"
 #include "app/Pictures.h"
 #include "app/Toolbar1.h"
@@ -131,4 +132,13 @@ TEST(PicturesTest, LoadOnceFromTheBundleAndRetryAMissingOne) {
     EXPECT_EQ(Pictures::stop(), nullptr);
     std::filesystem::rename(stopPng + ".aside", stopPng);
     EXPECT_NE(Pictures::stop(), nullptr);  // tried again
+}
+
+TEST(ItemIndexListTest, WritesWhatItReadsBack) {
+    runtime::String list = "";
+    for (int32_t index : {3, 4, 7, 4}) list = ItemIndexList::Append(list, index);
+    EXPECT_EQ(list.ToUTF8(), "3:4:7:4:");
+    EXPECT_EQ(ItemIndexList::Read(list), (std::vector<int32_t>{3, 4, 7, 4}));
+    EXPECT_TRUE(ItemIndexList::Read("").empty());
+    EXPECT_EQ(ItemIndexList::Read("12:x:5"), (std::vector<int32_t>{12, 0})) << "the text after the last \":\" is no index";
 }
