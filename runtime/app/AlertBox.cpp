@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "runtime/threads/Modal.h"
-#include "runtime/ui/QtText.h"
 #include "runtime/ui/Window.h"
+#include "runtime/ui/detail/QtText.h"
 
 namespace runtime::detail {
 

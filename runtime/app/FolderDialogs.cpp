@@ -9,8 +9,8 @@
 #include "runtime/app/ModalResponder.h"
 #include "runtime/files/FolderItem.h"
 #include "runtime/threads/Modal.h"
-#include "runtime/ui/QtText.h"
 #include "runtime/ui/Window.h"
+#include "runtime/ui/detail/QtText.h"
 
 namespace runtime {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "runtime/ui/QtText.h"
 #include "runtime/ui/Window.h"
+#include "runtime/ui/detail/QtText.h"
 
 namespace runtime {
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "runtime/ui/Picture.h"
-#include "runtime/ui/QtText.h"
+#include "runtime/ui/detail/QtText.h"
 
 namespace runtime {
 

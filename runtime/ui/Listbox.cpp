@@ -9,10 +9,10 @@
 #include <QTreeView>
 
 #include "runtime/ui/ColumnWidths.h"
-#include "runtime/ui/ListboxModel.h"
-#include "runtime/ui/ListboxView.h"
-#include "runtime/ui/QtText.h"
 #include "runtime/ui/TextStyle.h"
+#include "runtime/ui/detail/ListboxModel.h"
+#include "runtime/ui/detail/ListboxView.h"
+#include "runtime/ui/detail/QtText.h"
 
 namespace runtime {
 

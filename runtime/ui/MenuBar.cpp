@@ -9,7 +9,7 @@
 
 #include "runtime/ui/EditCommands.h"
 #include "runtime/ui/MenuShortcut.h"
-#include "runtime/ui/QtText.h"
+#include "runtime/ui/detail/QtText.h"
 
 namespace runtime {
 

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "runtime/ui/QtText.h"
+#include "runtime/ui/detail/QtText.h"
 
 namespace runtime {
 

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "runtime/ui/QtText.h"
+#include "runtime/ui/detail/QtText.h"
 
 namespace runtime::detail {
 

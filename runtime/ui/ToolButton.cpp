@@ -4,8 +4,8 @@
 #include <QPixmap>
 #include <QToolButton>
 
-#include "runtime/ui/QtText.h"
 #include "runtime/ui/Toolbar.h"
+#include "runtime/ui/detail/QtText.h"
 
 namespace runtime {
 

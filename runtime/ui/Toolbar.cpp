@@ -3,8 +3,8 @@
 #include <QMainWindow>
 #include <QToolBar>
 
-#include "runtime/ui/QtText.h"
 #include "runtime/ui/Window.h"
+#include "runtime/ui/detail/QtText.h"
 
 namespace runtime {
 

@@ -12,8 +12,8 @@
 
 #include "runtime/threads/Modal.h"
 #include "runtime/ui/MenuBar.h"
-#include "runtime/ui/QtText.h"
-#include "runtime/ui/WindowWidget.h"
+#include "runtime/ui/detail/QtText.h"
+#include "runtime/ui/detail/WindowWidget.h"
 
 namespace runtime {
 

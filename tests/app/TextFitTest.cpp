@@ -17,7 +17,7 @@
 #include "app/AboutPanel.h"
 #include "app/App.h"
 #include "app/Window1.h"
-#include "runtime/ui/QtText.h"
+#include "runtime/ui/detail/QtText.h"
 #include "tests/engine/support/EngineHarness.h"
 
 using namespace runtime;

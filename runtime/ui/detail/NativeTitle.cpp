@@ -1,4 +1,4 @@
-#include "runtime/ui/NativeTitle.h"
+#include "runtime/ui/detail/NativeTitle.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,10 +1,10 @@
-#include "runtime/ui/ListboxModel.h"
+#include "runtime/ui/detail/ListboxModel.h"
 
 #include <QIcon>
 #include <QPixmap>
 
 #include "runtime/ui/Listbox.h"
-#include "runtime/ui/QtText.h"
+#include "runtime/ui/detail/QtText.h"
 
 namespace runtime::detail {
 

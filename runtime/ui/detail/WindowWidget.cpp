@@ -1,11 +1,11 @@
-#include "runtime/ui/WindowWidget.h"
+#include "runtime/ui/detail/WindowWidget.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
 
-#include "runtime/ui/NativeTitle.h"
 #include "runtime/ui/Window.h"
+#include "runtime/ui/detail/NativeTitle.h"
 
 namespace runtime::detail {
 

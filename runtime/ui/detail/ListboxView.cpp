@@ -1,4 +1,4 @@
-#include "runtime/ui/ListboxView.h"
+#include "runtime/ui/detail/ListboxView.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -8,7 +8,7 @@
 #include <QStyledItemDelegate>
 
 #include "runtime/ui/Listbox.h"
-#include "runtime/ui/ListboxModel.h"
+#include "runtime/ui/detail/ListboxModel.h"
 
 namespace runtime::detail {
 
