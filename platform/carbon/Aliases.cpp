@@ -51,7 +51,8 @@ OSErr Describe(const std::string& path, FSSpec& described) {
     found.vRefNum = kRootVRefNum;
     if (path == "/") {
         found.parID = kRootParentDirID;
-        detail::StorePString(found.name, kNameCapacity, runtime::files::kRootVolumeName);
+        // The root volume's name always fits.
+        static_cast<void>(detail::StorePString(found.name, kNameCapacity, runtime::files::kRootVolumeName));
     } else {
         const std::string parent = runtime::files::ParentPath(path);
         const std::optional<std::string> name = detail::MacJapaneseName(runtime::files::LastName(path));

@@ -20,6 +20,6 @@ namespace platform::carbon {
 // leads to an item, bdNamErr when the item's name or a folder above it has no
 // Mac Japanese form or the name is longer than 63 bytes. wasChanged, when
 // given, is set to 0: the record is never updated.
-OSErr ResolveAlias(const FSSpec* fromFile, Handle alias, FSSpec* target, Boolean* wasChanged);
+[[nodiscard]] OSErr ResolveAlias(const FSSpec* fromFile, Handle alias, FSSpec* target, Boolean* wasChanged);
 
 }  // namespace platform::carbon

@@ -58,7 +58,8 @@ OSErr Describe(CInfoPBRec& pb) {
         name = *macName;
         parentID = DirectoryIDOfPath(runtime::files::ParentPath(*path));
     }
-    if (pb.ioNamePtr) detail::StorePString(pb.ioNamePtr, 255, name);
+    // The name's length was checked above.
+    if (pb.ioNamePtr) static_cast<void>(detail::StorePString(pb.ioNamePtr, 255, name));
     pb.ioDrParID = parentID;
     return noErr;
 }

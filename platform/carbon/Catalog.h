@@ -23,6 +23,6 @@ int32_t DirectoryIDOfPath(const std::string& posixPath);
 // volume, paramErr for another ioFDirIndex, fnfErr for kRootParentDirID,
 // dirNFErr for an ID never handed out or a folder no longer there, bdNamErr
 // for a name with no Mac Japanese form. Also stored in ioResult.
-OSErr PBGetCatInfoSync(CInfoPBRec* pb);
+[[nodiscard]] OSErr PBGetCatInfoSync(CInfoPBRec* pb);
 
 }  // namespace platform::carbon

@@ -37,11 +37,11 @@ int32_t GetHandleSize(Handle h);
 // Grows (with bytes of 0) or cuts the block. paramErr for a negative size,
 // nilHandleErr for an unknown handle, memLockedErr for a locked one whose
 // size would change, memFullErr when there is no room.
-OSErr SetHandleSize(Handle h, int32_t size);
+[[nodiscard]] OSErr SetHandleSize(Handle h, int32_t size);
 
 // Copies bytes into the block at offset; paramErr, and nothing written, when
 // they would not fit inside it.
-OSErr SetHandleBytes(Handle h, int32_t offset, std::string_view bytes);
+[[nodiscard]] OSErr SetHandleBytes(Handle h, int32_t offset, std::string_view bytes);
 // A copy of the block's bytes; "" for an unknown handle.
 std::string HandleContents(Handle h);
 

@@ -19,6 +19,6 @@ std::string Utf8FromMacJapanese(std::string_view bytes);
 
 // Copies bytes into a Pascal string of the given capacity; false, and nothing
 // written, when they do not fit.
-bool StorePString(unsigned char* target, size_t capacity, std::string_view bytes);
+[[nodiscard]] bool StorePString(unsigned char* target, size_t capacity, std::string_view bytes);
 
 }  // namespace platform::carbon::detail

@@ -29,7 +29,7 @@ struct TrashResult {
 // Moves the item (a symbolic link as the link itself) into the trash of its own
 // file system, with the information a file manager needs to put it back.
 // The item is never copied, never unlinked; on any failure it stays where it is.
-TrashResult MoveToTrash(const std::string& posixPath);
+[[nodiscard]] TrashResult MoveToTrash(const std::string& posixPath);
 
 enum class RevealOutcome {
     ViaFileManager,   // the file manager was asked to show the item
@@ -39,6 +39,6 @@ enum class RevealOutcome {
 
 // Shows the item in the file manager over the session bus; without one,
 // opens the folder that holds it.
-RevealOutcome RevealItem(const std::string& posixPath);
+[[nodiscard]] RevealOutcome RevealItem(const std::string& posixPath);
 
 }  // namespace platform::finder

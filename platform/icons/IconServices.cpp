@@ -141,7 +141,8 @@ OSErr GetIconFamilyData(const IconFamilyHandle& family, OSType iconType, Handle 
     if (HGetState(h) & kHandleLockedState) return memLockedErr;
     std::optional<ElementData> data = family->ElementBytes(iconType);
     if (!data) {
-        SetHandleSize(h, 0);
+        // The missing element is the outcome; an unknown handle has nothing to empty.
+        static_cast<void>(SetHandleSize(h, 0));
         return noSuchIconErr;
     }
     if (data->size() > size_t(std::numeric_limits<int32_t>::max())) return memFullErr;

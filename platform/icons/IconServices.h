@@ -28,22 +28,22 @@ using IconRef = std::shared_ptr<const IconRefRecord>;
 
 // The icon the file manager would show for the item at an absolute path.
 // fnfErr when nothing is there; paramErr for a null result pointer.
-carbon::OSErr GetIconRefFromFileInfo(const std::string& posixPath, IconRef* iconRef);
+[[nodiscard]] carbon::OSErr GetIconRefFromFileInfo(const std::string& posixPath, IconRef* iconRef);
 
 // A system icon: creator 'macs' and a type of SystemIcons.cpp on the system
 // disk. noSuchIconErr for another creator or an unknown type, paramErr for
 // another volume or a null result pointer.
-carbon::OSErr GetIconRef(int16_t vRefNum, carbon::OSType creator, carbon::OSType iconType, IconRef* iconRef);
+[[nodiscard]] carbon::OSErr GetIconRef(int16_t vRefNum, carbon::OSType creator, carbon::OSType iconType, IconRef* iconRef);
 
 // The icon's family. The family always holds every element its source has,
 // whatever the selector. noSuchIconErr when the source cannot be read or
 // drawn (icons are drawn only on the GUI application's thread),
 // invalidIconRefErr for nil, paramErr for a null result pointer.
-carbon::OSErr IconRefToIconFamily(const IconRef& iconRef, uint32_t whichIcons, IconFamilyHandle* family);
+[[nodiscard]] carbon::OSErr IconRefToIconFamily(const IconRef& iconRef, uint32_t whichIcons, IconFamilyHandle* family);
 
 // The element's data, copied into h (resized to fit). noSuchIconErr, with h
 // emptied, when the family lacks the element; memLockedErr for a locked
 // handle; nilHandleErr for an unknown one; paramErr for nil or handle 0.
-carbon::OSErr GetIconFamilyData(const IconFamilyHandle& family, carbon::OSType iconType, carbon::Handle h);
+[[nodiscard]] carbon::OSErr GetIconFamilyData(const IconFamilyHandle& family, carbon::OSType iconType, carbon::Handle h);
 
 }  // namespace platform::icons

@@ -8,6 +8,6 @@ namespace platform::plutil {
 // Converts the file at `path` in place. The new text goes to a temporary file
 // in the same folder, which then takes the file's place, so a failure leaves
 // the file as it was. Returns "" on success, else a short reason.
-std::string ConvertFileToXml(const std::string& path);
+[[nodiscard]] std::string ConvertFileToXml(const std::string& path);
 
 }  // namespace platform::plutil

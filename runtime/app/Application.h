@@ -33,7 +33,7 @@ public:
     void _AddMenuHandler(const String& itemName, std::function<bool()> handler);
 
     // Runs the handler of that item; False when there is none or it declines.
-    bool HandleMenuCommand(const String& itemName) const;
+    [[nodiscard]] bool HandleMenuCommand(const String& itemName) const;
 
     // The running program's executable file.
     std::shared_ptr<FolderItem> ExecutableFile() const;

@@ -33,7 +33,7 @@ public:
     // loads nothing. Returns how many plug-ins ran.
     int LoadFolder(const std::string& folder);
     // Loads one library; true when its REALPluginMain ran.
-    bool LoadLibrary(const std::string& path);
+    [[nodiscard]] bool LoadLibrary(const std::string& path);
 
     // The function registered under the declaration (see Declaration.h for
     // how declarations compare), or nullptr.
@@ -46,7 +46,7 @@ public:
 
     // For the resolver's entries while a plug-in's REALPluginMain runs.
     void AnnounceVersion(LoadedPlugin& plugin, int32_t version);
-    bool Register(LoadedPlugin& plugin, const REALmethodDefinition& definition);
+    [[nodiscard]] bool Register(LoadedPlugin& plugin, const REALmethodDefinition& definition);
 
 private:
     struct Method {

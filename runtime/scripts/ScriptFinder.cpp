@@ -1,17 +1,43 @@
 #include "runtime/scripts/ScriptFinder.h"
 
+#include <cstring>
+#include <iostream>
 #include <mutex>
 
 #include "platform/finder/Finder.h"
 
 namespace runtime {
 
+namespace {
+
+using platform::finder::TrashOutcome;
+
+const char* FailureText(TrashOutcome outcome) {
+    switch (outcome) {
+    case TrashOutcome::Moved: break;
+    case TrashOutcome::NotFound: return "nothing is there";
+    case TrashOutcome::Refused: return "it may not go to the Trash";
+    case TrashOutcome::NoUsableTrash: return "no usable Trash on its file system";
+    case TrashOutcome::InfoNotWritten: return "the Trash information could not be written";
+    case TrashOutcome::MoveFailed: return "the move failed";
+    }
+    return "";
+}
+
+}  // namespace
+
+// The scripts return nothing, so the failure is reported here or nowhere.
 void SystemScriptFinder::MoveToTrash(const std::string& posixPath) {
-    platform::finder::MoveToTrash(posixPath);
+    const platform::finder::TrashResult result = platform::finder::MoveToTrash(posixPath);
+    if (result.Moved()) return;
+    std::cerr << "Trash: " << posixPath << " stays where it is: " << FailureText(result.outcome);
+    if (result.error != 0) std::cerr << " (" << std::strerror(result.error) << ')';
+    std::cerr << '\n';
 }
 
 void SystemScriptFinder::RevealItem(const std::string& posixPath) {
-    platform::finder::RevealItem(posixPath);
+    if (platform::finder::RevealItem(posixPath) == platform::finder::RevealOutcome::Failed)
+        std::cerr << "Reveal: " << posixPath << " could not be shown\n";
 }
 
 namespace {

@@ -15,7 +15,8 @@ public:
     virtual void RevealItem(const std::string& posixPath) = 0;
 };
 
-// The Finder of this system: platform/finder.
+// The Finder of this system: platform/finder. A move or a reveal that fails
+// leaves one line on stderr.
 class SystemScriptFinder : public ScriptFinder {
 public:
     void MoveToTrash(const std::string& posixPath) override;

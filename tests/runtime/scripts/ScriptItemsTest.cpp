@@ -156,4 +156,25 @@ TEST(ScriptItemsSystemFinder, MovesTheFileIntoTheHomeTrash) {
     EXPECT_TRUE(fs::is_regular_file(data / "Trash" / "info" / (file.filename().string() + ".trashinfo")));
 }
 
+// A move the system Finder refuses (here: the Trash itself) leaves the item
+// in place and names it on stderr.
+TEST(ScriptItemsSystemFinder, AFailedMoveIsReportedOnStderr) {
+    TempDir home;
+    const fs::path data = fs::path(home.path()) / ".local" / "share";
+    fs::create_directories(data / "Trash" / "files");
+    fs::create_directories(data / "Trash" / "info");
+    std::string reported;
+    {
+        ScopedEnv homeEnv("HOME", home.path());
+        ScopedEnv dataEnv("XDG_DATA_HOME", data.string());
+        std::shared_ptr<ScriptFinder> previous = SetScriptFinder(nullptr);
+        testing::internal::CaptureStderr();
+        RunScript(kScriptMoveFolderToTrash, MacPath(data / "Trash", true));
+        reported = testing::internal::GetCapturedStderr();
+        SetScriptFinder(previous);
+    }
+    EXPECT_TRUE(fs::is_directory(data / "Trash" / "files"));
+    EXPECT_NE(reported.find((data / "Trash").string() + " stays where it is"), std::string::npos) << reported;
+}
+
 }  // namespace
