@@ -1,6 +1,5 @@
 #include "plugin/Feltrix.h"
 
-#include <exception>
 #include <string>
 
 #include "platform/icons/IconServices.h"
@@ -29,19 +28,27 @@ REALmethodDefinition GetIconFromSystemDefn = {
     0,
 };
 
+// Nothing may leave a function the runtime calls as an exception: each one
+// ends in catch (...) and gives what it gives for any other failure.
+
 void REALPluginMain(PluginResolver resolver) {
     gResolver = resolver;
-    feltrix::ResetRuntimeEntries();
-    feltrix::RegisterPluginVersion(REAL_PLUGIN_INTERFACE_VERSION);
-    PluginEntry();
+    try {
+        feltrix::ResetRuntimeEntries();
+        feltrix::RegisterPluginVersion(REAL_PLUGIN_INTERFACE_VERSION);
+        PluginEntry();
+    } catch (...) {
+    }
 }
 
 void PluginEntry() {
-    feltrix::REALRegisterMethod(&GetIconFromFileDefn);
-    feltrix::REALRegisterMethod(&GetIconFromSystemDefn);
+    try {
+        feltrix::REALRegisterMethod(&GetIconFromFileDefn);
+        feltrix::REALRegisterMethod(&GetIconFromSystemDefn);
+    } catch (...) {
+    }
 }
 
-// Nothing may leave a function the runtime calls as an exception.
 REALpicture GetIconFromFile(REALfolderItem f, int32_t iconID) {
     if (!feltrix::IsIconID(iconID)) return nullptr;
     try {
@@ -50,7 +57,7 @@ REALpicture GetIconFromFile(REALfolderItem f, int32_t iconID) {
         IconRef iconRef;
         if (GetIconRefFromFileInfo(std::string(ref.posixPath, ref.pathLength), &iconRef) != noErr) return nullptr;
         return feltrix::PictureFromIconRef(iconRef, iconID);
-    } catch (const std::exception&) {
+    } catch (...) {
         return nullptr;
     }
 }
@@ -62,7 +69,7 @@ REALpicture GetIconFromSystem(int32_t iconNo, int32_t iconID) {
         if (GetIconRef(kOnSystemDisk, kSystemIconsCreator, feltrix::kSystemIconTypes[size_t(iconNo)], &iconRef) != noErr)
             return nullptr;
         return feltrix::PictureFromIconRef(iconRef, iconID);
-    } catch (const std::exception&) {
+    } catch (...) {
         return nullptr;
     }
 }

@@ -58,8 +58,8 @@ private:
     std::vector<LoadedPlugin> plugins_;
 };
 
-// The resolver handed to every plug-in.
-extern "C" void* RuntimePluginResolver(const char* name);
+// The resolver handed to every plug-in; it throws nothing.
+extern "C" void* RuntimePluginResolver(const char* name) noexcept;
 
 // The bundle's plug-in folder: the executable's folder, then "../PlugIns".
 std::string BundlePluginsFolder();

@@ -1,7 +1,8 @@
-// The entries the resolver hands to plug-ins. None lets an exception out.
+// The entries the resolver hands to plug-ins. Plug-ins call them as C, so
+// none lets an exception out: each gives on an exception what it gives for
+// any other failure. Nothing in them yields, so no fiber unwinding is caught.
 
 #include <cstring>
-#include <exception>
 
 #include "runtime/plugins/PixelBuffer.h"
 #include "runtime/plugins/PluginCallScope.h"
@@ -13,8 +14,11 @@ namespace runtime {
 namespace {
 
 void EntryRegisterPluginVersion(int32_t version) {
-    if (PluginLoading* loading = PluginLoading::Current())
-        loading->host.AnnounceVersion(loading->plugin, version);
+    try {
+        if (PluginLoading* loading = PluginLoading::Current())
+            loading->host.AnnounceVersion(loading->plugin, version);
+    } catch (...) {
+    }
 }
 
 int32_t EntryPluginRegisterMethod(const REALmethodDefinition* definition) {
@@ -22,7 +26,7 @@ int32_t EntryPluginRegisterMethod(const REALmethodDefinition* definition) {
     if (!loading || !definition) return 0;
     try {
         return loading->host.Register(loading->plugin, *definition) ? 1 : 0;
-    } catch (const std::exception&) {
+    } catch (...) {
         return 0;
     }
 }
@@ -35,7 +39,7 @@ int32_t EntryFSRefFromFolderItem(REALfolderItem item, REALfsRef* ref) {
         ref->posixPath = entry->posixPath.c_str();
         ref->pathLength = entry->posixPath.size();
         return 1;
-    } catch (const std::exception&) {
+    } catch (...) {
         return 0;
     }
 }
@@ -47,7 +51,7 @@ REALpicture EntryBuildPictureFromGWorld(const REALpixelBuffer* buffer) {
         QImage image = ImageFromPixelBuffer(*buffer);
         if (image.isNull()) return nullptr;
         return scope->AddPicture(Picture::FromImage(image));
-    } catch (const std::exception&) {
+    } catch (...) {
         return nullptr;
     }
 }
@@ -72,7 +76,7 @@ const NamedEntry kEntries[] = {
 
 }  // namespace
 
-extern "C" void* RuntimePluginResolver(const char* name) {
+extern "C" void* RuntimePluginResolver(const char* name) noexcept {
     if (!name) return nullptr;
     for (const NamedEntry& e : kEntries) {
         if (std::strcmp(e.name, name) == 0) return e.entry;
