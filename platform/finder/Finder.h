@@ -10,7 +10,8 @@ namespace platform::finder {
 enum class TrashOutcome {
     Moved,          // the item now lies in files/ of `trashDirectory`
     NotFound,       // nothing at the path
-    Refused,        // "/", a mount point, a trash folder or a folder holding one
+    Refused,        // "/", a mount point, a trash folder, a folder holding one, or a
+                    // link or folder the home trash's path leads through
     NoUsableTrash,  // no trash on the item's file system could be found or made
     InfoNotWritten, // the info file could not be written; nothing was moved
     MoveFailed,     // the rename failed; the info file was taken back

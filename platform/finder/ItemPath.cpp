@@ -1,8 +1,12 @@
 #include "platform/finder/ItemPath.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <deque>
 #include <memory>
+
+#include <unistd.h>
 
 namespace platform::finder {
 
@@ -15,6 +19,26 @@ std::string RealPath(const std::string& path) {
 
 std::string Join(const std::string& folder, const std::string& name) {
     return folder == "/" ? "/" + name : folder + "/" + name;
+}
+
+// The components of `path` put in front of `pending`, in order.
+void PushComponents(const std::string& path, std::deque<std::string>& pending) {
+    std::deque<std::string> parts;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const auto slash = std::min(path.find('/', start), path.size());
+        if (slash > start) parts.push_back(path.substr(start, slash - start));
+        start = slash + 1;
+    }
+    pending.insert(pending.begin(), parts.begin(), parts.end());
+}
+
+std::string LinkTarget(const std::string& path) {
+    std::string target(PATH_MAX, '\0');
+    const ssize_t length = readlink(path.c_str(), target.data(), target.size());
+    if (length <= 0) return {};
+    target.resize(static_cast<std::size_t>(length));
+    return target;
 }
 
 }  // namespace
@@ -50,6 +74,34 @@ std::string ItemLocation(const std::string& posixPath) {
     const std::string resolvedFolder = RealPath(folder);
     if (resolvedFolder.empty()) return {};
     return Join(resolvedFolder, name);
+}
+
+std::vector<std::string> EntriesOnTheWay(const std::string& absolutePath) {
+    constexpr int kMaxLinks = 40;
+    std::vector<std::string> entries;
+    std::deque<std::string> pending;
+    PushComponents(absolutePath, pending);
+    std::string folder = "/";
+    int links = 0;
+    while (!pending.empty()) {
+        const std::string name = pending.front();
+        pending.pop_front();
+        if (name == ".") continue;
+        if (name == "..") {
+            folder = ParentOf(folder);
+            continue;
+        }
+        const std::string entry = Join(folder, name);
+        entries.push_back(entry);
+        if (const std::string target = LinkTarget(entry); !target.empty() && links < kMaxLinks) {
+            ++links;
+            if (target.front() == '/') folder.assign(1, '/');
+            PushComponents(target, pending);
+            continue;
+        }
+        folder = entry;
+    }
+    return entries;
 }
 
 std::string ResolveExistingPart(const std::string& absolutePath) {

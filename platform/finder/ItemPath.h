@@ -2,6 +2,7 @@
 // Paths of items as the trash and the file manager need them.
 
 #include <string>
+#include <vector>
 
 namespace platform::finder {
 
@@ -18,6 +19,13 @@ std::string NameOf(const std::string& absolutePath);
 
 // True when `path` is `folder` or lies inside it (compared by components).
 bool IsSameOrInside(const std::string& path, const std::string& folder);
+
+// Every directory entry the lookup of `absolutePath` passes through, each as
+// its resolved folder plus its name, in lookup order: each folder on the way,
+// each symbolic link and, in turn, each entry of the link's target. Moving any
+// of them, or a folder holding one, changes where the path leads. Missing
+// entries are passed as written; links are followed at most 40 times.
+std::vector<std::string> EntriesOnTheWay(const std::string& absolutePath);
 
 // `absolutePath` with its longest existing leading part resolved and the
 // missing rest appended as written.

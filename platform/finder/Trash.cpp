@@ -5,6 +5,7 @@
 #include "platform/finder/TrashDirectory.h"
 #include "platform/finder/TrashInfo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -46,6 +47,16 @@ int RenameNoReplace(const std::string& from, const std::string& to) {
     struct stat info {};
     if (lstat(to.c_str(), &info) == 0) return EEXIST;
     return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+// True when the item is an entry the lookup of `path` passes through, or holds
+// one: the path as written, each folder and link on it and the folder it
+// resolves to. Moving such an item would move the trash into itself or out of
+// its own path.
+bool HoldsAnEntryOnTheWay(const std::string& itemLocation, const std::string& path) {
+    const auto entries = EntriesOnTheWay(path);
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const std::string& entry) { return IsSameOrInside(entry, itemLocation); });
 }
 
 }  // namespace
@@ -121,11 +132,11 @@ TrashResult MoveToTrash(const std::string& posixPath) {
 
     if (const std::string homeTrash = HomeTrashDirectory(); !homeTrash.empty()) {
         const std::string resolvedTrash = ResolveExistingPart(homeTrash);
+        if (IsSameOrInside(location, resolvedTrash) || HoldsAnEntryOnTheWay(location, homeTrash)) {
+            return Outcome(TrashOutcome::Refused);
+        }
         const auto homeFileSystem = FileSystemOfNearest(resolvedTrash);
         if (homeFileSystem && *homeFileSystem == *itemFileSystem) {
-            if (IsSameOrInside(location, resolvedTrash) || IsSameOrInside(resolvedTrash, location)) {
-                return Outcome(TrashOutcome::Refused);
-            }
             if (const int error = PrepareHomeTrash(homeTrash); error != 0) {
                 return Outcome(TrashOutcome::NoUsableTrash, homeTrash, error);
             }

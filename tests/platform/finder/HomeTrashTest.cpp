@@ -236,6 +236,27 @@ TEST_F(FinderHomeTrash, RefusesRootTheTrashAndWhatHoldsIt) {
     EXPECT_EQ(MoveToTrash("").outcome, TrashOutcome::NotFound);
 }
 
+TEST_F(FinderHomeTrash, ALinkedTrashAndEveryPathLeadingToItAreRefused) {
+    // share/Trash -> ../../trash link -> (absolute) trash target.
+    const std::string link = home_ + "/trash link";
+    const std::string target = home_ + "/trash target";
+    ASSERT_EQ(symlink("../../trash link", trash_.c_str()), 0);
+    ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
+    std::filesystem::create_directories(target);
+    const TrashResult moved = MoveToTrash(MakeItem());
+    ASSERT_TRUE(moved.Moved()) << moved.error;
+    EXPECT_EQ(moved.trashedPath, trash_ + "/files/a.txt");
+
+    for (const std::string& path : {trash_, trash_ + "/", dataHome_, home_ + "/.local", link, target,
+                                    trash_ + "/files", target + "/info"})
+        EXPECT_EQ(MoveToTrash(path).outcome, TrashOutcome::Refused) << path;
+    EXPECT_TRUE(std::filesystem::is_symlink(trash_));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFile(target + "/files/a.txt"), "x");
+    EXPECT_EQ(CountEntries(target + "/files"), 1u);
+    EXPECT_EQ(CountEntries(target + "/info"), 1u);
+}
+
 TEST_F(FinderHomeTrash, AcceptsAFolderPathWithATrailingSlashAndALongName) {
     std::string longName;
     for (int i = 0; i < 83; ++i) longName += "長";  // 249 bytes
