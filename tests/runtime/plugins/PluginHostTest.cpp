@@ -13,6 +13,14 @@
 #include "runtime/ui/Picture.h"
 #include "tests/runtime/plugins/PluginFolder.h"
 
+// The test plug-in's report, declared as the plug-in declares it: a type of
+// the same name, so that calling its getter through this type is well-defined.
+struct TestPluginReport {
+    int32_t registered[4];
+    int32_t unknownNameResolved;
+    int32_t pictureOutsideCall;
+};
+
 namespace {
 
 using namespace runtime;
@@ -21,12 +29,6 @@ using plugintest::PluginFolder;
 
 const char* const kIconDeclaration = "GetIconFromFile(f As FolderItem, iconID As Integer) As Picture";
 const char* const kPathDeclaration = "TestPathPicture(f As FolderItem, n As Integer) As Picture";
-
-struct TestPluginReport {
-    int32_t registered[4];
-    int32_t unknownNameResolved;
-    int32_t pictureOutsideCall;
-};
 
 class PluginHostTest : public ::testing::Test {
 protected:
