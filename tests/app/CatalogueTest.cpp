@@ -10,8 +10,10 @@
 #include "foundation/Globals.h"
 #include "runtime/app/ModalResponder.h"
 #include "runtime/files/FolderItem.h"
+#include "tests/support/TempFolder.h"
 
 using namespace runtime;
+using testsupport::WriteFile;
 namespace fs = std::filesystem;
 
 namespace {
@@ -42,12 +44,8 @@ protected:
         Globals::gItem.clear();
     }
 
-    static void Write(const fs::path& path, const std::string& text) {
-        fs::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << text;
-    }
     bool Load(const std::string& text) {
-        Write(bundleFile, text);
+        WriteFile(bundleFile, text);
         return app.LoadFile();
     }
     static std::string Value(size_t product, const char* key) {
@@ -83,7 +81,7 @@ TEST_F(CatalogueTest, NoFileTellsOnceAndUsesTheBuiltInTable) {
 }
 
 TEST_F(CatalogueTest, TheBundlesFileWinsOverTheOneBesideTheApplication) {
-    Write(besideFile, "Beside\n0\n0\np\nq\nr\n");
+    WriteFile(besideFile, "Beside\n0\n0\np\nq\nr\n");
     EXPECT_TRUE(Load(kPelmora));
     ASSERT_EQ(Globals::gItem.size(), 1u);
     EXPECT_EQ(Value(0, "appLabel"), "Pelmora");
@@ -133,7 +131,7 @@ TEST_F(CatalogueTest, AFileThatEndsEarlyKeepsWhatItHad) {
 
 TEST_F(CatalogueTest, EmptyFilesGiveAnEmptyCatalogueNotTheBuiltInOne) {
     for (const char* text : {"", "\n\n\r\n"}) {
-        Write(bundleFile, text);
+        WriteFile(bundleFile, text);
         app.InitApp();
         EXPECT_TRUE(Globals::gItem.empty());
     }

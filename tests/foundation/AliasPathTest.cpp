@@ -10,8 +10,8 @@
 #include "platform/carbon/Carbon.h"
 #include "runtime/app/ModalResponder.h"
 #include "runtime/files/FolderItem.h"
-#include "tests/runtime/files/TempFolder.h"
 #include "tests/support/AliasRecord.h"
+#include "tests/support/TempFolder.h"
 
 using namespace runtime;
 namespace carbon = platform::carbon;
@@ -53,7 +53,7 @@ protected:
     std::string Folder(const std::string& relative) const { return root.MakeFolder(relative); }
     std::string File(const std::string& relative) const { return root.Write(relative, "x"); }
 
-    runtime::testing::TempFolder root;
+    testsupport::TempFolder root;
     std::vector<ModalRequest> asked;
 };
 

@@ -2,10 +2,11 @@
 
 #include "foundation/Globals.h"
 #include "runtime/core/TextFunctions.h"
-#include "tests/runtime/files/TempFolder.h"
+#include "tests/support/FinderInfoData.h"
+#include "tests/support/TempFolder.h"
 
 using namespace runtime;
-using runtime::testing::TempFolder;
+using testsupport::TempFolder;
 
 namespace {
 
@@ -67,7 +68,7 @@ TEST(GlobalsTypeCreator, PackagesReadTheirPkgInfoOthersTheirFinderInfo) {
     EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Bare.app")).Bytes(), "");
     EXPECT_EQ(Globals::gGetTypeCre(Item(plain)).Bytes(), "");
     EXPECT_EQ(Globals::gGetTypeCre(Item(tmp.Path())).Bytes(), "fold");
-    if (!runtime::testing::SetFinderInfoAttribute(doc, runtime::testing::FinderInfoBytes("Brd3", "wTq1")))
+    if (!testsupport::SetFinderInfoAttribute(doc, testsupport::FinderInfoBytes("Brd3", "wTq1")))
         GTEST_SKIP() << "user extended attributes are not supported here";
     EXPECT_EQ(Globals::gGetTypeCre(Item(doc)).Bytes(), "Brd3wTq1");
 }
@@ -75,7 +76,7 @@ TEST(GlobalsTypeCreator, PackagesReadTheirPkgInfoOthersTheirFinderInfo) {
 TEST(GlobalsTypeCreator, ACompanionDotUnderscoreFileGivesTheTypeOnForeignVolumes) {
     TempFolder tmp;
     const std::string doc = tmp.Write("Pelmora 書類", "data");
-    tmp.Write("._Pelmora 書類", runtime::testing::AppleDoubleBytes(runtime::testing::FinderInfoBytes("Pelm", "wTq5")));
+    tmp.Write("._Pelmora 書類", testsupport::AppleDoubleBytes(testsupport::FinderInfoBytes("Pelm", "wTq5")));
     EXPECT_EQ(Globals::gGetTypeCre(Item(doc)).Bytes(), "PelmwTq5");
 }
 

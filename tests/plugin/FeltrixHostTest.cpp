@@ -22,6 +22,7 @@ namespace {
 
 using namespace runtime;
 using namespace icontest;
+using testsupport::WriteFile;
 namespace carbon = platform::carbon;
 namespace icons = platform::icons;
 
@@ -61,7 +62,7 @@ class FeltrixHostTest : public ::testing::Test {
 protected:
     void SetUp() override {
         icons::FamilyCache::Shared().Clear();
-        const fs::path plugins = dir_.Path() / "PlugIns";
+        const fs::path plugins = dir_ / "PlugIns";
         fs::create_directories(plugins);
         fs::copy_file(FELTRIX_LIBRARY, plugins / "Feltrix");
         ASSERT_EQ(host_.LoadFolder(plugins.string()), 1);
@@ -70,13 +71,13 @@ protected:
         ASSERT_NE(fileEntry_, nullptr);
         ASSERT_NE(systemEntry_, nullptr);
 
-        MakeBundle(dir_.Path() / "Sample.app", "Sample", "Sample.icns", SampleIcns());
-        MakeBundle(dir_.Path() / "Bare.app", "Bare", "Bare.icns", Icns().Add("s8mk", Bytes(256, 255)).Data());
-        WriteText(dir_.Path() / "notes.txt", "text\n");
+        MakeBundle(dir_ / "Sample.app", "Sample", "Sample.icns", SampleIcns());
+        MakeBundle(dir_ / "Bare.app", "Bare", "Bare.icns", Icns().Add("s8mk", Bytes(256, 255)).Data());
+        WriteFile(dir_ / "notes.txt", "text\n");
     }
 
     PictureRef FromFile(const std::string& name, int32_t iconID) {
-        return CallPictureFunction(fileEntry_, FolderItem::FromNativePath((dir_.Path() / name).string()), iconID);
+        return CallPictureFunction(fileEntry_, FolderItem::FromNativePath((dir_ / name).string()), iconID);
     }
 
     PictureRef FromSystem(int32_t iconNo, int32_t iconID) {
@@ -94,7 +95,8 @@ protected:
                       : icons::ElementData{};
     }
 
-    TempDir dir_;
+    testsupport::TempFolder tmp_;
+    const fs::path dir_ = tmp_.Path();
     PluginHost host_;
     void* fileEntry_ = nullptr;
     SystemFunction systemEntry_ = nullptr;
@@ -133,7 +135,7 @@ TEST_F(FeltrixHostTest, DocumentGivesItsIconAndABlackOnWhiteMask) {
     ASSERT_EQ(mask.size(), QSize(16, 16));
 
     icons::IconRef ref;
-    ASSERT_EQ(icons::GetIconRefFromFileInfo((dir_.Path() / "notes.txt").string(), &ref), carbon::noErr);
+    ASSERT_EQ(icons::GetIconRefFromFileInfo((dir_ / "notes.txt").string(), &ref), carbon::noErr);
     const auto argb = LayerElement(ref, "is32");
     const auto alpha = LayerElement(ref, "s8mk");
     ASSERT_EQ(alpha.size(), 256u);
@@ -181,7 +183,7 @@ TEST_F(FeltrixHostTest, PngOnlyIconGivesSmallElementsScaledFromTheSmallestImageT
         for (int x = 0; x < 128; ++x) source.setPixel(x, y, qRgba(2 * x, 2 * y, 255 - 2 * x, x < 64 ? 255 : 2 * y));
     Bytes broken = PngBytes(HalfOpaqueImage(32, 32));
     broken.resize(40);
-    MakeBundle(dir_.Path() / "Modern.app", "Modern", "Modern.icns",
+    MakeBundle(dir_ / "Modern.app", "Modern", "Modern.icns",
                Icns().Add("ic11", broken).Add("ic10", PngBytes(HalfOpaqueImage(1024, 1024))).Add("ic07", PngBytes(source)).Data());
     for (auto [colorID, maskID, side] : {std::tuple{5, 13, 16}, std::tuple{3, 11, 32}}) {
         const QImage expected = source.convertToFormat(QImage::Format_ARGB32_Premultiplied)

@@ -12,11 +12,12 @@
 
 #include "app/Window1.h"
 #include "tests/engine/documents/DocumentsTestSupport.h"
+#include "tests/support/TempFolder.h"
 
 namespace engine_testing {
 namespace {
 
-using runtime::testing::ReadWholeFile;
+using testsupport::ReadFile;
 
 constexpr const char* kPlistName = "com.KELDOSoftwareJP.PelmoVantix.plist";
 
@@ -85,8 +86,8 @@ TEST_F(EditionPlistTest, BinaryPlistRegistersTheFolderItsUrlNamesAndKeepsAnXmlCo
 
     EXPECT_EQ(Run("4:"), "4:0:");
     EXPECT_EQ(Found(), std::vector<std::string>{"DD " + docs});
-    EXPECT_EQ(ReadWholeFile(source), binary);  // the user's own file is never converted
-    const std::string copy = ReadWholeFile(WorkCopy());
+    EXPECT_EQ(ReadFile(source), binary);  // the user's own file is never converted
+    const std::string copy = ReadFile(WorkCopy());
     EXPECT_EQ(copy.rfind("<?xml", 0), 0u);
     EXPECT_NE(copy.find(UrlOf(docs)), std::string::npos);
 
@@ -150,7 +151,7 @@ TEST_F(EditionPlistTest, StaleCopyIsReplacedOnTheNextRun) {
 
     EXPECT_EQ(Run(""), "0:");
     EXPECT_EQ(Found(), std::vector<std::string>{"DD " + now});
-    const std::string copy = ReadWholeFile(WorkCopy());
+    const std::string copy = ReadFile(WorkCopy());
     EXPECT_EQ(copy.find(UrlOf(old)), std::string::npos);
 }
 
@@ -163,7 +164,7 @@ TEST_F(EditionPlistTest, MissingPlistOrFailingPlutilRegistersNothing) {
     WriteEdition(damaged);
     EXPECT_EQ(Run("4:"), "4:");
     EXPECT_TRUE(win->pFI.empty());
-    EXPECT_EQ(ReadWholeFile(WorkCopy()), damaged);
+    EXPECT_EQ(ReadFile(WorkCopy()), damaged);
 
     // A plutil that fails after all, and none on PATH at all.
     WriteEdition(XmlPlist("<key>prefFolderPath</key>\n<string>" + UrlOf(docs) + "</string>\n"));

@@ -2,6 +2,7 @@
 // in which order, and how a stop request ends it.
 
 #include "tests/engine/lookups/LookupTestSupport.h"
+#include "tests/support/FinderInfoData.h"
 
 namespace engine_testing {
 namespace {
@@ -49,7 +50,7 @@ TEST_F(ApplicationLookupTest, OnlyVisibleDirectoriesAtTheTopAreConsidered) {
     EXPECT_THAT(Found(), IsEmpty());
 
     const std::string hidden = home.MakeAppBundle("Applications/Hidden Tool.app", kCode);
-    if (!runtime::testing::SetFinderInfoAttribute(hidden, runtime::testing::FinderInfoBytes("", "", 0x4000)))
+    if (!testsupport::SetFinderInfoAttribute(hidden, testsupport::FinderInfoBytes("", "", 0x4000)))
         GTEST_SKIP() << "the file system refuses user extended attributes";
     EXPECT_EQ(LookUp("Tool", kCode), "");  // marked invisible
     EXPECT_THAT(Found(), IsEmpty());

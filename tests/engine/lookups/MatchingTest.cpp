@@ -1,9 +1,10 @@
 // The application matching rules, given entries laid out in a fake home.
 
 #include "tests/engine/lookups/LookupTestSupport.h"
+#include "tests/support/FinderInfoData.h"
 
-using runtime::testing::FinderInfoBytes;
-using runtime::testing::SetFinderInfoAttribute;
+using testsupport::FinderInfoBytes;
+using testsupport::SetFinderInfoAttribute;
 
 namespace engine_testing {
 namespace {

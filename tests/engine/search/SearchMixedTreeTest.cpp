@@ -7,13 +7,14 @@
 
 #include "runtime/files/FinderInfo.h"
 #include "tests/engine/search/SearchTestSupport.h"
+#include "tests/support/FinderInfoData.h"
 
 namespace engine_testing {
 namespace {
 
 using ::testing::ElementsAreArray;
-using runtime::testing::FinderInfoBytes;
-using runtime::testing::SetFinderInfoAttribute;
+using testsupport::FinderInfoBytes;
+using testsupport::SetFinderInfoAttribute;
 
 class SearchMixedTreeTest : public SearchTest {
 protected:

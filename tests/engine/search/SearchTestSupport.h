@@ -14,7 +14,7 @@
 #include "engine/Thread2.h"
 #include "runtime/core/TextFunctions.h"
 #include "tests/engine/support/EngineHarness.h"
-#include "tests/runtime/files/TempFolder.h"
+#include "tests/support/FinderInfoData.h"
 
 namespace engine_testing {
 
@@ -65,7 +65,7 @@ protected:
         const std::string folder = slash == std::string::npos ? "" : relative.substr(0, slash + 1);
         const std::string name = slash == std::string::npos ? relative : relative.substr(slash + 1);
         Write(folder + "._" + name,
-              runtime::testing::AppleDoubleBytes(runtime::testing::FinderInfoBytes(type, creator, flags)));
+              testsupport::AppleDoubleBytes(testsupport::FinderInfoBytes(type, creator, flags)));
     }
 
     // Answers the question with `question` and the folder chooser with

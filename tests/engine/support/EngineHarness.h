@@ -18,12 +18,12 @@
 #include "runtime/app/ModalResponder.h"
 #include "runtime/threads/BackgroundTask.h"
 #include "runtime/threads/Thread.h"
-#include "tests/runtime/files/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tests/runtime/threads/ThreadTestSupport.h"
 
 namespace engine_testing {
 
-using runtime::testing::TempFolder;
+using testsupport::TempFolder;
 
 // A temporary HOME (and TMPDIR inside it) with the folders the lookups use:
 // Applications, Library/Preferences, Library/Application Support, Documents.

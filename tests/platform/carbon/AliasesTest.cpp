@@ -4,8 +4,8 @@
 
 #include "platform/carbon/Aliases.h"
 #include "platform/carbon/Catalog.h"
-#include "tests/runtime/files/TempFolder.h"
 #include "tests/support/AliasRecord.h"
+#include "tests/support/TempFolder.h"
 
 using namespace platform::carbon;
 using alias_testing::AliasRecordFor;
@@ -35,7 +35,7 @@ protected:
         return MacJapanese("Macintosh HD" + posix + (folder ? ":" : ""));
     }
 
-    runtime::testing::TempFolder root;
+    testsupport::TempFolder root;
     FSSpec target;
 };
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/carbon/Catalog.h"
-#include "tests/runtime/files/TempFolder.h"
 #include "tests/support/AliasRecord.h"
+#include "tests/support/TempFolder.h"
 
 using namespace platform::carbon;
 
@@ -32,7 +32,7 @@ Described Describe(int32_t dirID, int16_t vRefNum = kRootVRefNum) {
 
 class CarbonCatalog : public ::testing::Test {
 protected:
-    runtime::testing::TempFolder root;
+    testsupport::TempFolder root;
 };
 
 }  // namespace

@@ -15,13 +15,15 @@ namespace platform::finder {
 namespace {
 
 using namespace finder_test;
+using testsupport::ReadFile;
+using testsupport::TempFolder;
+using testsupport::WriteFile;
 
 // A temporary home whose data folder holds the trash.
 class FinderHomeTrash : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(root_.path().empty());
-        home_ = root_.path() + "/home";
+        home_ = root_.Path() + "/home";
         docs_ = home_ + "/書類 です";
         dataHome_ = home_ + "/.local/share";
         trash_ = dataHome_ + "/Trash";
@@ -53,7 +55,7 @@ protected:
         ASSERT_EQ(unlink(result.infoPath.c_str()), 0);
     }
 
-    TempDir root_;
+    TempFolder root_;
     std::string home_, docs_, dataHome_, trash_;
     std::optional<ScopedEnv> homeEnv_, dataEnv_;
 };
@@ -134,9 +136,9 @@ TEST_F(FinderHomeTrash, MissingDataFoldersAreCreatedPrivately) {
     dataEnv_.emplace("XDG_DATA_HOME", std::nullopt);
     std::filesystem::remove_all(home_ + "/.local");
     // The home trash never depends on the working folder.
-    TempDir work;
+    TempFolder work;
     const std::string oldWork = std::filesystem::current_path();
-    ASSERT_EQ(chdir(work.path().c_str()), 0);
+    ASSERT_EQ(chdir(work.Path().c_str()), 0);
 
     const TrashResult result = MoveToTrash(MakeItem());
     ASSERT_EQ(chdir(oldWork.c_str()), 0);
@@ -146,7 +148,7 @@ TEST_F(FinderHomeTrash, MissingDataFoldersAreCreatedPrivately) {
     EXPECT_EQ(ReadFile(home_ + "/.local/share/Trash/files/a.txt"), "x");
     for (const char* folder : {"", "/Trash", "/Trash/files", "/Trash/info"})
         EXPECT_EQ(ModeOf(home_ + "/.local/share" + folder), 0700u) << folder;
-    EXPECT_EQ(CountEntries(work.path()), 0u);
+    EXPECT_EQ(CountEntries(work.Path()), 0u);
 }
 
 TEST_F(FinderHomeTrash, ATrashThatCannotHoldInfoFilesLeavesTheItemInPlace) {
@@ -191,12 +193,10 @@ TEST_F(FinderHomeTrash, AnUnwritableInfoFolderEndsTheAttemptAtOnce) {
 
 TEST_F(FinderHomeTrash, AFailedRenameTakesTheInfoFileBack) {
     // files/ leads to another file system: the rename fails, nothing is copied.
-    TempDir elsewhere("/dev/shm");
-    if (elsewhere.path().empty() || DeviceOf(elsewhere.path()) == DeviceOf(root_.path())) {
-        GTEST_SKIP() << "/dev/shm is not a separate file system here";
-    }
+    const auto elsewhere = FolderOnAnotherFileSystem(root_.Path());
+    if (!elsewhere) GTEST_SKIP() << "/dev/shm is not a separate file system here";
     std::filesystem::create_directories(trash_ + "/info");
-    ASSERT_EQ(symlink(elsewhere.path().c_str(), (trash_ + "/files").c_str()), 0);
+    ASSERT_EQ(symlink(elsewhere->Path().c_str(), (trash_ + "/files").c_str()), 0);
     const std::string item = MakeItem();
     const ino_t inode = InodeOf(item);
 
@@ -205,7 +205,7 @@ TEST_F(FinderHomeTrash, AFailedRenameTakesTheInfoFileBack) {
     EXPECT_EQ(result.error, EXDEV);
     EXPECT_EQ(InodeOf(item), inode);
     EXPECT_EQ(CountEntries(trash_ + "/info"), 0u);
-    EXPECT_EQ(CountEntries(elsewhere.path()), 0u);
+    EXPECT_EQ(CountEntries(elsewhere->Path()), 0u);
 }
 
 TEST_F(FinderHomeTrash, ASymbolicLinkIsTrashedAsTheLink) {

@@ -21,6 +21,9 @@ namespace platform::finder {
 namespace {
 
 using namespace finder_test;
+using testsupport::ReadFile;
+using testsupport::TempFolder;
+using testsupport::WriteFile;
 using Clock = std::chrono::steady_clock;
 
 // Waits up to five seconds for a file to appear and to end in a new line.
@@ -38,16 +41,15 @@ std::string WaitForRecord(const std::string& path) {
 class FinderReveal : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(root_.path().empty());
-        const std::string bin = root_.path() + "/bin";
+        const std::string bin = root_.Path() + "/bin";
         std::filesystem::create_directories(bin);
-        record_ = root_.path() + "/opened";
+        record_ = root_.Path() + "/opened";
         WriteFile(bin + "/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + record_ + "'\n");
         ASSERT_EQ(chmod((bin + "/xdg-open").c_str(), 0755), 0);
         const char* path = std::getenv("PATH");
         pathEnv_.emplace("PATH", bin + ":" + (path != nullptr ? path : "/usr/bin:/bin"));
 
-        folder_ = root_.path() + "/フォルダ a";
+        folder_ = root_.Path() + "/フォルダ a";
         item_ = folder_ + "/見る 1.txt";
         std::filesystem::create_directories(folder_);
         WriteFile(item_, "x");
@@ -61,13 +63,13 @@ protected:
         EXPECT_EQ(WaitForRecord(record_), folder_ + "\n");
     }
 
-    TempDir root_;
+    TempFolder root_;
     std::string record_, folder_, item_;
     std::optional<ScopedEnv> pathEnv_;
 };
 
 TEST_F(FinderReveal, WithoutABusOpensTheEnclosingFolderPromptlyButNeverAMissingItem) {
-    ScopedEnv bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + root_.path() + "/no-bus-here");
+    ScopedEnv bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + root_.Path() + "/no-bus-here");
     EXPECT_EQ(RevealItem(folder_ + "/gone"), RevealOutcome::Failed);
     EXPECT_EQ(RevealItem(""), RevealOutcome::Failed);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -102,9 +104,9 @@ class FinderRevealOnPrivateBus : public FinderReveal {
 protected:
     void SetUp() override {
         FinderReveal::SetUp();
-        const std::string socket = root_.path() + "/bus";
+        const std::string socket = root_.Path() + "/bus";
         address_ = "unix:path=" + socket;
-        const std::string config = root_.path() + "/bus.conf";
+        const std::string config = root_.Path() + "/bus.conf";
         WriteFile(config,
                   "<busconfig><type>session</type><listen>" + address_ + "</listen>"
                   "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"

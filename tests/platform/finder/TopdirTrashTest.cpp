@@ -11,6 +11,9 @@ namespace platform::finder {
 namespace {
 
 using namespace finder_test;
+using testsupport::ReadFile;
+using testsupport::TempFolder;
+using testsupport::WriteFile;
 
 const std::string kUid = std::to_string(geteuid());
 
@@ -18,8 +21,7 @@ const std::string kUid = std::to_string(geteuid());
 class FinderTopdirTrash : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(root_.path().empty());
-        topdir_ = ItemLocation(root_.path());
+        topdir_ = ItemLocation(root_.Path());
         std::filesystem::create_directories(topdir_ + "/sub dir");
         item_ = topdir_ + "/sub dir/名前 1.txt";
         WriteFile(item_, "data");
@@ -33,7 +35,7 @@ protected:
         return path;
     }
 
-    TempDir root_;
+    TempFolder root_;
     std::string topdir_, item_;
     const std::string privateTrash_ = "/.Trash-" + kUid;
 };
@@ -107,20 +109,18 @@ TEST_F(FinderTopdirTrash, RefusesTheTopAndItsTrashFolders) {
 
 // The real thing: an item on another mounted file system than the home.
 TEST(FinderOtherFileSystem, ItemGoesToTheTrashAtTheTopOfItsMount) {
-    TempDir home;
-    TempDir shm("/dev/shm");
-    if (shm.path().empty() || DeviceOf(shm.path()) == DeviceOf(home.path())) {
-        GTEST_SKIP() << "/dev/shm is not a separate file system here";
-    }
-    ScopedEnv homeEnv("HOME", home.path());
-    ScopedEnv dataEnv("XDG_DATA_HOME", home.path() + "/data");
+    TempFolder home;
+    const auto shm = FolderOnAnotherFileSystem(home.Path());
+    if (!shm) GTEST_SKIP() << "/dev/shm is not a separate file system here";
+    ScopedEnv homeEnv("HOME", home.Path());
+    ScopedEnv dataEnv("XDG_DATA_HOME", home.Path() + "/data");
 
-    const std::string top = MountTopOf(ItemLocation(shm.path()));
+    const std::string top = MountTopOf(ItemLocation(shm->Path()));
     EXPECT_EQ(top, "/dev/shm");
     EXPECT_TRUE(IsMountPoint(top));
-    EXPECT_FALSE(IsMountPoint(ItemLocation(shm.path())));
+    EXPECT_FALSE(IsMountPoint(ItemLocation(shm->Path())));
 
-    const std::string item = shm.path() + "/共有 メモ.txt";
+    const std::string item = shm->Path() + "/共有 メモ.txt";
     WriteFile(item, "on tmpfs");
     const ino_t inode = InodeOf(item);
     const bool hadPrivateTrash = Exists(top + "/.Trash-" + kUid);
@@ -144,7 +144,7 @@ TEST(FinderOtherFileSystem, ItemGoesToTheTrashAtTheTopOfItsMount) {
     } else {
         EXPECT_EQ(InodeOf(item), inode) << "an item that was not moved must stay";
     }
-    EXPECT_FALSE(Exists(home.path() + "/data/Trash/files/共有 メモ.txt"));
+    EXPECT_FALSE(Exists(home.Path() + "/data/Trash/files/共有 メモ.txt"));
 }
 
 }  // namespace

@@ -57,19 +57,19 @@ TEST(FinderTrashedName, LongNamesAreShortenedOnCharacterBoundaries) {
 }
 
 TEST(FinderItemPath, ResolvesTheFoldersButNotTheItem) {
-    finder_test::TempDir dir;
-    const std::string real = dir.path() + "/real";
+    testsupport::TempFolder dir;
+    const std::string real = dir.Path() + "/real";
     ASSERT_EQ(mkdir(real.c_str(), 0700), 0);
-    ASSERT_EQ(symlink(real.c_str(), (dir.path() + "/via").c_str()), 0);
+    ASSERT_EQ(symlink(real.c_str(), (dir.Path() + "/via").c_str()), 0);
     ASSERT_EQ(symlink("/nowhere", (real + "/link").c_str()), 0);
-    const std::string resolvedDir = ItemLocation(dir.path());
+    const std::string resolvedDir = ItemLocation(dir.Path());
 
-    EXPECT_EQ(ItemLocation(dir.path() + "/via/link"), resolvedDir + "/real/link");
-    EXPECT_EQ(ItemLocation(dir.path() + "/via/"), resolvedDir + "/via");
-    EXPECT_EQ(ItemLocation(dir.path() + "/real/."), resolvedDir + "/real");
-    EXPECT_EQ(ItemLocation(dir.path() + "/missing/x"), "");
+    EXPECT_EQ(ItemLocation(dir.Path() + "/via/link"), resolvedDir + "/real/link");
+    EXPECT_EQ(ItemLocation(dir.Path() + "/via/"), resolvedDir + "/via");
+    EXPECT_EQ(ItemLocation(dir.Path() + "/real/."), resolvedDir + "/real");
+    EXPECT_EQ(ItemLocation(dir.Path() + "/missing/x"), "");
     EXPECT_EQ(ItemLocation(""), "");
-    EXPECT_EQ(ResolveExistingPart(dir.path() + "/via/new/deeper"), resolvedDir + "/real/new/deeper");
+    EXPECT_EQ(ResolveExistingPart(dir.Path() + "/via/new/deeper"), resolvedDir + "/real/new/deeper");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// Temporary homes, environment overrides and trash readers for the finder tests.
+// Environment overrides, item facts and trash readers for the finder tests.
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "tests/support/TempFolder.h"
 
 namespace finder_test {
 
@@ -36,36 +39,6 @@ private:
     std::optional<std::string> old_;
 };
 
-// A fresh folder under `base`, removed with everything in it at the end.
-class TempDir {
-public:
-    explicit TempDir(const std::string& base = "/tmp") {
-        std::string pattern = base + "/finder-test-XXXXXX";
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-inline void WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The item itself (a link is not followed); all zero when it does not exist.
 inline struct stat StatOf(const std::string& path) {
     struct stat info {};
@@ -77,6 +50,15 @@ inline bool Exists(const std::string& path) { return StatOf(path).st_nlink != 0;
 inline ino_t InodeOf(const std::string& path) { return StatOf(path).st_ino; }
 inline mode_t ModeOf(const std::string& path) { return StatOf(path).st_mode & 07777; }
 inline dev_t DeviceOf(const std::string& path) { return StatOf(path).st_dev; }
+
+// A fresh folder on /dev/shm when that is a file system apart from the one
+// holding `near`; nullptr otherwise.
+inline std::unique_ptr<testsupport::TempFolder> FolderOnAnotherFileSystem(const std::string& near) {
+    if (access("/dev/shm", W_OK) != 0) return nullptr;
+    auto folder = std::make_unique<testsupport::TempFolder>("/dev/shm");
+    if (DeviceOf(folder->Path()) == DeviceOf(near)) return nullptr;
+    return folder;
+}
 
 // Decodes %XX as a reader of info files does; nullopt on a malformed escape.
 inline std::optional<std::string> PercentDecode(const std::string& text) {
@@ -104,7 +86,7 @@ struct TrashInfoFile {
 
 inline TrashInfoFile ReadTrashInfo(const std::string& path) {
     TrashInfoFile info;
-    std::istringstream lines(ReadFile(path));
+    std::istringstream lines(testsupport::ReadFile(path));
     std::string line;
     std::getline(lines, info.header);
     while (std::getline(lines, line)) {

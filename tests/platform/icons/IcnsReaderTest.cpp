@@ -14,6 +14,7 @@ namespace {
 using namespace platform::carbon;
 using namespace platform::icons;
 using namespace icontest;
+using testsupport::WriteFile;
 
 TEST(RunLength, UnpacksLiteralsAndRepeatsAcrossChannels) {
     // 2 literals, then a repeat of 5 that runs from the first plane into the second.
@@ -167,13 +168,14 @@ TEST(IcnsReader, SurvivesEveryTruncationAndByteFlip) {
 }
 
 TEST(IcnsReader, ReadsOnlyRegularFiles) {
-    TempDir dir;
-    EXPECT_EQ(ReadIcnsFile((dir.Path() / "missing.icns").string()), nullptr);
-    EXPECT_EQ(ReadIcnsFile(dir.Path().string()), nullptr);
-    ASSERT_EQ(mkfifo((dir.Path() / "pipe.icns").c_str(), 0600), 0);
-    EXPECT_EQ(ReadIcnsFile((dir.Path() / "pipe.icns").string()), nullptr) << "read without blocking";
-    WriteFile(dir.Path() / "a.icns", Icns().Add("ics#", Bytes(64, 1)).Data());
-    auto family = ReadIcnsFile((dir.Path() / "a.icns").string());
+    testsupport::TempFolder tmp;
+    const fs::path dir = tmp.Path();
+    EXPECT_EQ(ReadIcnsFile((dir / "missing.icns").string()), nullptr);
+    EXPECT_EQ(ReadIcnsFile(dir.string()), nullptr);
+    ASSERT_EQ(mkfifo((dir / "pipe.icns").c_str(), 0600), 0);
+    EXPECT_EQ(ReadIcnsFile((dir / "pipe.icns").string()), nullptr) << "read without blocking";
+    WriteFile(dir / "a.icns", Icns().Add("ics#", Bytes(64, 1)).Data());
+    auto family = ReadIcnsFile((dir / "a.icns").string());
     ASSERT_NE(family, nullptr);
     EXPECT_TRUE(family->HasElement(kIcsMono));
 }

@@ -6,12 +6,11 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "platform/carbon/MacTypes.h"
-#include "tests/runtime/files/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace icontest {
 
@@ -98,16 +97,6 @@ private:
     Bytes entries_;
 };
 
-inline void WriteFile(const fs::path& path, const Bytes& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-inline void WriteText(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 // An Info.plist naming the icon file; no key when iconFile is empty.
 inline std::string InfoPlist(const std::string& iconFile) {
     std::string text =
@@ -121,14 +110,9 @@ inline std::string InfoPlist(const std::string& iconFile) {
 // hold `icnsFile` with the given bytes.
 inline void MakeBundle(const fs::path& bundle, const std::string& iconName, const std::string& icnsFile,
                        const Bytes& icns) {
-    WriteText(bundle / "Contents" / "Info.plist", InfoPlist(iconName));
-    WriteText(bundle / "Contents" / "PkgInfo", "APPLtest");
-    if (!icnsFile.empty()) WriteFile(bundle / "Contents" / "Resources" / icnsFile, icns);
+    testsupport::WriteFile(bundle / "Contents" / "Info.plist", InfoPlist(iconName));
+    testsupport::WriteFile(bundle / "Contents" / "PkgInfo", "APPLtest");
+    if (!icnsFile.empty()) testsupport::WriteFile(bundle / "Contents" / "Resources" / icnsFile, icns);
 }
-
-// A fresh folder for one test, removed afterwards.
-struct TempDir : runtime::testing::TempFolder {
-    fs::path Path() const { return TempFolder::Path(); }
-};
 
 }  // namespace icontest

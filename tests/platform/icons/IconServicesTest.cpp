@@ -21,6 +21,7 @@ namespace {
 using namespace platform::carbon;
 using namespace platform::icons;
 using namespace icontest;
+using testsupport::WriteFile;
 
 IconFamilyHandle FamilyOf(const fs::path& path) {
     IconRef ref;
@@ -52,13 +53,14 @@ Bytes Element(const IconFamilyHandle& family, OSType type) {
 class IconServicesTest : public ::testing::Test {
 protected:
     void SetUp() override { FamilyCache::Shared().Clear(); }
-    TempDir dir_;
+    testsupport::TempFolder tmp_;
+    const fs::path dir_ = tmp_.Path();
 };
 
 TEST_F(IconServicesTest, BundleIconIsTheIcnsFileItsInfoPlistNames) {
     const Bytes icns = Icns().Add("is32", PackedColor(256, 10, 20, 30)).Add("ics#", Bytes(64, 0x0F)).Data();
-    MakeBundle(dir_.Path() / "Sample.app", "Sample", "Sample.icns", icns);  // ".icns" added to the name
-    const auto family = FamilyOf(dir_.Path() / "Sample.app");
+    MakeBundle(dir_ / "Sample.app", "Sample", "Sample.icns", icns);  // ".icns" added to the name
+    const auto family = FamilyOf(dir_ / "Sample.app");
     ASSERT_NE(family, nullptr);
     const Bytes color = Element(family, kIs32);
     ASSERT_EQ(color.size(), 1024u);
@@ -66,47 +68,47 @@ TEST_F(IconServicesTest, BundleIconIsTheIcnsFileItsInfoPlistNames) {
     EXPECT_EQ(Element(family, kIcsMono), Bytes(64, 0x0F));
     EXPECT_TRUE(Element(family, kS8mk).empty()) << "the file has no such element, and none is made up";
 
-    MakeBundle(dir_.Path() / "Named.app", "Named.icns", "Named.icns", icns);  // named with its extension
-    EXPECT_EQ(Element(FamilyOf(dir_.Path() / "Named.app"), kIcsMono), Bytes(64, 0x0F));
+    MakeBundle(dir_ / "Named.app", "Named.icns", "Named.icns", icns);  // named with its extension
+    EXPECT_EQ(Element(FamilyOf(dir_ / "Named.app"), kIcsMono), Bytes(64, 0x0F));
 }
 
 TEST_F(IconServicesTest, ApplicationWithoutAUsableIconGetsTheGenericApplicationIcon) {
     const Bytes damaged = {'i', 'c', 'n', 's', 0xFF, 0xFF};
-    MakeBundle(dir_.Path() / "Broken.bundle", "Broken", "Broken.icns", damaged);
-    EXPECT_TRUE(FamilyOf(dir_.Path() / "Broken.bundle")->ElementTypes().empty()) << "not an application";
+    MakeBundle(dir_ / "Broken.bundle", "Broken", "Broken.icns", damaged);
+    EXPECT_TRUE(FamilyOf(dir_ / "Broken.bundle")->ElementTypes().empty()) << "not an application";
 
-    MakeBundle(dir_.Path() / "Broken.app", "Broken", "Broken.icns", damaged);
-    MakeBundle(dir_.Path() / "NoIcon.APP", "", "", {});
-    MakeBundle(dir_.Path() / "Escape.app", "../../Escape", "", {});
-    WriteFile(dir_.Path() / "Escape.icns", Icns().Add("ics#", Bytes(64, 1)).Data());
+    MakeBundle(dir_ / "Broken.app", "Broken", "Broken.icns", damaged);
+    MakeBundle(dir_ / "NoIcon.APP", "", "", {});
+    MakeBundle(dir_ / "Escape.app", "../../Escape", "", {});
+    WriteFile(dir_ / "Escape.icns", Icns().Add("ics#", Bytes(64, 1)).Data());
     // FIFOs in place of the Info.plist and of the icon file: reading them must not block.
-    fs::create_directories(dir_.Path() / "PipedPlist.app" / "Contents");
-    ASSERT_EQ(mkfifo((dir_.Path() / "PipedPlist.app" / "Contents" / "Info.plist").c_str(), 0600), 0);
-    MakeBundle(dir_.Path() / "PipedIcon.app", "Piped", "", {});
-    fs::create_directories(dir_.Path() / "PipedIcon.app" / "Contents" / "Resources");
-    ASSERT_EQ(mkfifo((dir_.Path() / "PipedIcon.app" / "Contents" / "Resources" / "Piped.icns").c_str(), 0600), 0);
+    fs::create_directories(dir_ / "PipedPlist.app" / "Contents");
+    ASSERT_EQ(mkfifo((dir_ / "PipedPlist.app" / "Contents" / "Info.plist").c_str(), 0600), 0);
+    MakeBundle(dir_ / "PipedIcon.app", "Piped", "", {});
+    fs::create_directories(dir_ / "PipedIcon.app" / "Contents" / "Resources");
+    ASSERT_EQ(mkfifo((dir_ / "PipedIcon.app" / "Contents" / "Resources" / "Piped.icns").c_str(), 0600), 0);
 
     const Bytes application = Element(SystemFamily("APPL"), kIs32);
     ASSERT_EQ(application.size(), 1024u);
-    fs::create_directory(dir_.Path() / "plain");
-    const Bytes folder = Element(FamilyOf(dir_.Path() / "plain"), kIs32);
+    fs::create_directory(dir_ / "plain");
+    const Bytes folder = Element(FamilyOf(dir_ / "plain"), kIs32);
     EXPECT_NE(folder, application);
     for (const char* bundle : {"Broken.app", "NoIcon.APP", "Escape.app", "PipedPlist.app", "PipedIcon.app"})
-        EXPECT_EQ(Element(FamilyOf(dir_.Path() / bundle), kIs32), application) << bundle;
+        EXPECT_EQ(Element(FamilyOf(dir_ / bundle), kIs32), application) << bundle;
 
-    ASSERT_EQ(mkfifo((dir_.Path() / "pipe.txt").c_str(), 0600), 0);
-    EXPECT_EQ(Element(FamilyOf(dir_.Path() / "pipe.txt"), kIs32).size(), 1024u) << "a FIFO item gets an icon";
+    ASSERT_EQ(mkfifo((dir_ / "pipe.txt").c_str(), 0600), 0);
+    EXPECT_EQ(Element(FamilyOf(dir_ / "pipe.txt"), kIs32).size(), 1024u) << "a FIFO item gets an icon";
 }
 
 TEST_F(IconServicesTest, FamiliesAreKeptPerIconFileUntilItChanges) {
-    const fs::path icnsPath = dir_.Path() / "A.app" / "Contents" / "Resources" / "A.icns";
-    MakeBundle(dir_.Path() / "A.app", "A", "A.icns", Icns().Add("ics#", Bytes(64, 1)).Data());
-    const auto first = FamilyOf(dir_.Path() / "A.app");
-    EXPECT_EQ(FamilyOf(dir_.Path() / "A.app"), first);
+    const fs::path icnsPath = dir_ / "A.app" / "Contents" / "Resources" / "A.icns";
+    MakeBundle(dir_ / "A.app", "A", "A.icns", Icns().Add("ics#", Bytes(64, 1)).Data());
+    const auto first = FamilyOf(dir_ / "A.app");
+    EXPECT_EQ(FamilyOf(dir_ / "A.app"), first);
 
     WriteFile(icnsPath, Icns().Add("ics#", Bytes(64, 2)).Data());
     fs::last_write_time(icnsPath, fs::last_write_time(icnsPath) + std::chrono::seconds(5));
-    const auto second = FamilyOf(dir_.Path() / "A.app");
+    const auto second = FamilyOf(dir_ / "A.app");
     EXPECT_NE(second, first);
     EXPECT_EQ(Element(second, kIcsMono), Bytes(64, 2));
 }
@@ -136,8 +138,8 @@ TEST(FamilyCache, KeptPngBytesCountAgainstItsBudget) {
 }
 
 TEST_F(IconServicesTest, AnyOtherItemGetsItsMimeTypeIconInEveryElement) {
-    WriteText(dir_.Path() / "notes.txt", "some text\n");
-    const auto family = FamilyOf(dir_.Path() / "notes.txt");
+    WriteFile(dir_ / "notes.txt", "some text\n");
+    const auto family = FamilyOf(dir_ / "notes.txt");
     ASSERT_NE(family, nullptr);
     for (const ElementType& element : kElementTypes)
         EXPECT_EQ(Element(family, element.type).size(), element.DataSize()) << element.width << "x" << element.height;
@@ -155,9 +157,9 @@ TEST_F(IconServicesTest, AnyOtherItemGetsItsMimeTypeIconInEveryElement) {
     EXPECT_GT(opaque, 0u) << "the icon shows something";
 
     // Items of one MIME type share a family; a folder's differs.
-    WriteText(dir_.Path() / "other.txt", "more\n");
-    EXPECT_EQ(FamilyOf(dir_.Path() / "other.txt"), family);
-    EXPECT_NE(Element(FamilyOf(dir_.Path()), kIs32), color);
+    WriteFile(dir_ / "other.txt", "more\n");
+    EXPECT_EQ(FamilyOf(dir_ / "other.txt"), family);
+    EXPECT_NE(Element(FamilyOf(dir_), kIs32), color);
 }
 
 TEST_F(IconServicesTest, SystemIconsByCreatorAndType) {
@@ -179,13 +181,13 @@ TEST_F(IconServicesTest, SystemIconsByCreatorAndType) {
 
 TEST_F(IconServicesTest, FailuresAreReportedNotCrashed) {
     IconRef ref;
-    EXPECT_EQ(GetIconRefFromFileInfo((dir_.Path() / "missing").string(), &ref), fnfErr);
+    EXPECT_EQ(GetIconRefFromFileInfo((dir_ / "missing").string(), &ref), fnfErr);
     EXPECT_EQ(GetIconRefFromFileInfo("", &ref), fnfErr);
-    EXPECT_EQ(GetIconRefFromFileInfo(dir_.Path().string(), nullptr), paramErr);
+    EXPECT_EQ(GetIconRefFromFileInfo(dir_.string(), nullptr), paramErr);
     IconFamilyHandle family;
     EXPECT_EQ(IconRefToIconFamily(nullptr, kSelectorAllAvailableData, &family), invalidIconRefErr);
 
-    const auto folder = FamilyOf(dir_.Path());
+    const auto folder = FamilyOf(dir_);
     Handle h = NewHandle(4);
     EXPECT_EQ(GetIconFamilyData(folder, FourCharCode("zzzz"), h), noSuchIconErr);
     EXPECT_EQ(GetHandleSize(h), 0);
@@ -199,12 +201,12 @@ TEST_F(IconServicesTest, FailuresAreReportedNotCrashed) {
 }
 
 TEST_F(IconServicesTest, DesktopIconsAreDrawnOnlyOnTheApplicationThread) {
-    WriteText(dir_.Path() / "page.html", "<html></html>");
+    WriteFile(dir_ / "page.html", "<html></html>");
     OSErr result = noErr;
     std::thread([&] {
         IconRef ref;
         IconFamilyHandle family;
-        if (GetIconRefFromFileInfo((dir_.Path() / "page.html").string(), &ref) == noErr)
+        if (GetIconRefFromFileInfo((dir_ / "page.html").string(), &ref) == noErr)
             result = IconRefToIconFamily(ref, kSelectorAllAvailableData, &family);
     }).join();
     EXPECT_EQ(result, noSuchIconErr);

@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/runtime/files/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
-using runtime::testing::ReadWholeFile;
-using runtime::testing::TempFolder;
+using testsupport::ReadFile;
+using testsupport::TempFolder;
 
 struct Outcome {
     int status = -1;
@@ -113,7 +113,7 @@ TEST_F(PlutilTest, BinaryListBecomesXmlInPlaceWithItsValuesAndMode) {
     EXPECT_EQ(outcome.errors, "");
     EXPECT_EQ(outcome.output, "");
 
-    const std::string xml = ReadWholeFile(path);
+    const std::string xml = ReadFile(path);
     EXPECT_EQ(xml.rfind("<?xml", 0), 0u);
     // The engine reads the value from the line after its key.
     EXPECT_NE(
@@ -139,7 +139,7 @@ TEST_F(PlutilTest, XmlListStaysXmlWithTheSameValues) {
                      "<dict><key>prefFolderPath</key><string>file:///tmp/x/</string></dict></plist>");
     const Outcome outcome = RunPlutil({"-convert", "xml1", path});
     ASSERT_EQ(outcome.status, 0) << outcome.errors;
-    const std::string xml = ReadWholeFile(path);
+    const std::string xml = ReadFile(path);
     EXPECT_NE(xml.find("\t<key>prefFolderPath</key>\n\t<string>file:///tmp/x/</string>\n"), std::string::npos) << xml;
 }
 
@@ -158,7 +158,7 @@ TEST_F(PlutilTest, FileThatIsNoPropertyListFailsAndStaysAsItWas) {
         const Outcome outcome = RunPlutil({"-convert", "xml1", path});
         ExpectRefused(outcome);
         EXPECT_NE(outcome.errors.find(name), std::string::npos) << outcome.errors;
-        EXPECT_EQ(ReadWholeFile(path), bytes);
+        EXPECT_EQ(ReadFile(path), bytes);
     }
     ExpectFolderHolds({"text", "empty", "truncated-binary", "bare-magic", "unclosed-xml"});
 }
@@ -188,7 +188,7 @@ TEST_F(PlutilTest, BadUsageFailsWithOneLineAndTouchesNothing) {
     for (const auto& arguments : usages) {
         SCOPED_TRACE(testing::PrintToString(arguments));
         ExpectRefused(RunPlutil(arguments));
-        EXPECT_EQ(ReadWholeFile(path), binary);
+        EXPECT_EQ(ReadFile(path), binary);
     }
 }
 

@@ -9,13 +9,14 @@
 #include <ctime>
 
 #include "runtime/files/FolderItem.h"
-#include "tests/runtime/files/TempFolder.h"
+#include "tests/support/FinderInfoData.h"
+#include "tests/support/TempFolder.h"
 
 namespace runtime {
 namespace {
 
-using testing::ReadWholeFile;
-using testing::TempFolder;
+using testsupport::ReadFile;
+using testsupport::TempFolder;
 
 mode_t Permissions(const FolderItemRef& item) {
     struct stat st {};
@@ -69,14 +70,14 @@ TEST(CopyFileTo, CopiesDataPermissionsAndFinderInfoAndNeverReplaces) {
     const std::string data("bplist00\0\x01", 10);
     const std::string source = tmp.Write("Prefs/com.example.plist", data);
     ASSERT_EQ(chmod(source.c_str(), 0640), 0);
-    const bool attributes = testing::SetFinderInfoAttribute(source, testing::FinderInfoBytes("TEXT", "ttxt"));
+    const bool attributes = testsupport::SetFinderInfoAttribute(source, testsupport::FinderInfoBytes("TEXT", "ttxt"));
     const FolderItemRef work = FolderItem::FromNativePath(tmp.MakeFolder("work"));
 
     const FolderItemRef item = FolderItem::FromNativePath(source);
     item->CopyFileTo(work);
     EXPECT_EQ(item->LastErrorCode(), 0);
     const FolderItemRef copy = work->Child("com.example.plist");
-    EXPECT_EQ(ReadWholeFile(copy->NativePath()), data);
+    EXPECT_EQ(ReadFile(copy->NativePath()), data);
     EXPECT_EQ(Permissions(copy), 0640u);
     if (attributes) {
         EXPECT_EQ(copy->MacType().Bytes() + copy->MacCreator().Bytes(), "TEXTttxt");
@@ -85,11 +86,11 @@ TEST(CopyFileTo, CopiesDataPermissionsAndFinderInfoAndNeverReplaces) {
     // Never over an existing item; the existing copy is left as it was.
     tmp.Write("other/com.example.plist", "changed");
     tmp.Item("other/com.example.plist")->CopyFileTo(work);
-    EXPECT_EQ(ReadWholeFile(copy->NativePath()), data);
+    EXPECT_EQ(ReadFile(copy->NativePath()), data);
 
     item->CopyFileTo(work->Child("renamed"));  // to a path of its own
     EXPECT_EQ(item->LastErrorCode(), 0);
-    EXPECT_EQ(ReadWholeFile(tmp / "work/renamed"), data);
+    EXPECT_EQ(ReadFile(tmp / "work/renamed"), data);
 }
 
 TEST(CopyFileTo, RefusesFoldersAndNil) {
@@ -111,12 +112,12 @@ TEST(MoveFileTo, RenamesWithoutReplacing) {
     file->MoveFileTo(into);
     EXPECT_EQ(file->LastErrorCode(), 0);
     EXPECT_FALSE(file->Exists());
-    EXPECT_EQ(ReadWholeFile(tmp / "into/a"), "A");
+    EXPECT_EQ(ReadFile(tmp / "into/a"), "A");
 
     const FolderItemRef moved = into->Child("a");
     moved->MoveFileTo(into->Child("b"));
     EXPECT_EQ(moved->LastErrorCode(), EEXIST);
-    EXPECT_EQ(ReadWholeFile(tmp / "into/b"), "B");
+    EXPECT_EQ(ReadFile(tmp / "into/b"), "B");
     EXPECT_TRUE(moved->Exists());
 }
 

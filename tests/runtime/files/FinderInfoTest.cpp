@@ -8,15 +8,16 @@
 
 #include "runtime/files/FinderInfo.h"
 #include "runtime/files/FolderItem.h"
-#include "tests/runtime/files/TempFolder.h"
+#include "tests/support/FinderInfoData.h"
+#include "tests/support/TempFolder.h"
 
 namespace runtime {
 namespace {
 
-using testing::AppleDoubleBytes;
-using testing::BigEndian32;
-using testing::FinderInfoBytes;
-using testing::TempFolder;
+using testsupport::AppleDoubleBytes;
+using testsupport::BigEndian32;
+using testsupport::FinderInfoBytes;
+using testsupport::TempFolder;
 
 // The item as a walk gets it (from the listing) and as Child gets it.
 std::vector<FolderItemRef> BothWays(const TempFolder& tmp, const std::string& name) {
@@ -33,7 +34,7 @@ std::string Codes(const FolderItemRef& item) { return item->MacType().Bytes() + 
 
 TEST(FinderInfo, TypeAndCreatorFromTheAttributeElseTheAppleDoubleFile) {
     TempFolder tmp;
-    const bool attributes = testing::SetFinderInfoAttribute(tmp.Write("both", "x"), FinderInfoBytes("Brd1", "wTq1"));
+    const bool attributes = testsupport::SetFinderInfoAttribute(tmp.Write("both", "x"), FinderInfoBytes("Brd1", "wTq1"));
     tmp.Write("._both", AppleDoubleBytes(FinderInfoBytes("Panl", "wTq4")));
     tmp.Write("double", "x");
     tmp.Write("._double", AppleDoubleBytes(FinderInfoBytes("Panl", "wTq4")));
@@ -60,7 +61,7 @@ TEST(FinderInfo, NoneGivesEmptyCodes) {
 
 TEST(FinderInfo, FoldersAreFoldWithoutCreator) {
     TempFolder tmp;
-    testing::SetFinderInfoAttribute(tmp.MakeFolder("Tool.app"), FinderInfoBytes("APPL", "wTq1"));
+    testsupport::SetFinderInfoAttribute(tmp.MakeFolder("Tool.app"), FinderInfoBytes("APPL", "wTq1"));
     for (const FolderItemRef& item : BothWays(tmp, "Tool.app")) EXPECT_EQ(Codes(item), "fold/");
 }
 
@@ -72,7 +73,7 @@ TEST(FinderInfo, DotNamesAndTheInvisibleFlagAreNotVisible) {
     tmp.Write("shown", "x");
     tmp.Write("._shown", AppleDoubleBytes(FinderInfoBytes("TEXT", "ttxt", 0x0100)));
     const std::string folder = tmp.MakeFolder("Hidden Folder");
-    const bool attributes = testing::SetFinderInfoAttribute(folder, FinderInfoBytes("", "", 0x4000));
+    const bool attributes = testsupport::SetFinderInfoAttribute(folder, FinderInfoBytes("", "", 0x4000));
 
     for (const std::string name : {".x", "hidden", "._hidden"})
         for (const FolderItemRef& item : BothWays(tmp, name)) EXPECT_FALSE(item->Visible()) << name;

@@ -7,12 +7,12 @@
 
 #include "runtime/files/FolderItem.h"
 #include "runtime/files/NameOrder.h"
-#include "tests/runtime/files/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace runtime {
 namespace {
 
-using testing::TempFolder;
+using testsupport::TempFolder;
 
 std::vector<std::string> Names(const FolderItemRef& folder) {
     std::vector<std::string> names;

@@ -5,12 +5,12 @@
 #include "runtime/files/FolderItem.h"
 #include "runtime/files/PathForms.h"
 #include "runtime/files/Shell.h"
-#include "tests/runtime/files/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace runtime {
 namespace {
 
-using testing::TempFolder;
+using testsupport::TempFolder;
 
 // The Mac form of a POSIX path, built by hand.
 std::string MacForm(const std::string& posix, bool folder) {

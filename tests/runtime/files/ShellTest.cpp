@@ -9,12 +9,12 @@
 #include "runtime/files/BundleLayout.h"
 #include "runtime/files/FolderItem.h"
 #include "runtime/files/Shell.h"
-#include "tests/runtime/files/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace runtime {
 namespace {
 
-using testing::TempFolder;
+using testsupport::TempFolder;
 
 TEST(Shell, ExitStatusAndOutput) {
     Shell shell;

@@ -8,12 +8,12 @@
 
 #include "runtime/core/Encodings.h"
 #include "runtime/files/FolderItem.h"
-#include "tests/runtime/files/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace runtime {
 namespace {
 
-using testing::TempFolder;
+using testsupport::TempFolder;
 
 std::vector<std::string> AllLines(const std::string& bytes) {
     TempFolder tmp;
@@ -160,11 +160,11 @@ TEST(BinaryStream, WritesAtThePosition) {
         out->SetLittleEndian(false);
         EXPECT_EQ(out->ReadLong(), 0x01020304);
     }
-    EXPECT_EQ(testing::ReadWholeFile(tmp / "w"), std::string("\x01\x02\x03\x04\x06\x05" "AZZ", 9));
+    EXPECT_EQ(testsupport::ReadFile(tmp / "w"), std::string("\x01\x02\x03\x04\x06\x05" "AZZ", 9));
 
     const BinaryStreamRef readOnly = file->OpenAsBinaryFile(false);
     readOnly->WriteLong(0);
-    EXPECT_EQ(testing::ReadWholeFile(tmp / "w").substr(0, 4), std::string("\x01\x02\x03\x04", 4));
+    EXPECT_EQ(testsupport::ReadFile(tmp / "w").substr(0, 4), std::string("\x01\x02\x03\x04", 4));
 }
 
 }  // namespace

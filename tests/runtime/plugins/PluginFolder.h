@@ -3,10 +3,11 @@
 
 #include <dlfcn.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "tests/support/TempFolder.h"
 
 namespace plugintest {
 
@@ -14,20 +15,10 @@ namespace fs = std::filesystem;
 
 class PluginFolder {
 public:
-    PluginFolder() {
-        std::string pattern = (fs::temp_directory_path() / "plugins-test-XXXXXX").string();
-        root_ = mkdtemp(pattern.data());
-        fs::create_directory(Path());
-    }
-    ~PluginFolder() {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
-    PluginFolder(const PluginFolder&) = delete;
-    PluginFolder& operator=(const PluginFolder&) = delete;
+    PluginFolder() { fs::create_directory(Path()); }
 
-    fs::path Root() const { return root_; }
-    std::string Path() const { return (root_ / "PlugIns").string(); }
+    fs::path Root() const { return root_.Path(); }
+    std::string Path() const { return root_ / "PlugIns"; }
 
     // Copies a built library in under the given name; returns its path there.
     std::string AddLibrary(const std::string& builtPath, const std::string& name) {
@@ -40,7 +31,7 @@ public:
     }
 
 private:
-    fs::path root_;
+    testsupport::TempFolder root_;
 };
 
 // A symbol of a library the host has already loaded.

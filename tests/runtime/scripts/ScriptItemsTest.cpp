@@ -12,12 +12,13 @@
 #include "runtime/scripts/ScriptFinder.h"
 #include "runtime/scripts/ScriptItems.h"
 #include "tests/platform/finder/TrashTestSupport.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
 using namespace runtime;
 using finder_test::ScopedEnv;
-using finder_test::TempDir;
+using testsupport::TempFolder;
 namespace fs = std::filesystem;
 
 using Calls = std::vector<std::pair<std::string, std::string>>;  // (what, path)
@@ -49,8 +50,7 @@ void RunScript(int32_t id, const String& path) {
 class ScriptItemsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(root_.path().empty());
-        folder_ = fs::path(root_.path()) / "書類 フォルダ";
+        folder_ = fs::path(root_.Path()) / "書類 フォルダ";
         file_ = folder_ / "Report 1:2 報告.txt";
         fs::create_directory(folder_);
         std::ofstream(file_) << "data";
@@ -58,7 +58,7 @@ protected:
     }
     void TearDown() override { SetScriptFinder(previous_); }
 
-    TempDir root_;
+    TempFolder root_;
     fs::path folder_, file_;
     std::shared_ptr<RecordingFinder> finder_ = std::make_shared<RecordingFinder>();
     std::shared_ptr<ScriptFinder> previous_;
@@ -105,7 +105,7 @@ TEST_F(ScriptItemsTest, NothingHappensWithoutAnItemOrForAnUnknownScript) {
     RuntimeCompleteParamScriptExecute(RuntimeStartParamScript(kScriptMoveFolderToTrash));
 
     RunScript(kScriptMoveFileToTrash, MacPath(folder_ / "gone.txt", false));
-    RunScript(kScriptMoveFolderToTrash, MacPath(fs::path(root_.path()) / "no such folder" / "x", true));
+    RunScript(kScriptMoveFolderToTrash, MacPath(fs::path(root_.Path()) / "no such folder" / "x", true));
     RunScript(kScriptMoveFileToTrash, "");  // would be the application's own folder
     RunScript(kScriptMoveFileToTrash, file_.string());  // a POSIX path is not the Mac form
     RunScript(kScriptRevealItem, "Other Disk:Users:x");
@@ -139,33 +139,33 @@ TEST_F(ScriptItemsTest, AHandleRunsOnceAndANilHandleIsIgnored) {
 // With nil set the system Finder is back: the file script moves the file into
 // the Trash of a temporary home.
 TEST(ScriptItemsSystemFinder, MovesTheFileIntoTheHomeTrash) {
-    TempDir home;
-    const fs::path data = fs::path(home.path()) / ".local" / "share";
+    TempFolder home;
+    const fs::path data = fs::path(home.Path()) / ".local" / "share";
     fs::create_directories(data);
-    const fs::path file = fs::path(home.path()) / "消す ファイル:1.txt";
+    const fs::path file = fs::path(home.Path()) / "消す ファイル:1.txt";
     std::ofstream(file) << "bye";
     {
-        ScopedEnv homeEnv("HOME", home.path());
+        ScopedEnv homeEnv("HOME", home.Path());
         ScopedEnv dataEnv("XDG_DATA_HOME", data.string());
         std::shared_ptr<ScriptFinder> previous = SetScriptFinder(nullptr);
         RunScript(kScriptMoveFileToTrash, MacPath(file, false));
         SetScriptFinder(previous);
     }
     EXPECT_FALSE(finder_test::Exists(file.string()));
-    EXPECT_EQ(finder_test::ReadFile((data / "Trash" / "files" / file.filename()).string()), "bye");
+    EXPECT_EQ(testsupport::ReadFile((data / "Trash" / "files" / file.filename()).string()), "bye");
     EXPECT_TRUE(fs::is_regular_file(data / "Trash" / "info" / (file.filename().string() + ".trashinfo")));
 }
 
 // A move the system Finder refuses (here: the Trash itself) leaves the item
 // in place and names it on stderr.
 TEST(ScriptItemsSystemFinder, AFailedMoveIsReportedOnStderr) {
-    TempDir home;
-    const fs::path data = fs::path(home.path()) / ".local" / "share";
+    TempFolder home;
+    const fs::path data = fs::path(home.Path()) / ".local" / "share";
     fs::create_directories(data / "Trash" / "files");
     fs::create_directories(data / "Trash" / "info");
     std::string reported;
     {
-        ScopedEnv homeEnv("HOME", home.path());
+        ScopedEnv homeEnv("HOME", home.Path());
         ScopedEnv dataEnv("XDG_DATA_HOME", data.string());
         std::shared_ptr<ScriptFinder> previous = SetScriptFinder(nullptr);
         testing::internal::CaptureStderr();
