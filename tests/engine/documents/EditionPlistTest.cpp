@@ -12,6 +12,7 @@
 
 #include "app/Window1.h"
 #include "tests/engine/documents/DocumentsTestSupport.h"
+#include "tests/support/EnvGuard.h"
 #include "tests/support/TempFolder.h"
 
 namespace engine_testing {
@@ -44,22 +45,15 @@ class EditionPlistTest : public DocumentsTest {
 protected:
     void SetUp() override {
         DocumentsTest::SetUp();
-        if (const char* path = std::getenv("PATH")) savedPath_ = path;
         const std::string helpers = std::filesystem::path(KELDO_PLUTIL_PATH).parent_path().string();
-        SetPath(helpers + ":" + savedPath_);
+        path_.Set(helpers + ":" + path_.Old().value_or(""));
     }
-    void TearDown() override {
-        SetPath(savedPath_);
-        DocumentsTest::TearDown();
-    }
-
-    static void SetPath(const std::string& path) { setenv("PATH", path.c_str(), 1); }
 
     // Puts a plutil of the test's own first on PATH: a shell script body.
     void UseFakePlutil(const std::string& script) {
         const std::string path = home.Write("fakebin/plutil", "#!/bin/sh\n" + script + "\n");
         chmod(path.c_str(), 0755);
-        SetPath(home.Path("fakebin") + ":" + savedPath_);
+        path_.Set(home.Path("fakebin") + ":" + path_.Old().value_or(""));
     }
 
     std::string WriteEdition(const std::string& bytes) {
@@ -74,8 +68,7 @@ protected:
         return RunLookup(&DocumentsProbe::GetItemDocDPlmVx, list);
     }
 
-private:
-    std::string savedPath_;
+    testsupport::EnvGuard path_{"PATH", std::getenv("PATH")};
 };
 
 TEST_F(EditionPlistTest, BinaryPlistRegistersTheFolderItsUrlNamesAndKeepsAnXmlCopy) {
@@ -170,7 +163,7 @@ TEST_F(EditionPlistTest, MissingPlistOrFailingPlutilRegistersNothing) {
     WriteEdition(XmlPlist("<key>prefFolderPath</key>\n<string>" + UrlOf(docs) + "</string>\n"));
     UseFakePlutil("exit 3");
     EXPECT_EQ(Run("4:"), "4:");
-    setenv("PATH", home.Path("nowhere").c_str(), 1);
+    path_.Set(home.Path("nowhere"));
     EXPECT_EQ(Run("4:"), "4:");
     EXPECT_TRUE(win->pFI.empty());
 }

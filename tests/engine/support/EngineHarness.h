@@ -18,6 +18,7 @@
 #include "runtime/app/ModalResponder.h"
 #include "runtime/threads/BackgroundTask.h"
 #include "runtime/threads/Thread.h"
+#include "tests/support/EnvGuard.h"
 #include "tests/support/TempFolder.h"
 #include "tests/runtime/threads/ThreadTestSupport.h"
 
@@ -30,22 +31,11 @@ using testsupport::TempFolder;
 class FakeHome {
 public:
     FakeHome() {
-        Save("HOME", savedHome_);
-        Save("TMPDIR", savedTmp_);
-        setenv("HOME", root_.Path().c_str(), 1);
-        root_.MakeFolder("tmp");
-        setenv("TMPDIR", (root_ / "tmp").c_str(), 1);
         root_.MakeFolder("Applications");
         root_.MakeFolder("Library/Preferences");
         root_.MakeFolder("Library/Application Support");
         root_.MakeFolder("Documents");
     }
-    ~FakeHome() {
-        Restore("HOME", savedHome_);
-        Restore("TMPDIR", savedTmp_);
-    }
-    FakeHome(const FakeHome&) = delete;
-    FakeHome& operator=(const FakeHome&) = delete;
 
     std::string Path(const std::string& relative) const { return root_ / relative; }
     std::string Applications(const std::string& relative = "") const { return Join("Applications", relative); }
@@ -72,21 +62,13 @@ public:
     }
 
 private:
-    static void Save(const char* name, std::optional<std::string>& into) {
-        if (const char* value = std::getenv(name)) into = value;
-    }
-    static void Restore(const char* name, const std::optional<std::string>& value) {
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
-    }
     std::string Join(const std::string& folder, const std::string& relative) const {
         return relative.empty() ? root_ / folder : root_ / (folder + "/" + relative);
     }
 
-    std::optional<std::string> savedHome_, savedTmp_;
     TempFolder root_;
+    testsupport::EnvGuard home_{"HOME", root_.Path()};
+    testsupport::EnvGuard tmp_{"TMPDIR", root_.MakeFolder("tmp")};
 };
 
 // Opens the protected operations of the search worker to the tests; its run

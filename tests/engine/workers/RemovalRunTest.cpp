@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "tests/engine/workers/WorkersTestSupport.h"
+#include "tests/support/EnvGuard.h"
 
 using namespace runtime;
 using Strings = std::vector<std::string>;
@@ -100,7 +101,7 @@ TEST_F(RemovalRunTest, AnItemGoneSinceItWasFoundIsPassedOverSilently) {
 }
 
 TEST_F(RemovalRunTest, AnUntickedProductKeepsEveryItemAlsoPastOneThatHasGone) {
-    unsetenv("XDG_DATA_HOME");
+    const testsupport::EnvGuard dataHome("XDG_DATA_HOME", nullptr);  // the trash in the fake home
     ListboxRef list = win->Listbox1();
     fs::remove_all(prefs);
     PressKeyOnRow(*list, 0, Qt::Key_Minus);
@@ -136,7 +137,7 @@ TEST_F(RemovalRunTest, StopTakesEffectAtTheNextRow) {
 }
 
 TEST_F(RemovalRunTest, TheItemsLandInTheTrashWhereTheyCanBePutBack) {
-    unsetenv("XDG_DATA_HOME");
+    const testsupport::EnvGuard dataHome("XDG_DATA_HOME", nullptr);  // the trash in the fake home
     ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
 
     const fs::path trash = home.Path(".local/share/Trash");

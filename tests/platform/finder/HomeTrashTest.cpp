@@ -4,6 +4,7 @@
 #include "platform/finder/TrashInfo.h"
 
 #include "tests/platform/finder/TrashTestSupport.h"
+#include "tests/support/EnvGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@ namespace platform::finder {
 namespace {
 
 using namespace finder_test;
+using testsupport::EnvGuard;
 using testsupport::ReadFile;
 using testsupport::TempFolder;
 using testsupport::WriteFile;
@@ -57,7 +59,7 @@ protected:
 
     TempFolder root_;
     std::string home_, docs_, dataHome_, trash_;
-    std::optional<ScopedEnv> homeEnv_, dataEnv_;
+    std::optional<EnvGuard> homeEnv_, dataEnv_;
 };
 
 TEST_F(FinderHomeTrash, MovesJapaneseFileAndFolderSoTheyCanBePutBack) {

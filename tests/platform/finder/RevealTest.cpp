@@ -2,6 +2,7 @@
 #include "platform/finder/ItemPath.h"
 
 #include "tests/platform/finder/TrashTestSupport.h"
+#include "tests/support/EnvGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,7 @@ namespace platform::finder {
 namespace {
 
 using namespace finder_test;
+using testsupport::EnvGuard;
 using testsupport::ReadFile;
 using testsupport::TempFolder;
 using testsupport::WriteFile;
@@ -65,11 +67,11 @@ protected:
 
     TempFolder root_;
     std::string record_, folder_, item_;
-    std::optional<ScopedEnv> pathEnv_;
+    std::optional<EnvGuard> pathEnv_;
 };
 
 TEST_F(FinderReveal, WithoutABusOpensTheEnclosingFolderPromptlyButNeverAMissingItem) {
-    ScopedEnv bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + root_.Path() + "/no-bus-here");
+    EnvGuard bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + root_.Path() + "/no-bus-here");
     EXPECT_EQ(RevealItem(folder_ + "/gone"), RevealOutcome::Failed);
     EXPECT_EQ(RevealItem(""), RevealOutcome::Failed);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -147,7 +149,7 @@ protected:
     QThread worker_;
     FakeFileManager manager_;
     bool registered_ = false;
-    std::optional<ScopedEnv> busEnv_;
+    std::optional<EnvGuard> busEnv_;
 };
 
 TEST_F(FinderRevealOnPrivateBus, TheFileManagerIsAskedToShowTheItem) {

@@ -4,6 +4,7 @@
 #include "platform/finder/Trash.h"
 
 #include "tests/platform/finder/TrashTestSupport.h"
+#include "tests/support/EnvGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@ namespace platform::finder {
 namespace {
 
 using namespace finder_test;
+using testsupport::EnvGuard;
 using testsupport::ReadFile;
 using testsupport::TempFolder;
 using testsupport::WriteFile;
@@ -112,8 +114,8 @@ TEST(FinderOtherFileSystem, ItemGoesToTheTrashAtTheTopOfItsMount) {
     TempFolder home;
     const auto shm = FolderOnAnotherFileSystem(home.Path());
     if (!shm) GTEST_SKIP() << "/dev/shm is not a separate file system here";
-    ScopedEnv homeEnv("HOME", home.Path());
-    ScopedEnv dataEnv("XDG_DATA_HOME", home.Path() + "/data");
+    EnvGuard homeEnv("HOME", home.Path());
+    EnvGuard dataEnv("XDG_DATA_HOME", home.Path() + "/data");
 
     const std::string top = MountTopOf(ItemLocation(shm->Path()));
     EXPECT_EQ(top, "/dev/shm");

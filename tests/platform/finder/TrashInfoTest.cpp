@@ -2,6 +2,7 @@
 #include "platform/finder/TrashInfo.h"
 
 #include "tests/platform/finder/TrashTestSupport.h"
+#include "tests/support/EnvGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ TEST(FinderPercentEncode, KeepsUnreservedAndSlashAndRoundTripsEveryOtherByte) {
 }
 
 TEST(FinderTrashInfoText, HasHeaderEncodedPathAndLocalDate) {
-    finder_test::ScopedEnv zone("TZ", "JST-9");
+    testsupport::EnvGuard zone("TZ", "JST-9");
     tzset();
     const std::string text = TrashInfoText("/Users/設定 ファイル.plist", 0);
     EXPECT_EQ(text,

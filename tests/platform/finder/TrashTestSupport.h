@@ -1,9 +1,8 @@
 #pragma once
-// Environment overrides, item facts and trash readers for the finder tests.
+// Item facts and trash readers for the finder tests.
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,26 +17,6 @@
 #include "tests/support/TempFolder.h"
 
 namespace finder_test {
-
-// Sets or clears an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value) setenv(name, value->c_str(), 1);
-        else unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (old_) setenv(name_.c_str(), old_->c_str(), 1);
-        else unsetenv(name_.c_str());
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    std::string name_;
-    std::optional<std::string> old_;
-};
 
 // The item itself (a link is not followed); all zero when it does not exist.
 inline struct stat StatOf(const std::string& path) {

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
+#include <optional>
 
 #include <unicode/locid.h>
 
 #include "runtime/core/Date.h"
 #include "runtime/core/TextFunctions.h"
+#include "tests/support/EnvGuard.h"
 
 using namespace runtime;
 
@@ -16,26 +17,19 @@ namespace {
 class RuntimeDate : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* tz = std::getenv("TZ");
-        hadTZ_ = tz != nullptr;
-        if (hadTZ_) savedTZ_ = tz;
-        setenv("TZ", "Asia/Tokyo", 1);
+        zone_.emplace("TZ", "Asia/Tokyo");
         tzset();
         savedLocale_ = icu::Locale::getDefault();
     }
     void TearDown() override {
-        if (hadTZ_)
-            setenv("TZ", savedTZ_.c_str(), 1);
-        else
-            unsetenv("TZ");
+        zone_.reset();
         tzset();
         UErrorCode status = U_ZERO_ERROR;
         icu::Locale::setDefault(savedLocale_, status);
     }
 
 private:
-    bool hadTZ_ = false;
-    std::string savedTZ_;
+    std::optional<testsupport::EnvGuard> zone_;
     icu::Locale savedLocale_;
 };
 

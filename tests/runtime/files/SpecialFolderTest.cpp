@@ -2,33 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <utility>
 
 #include "runtime/files/SpecialFolder.h"
+#include "tests/support/EnvGuard.h"
 
 namespace runtime {
 namespace {
 
-// Sets an environment variable for one test and puts the old value back.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        Set(name, value);
-    }
-    ~ScopedVariable() { Set(name_, old_ ? old_->c_str() : nullptr); }
-
-private:
-    static void Set(const char* name, const char* value) { value ? setenv(name, value, 1) : unsetenv(name); }
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using testsupport::EnvGuard;
 
 TEST(SpecialFolder, UserFoldersFollowHome) {
-    ScopedVariable home("HOME", "/home/tester");
+    EnvGuard home("HOME", "/home/tester");
     EXPECT_EQ(SpecialFolder::Applications()->NativePath(), "/home/tester/Applications");
     EXPECT_EQ(SpecialFolder::Preferences()->NativePath(), "/home/tester/Library/Preferences");
     EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), "/home/tester/Library/Application Support");
@@ -37,12 +23,12 @@ TEST(SpecialFolder, UserFoldersFollowHome) {
     EXPECT_EQ(SpecialFolder::UserHome()->NativePath(), "/home/tester");
     EXPECT_FALSE(SpecialFolder::Documents()->Exists());  // an item all the same
 
-    ScopedVariable other("HOME", "/srv/other/");
+    EnvGuard other("HOME", "/srv/other/");
     EXPECT_EQ(SpecialFolder::Preferences()->NativePath(), "/srv/other/Library/Preferences");
 }
 
 TEST(SpecialFolder, ARelativeHomeIsNotTrusted) {
-    ScopedVariable home("HOME", "relative/home");
+    EnvGuard home("HOME", "relative/home");
     const std::string path = SpecialFolder::UserHome()->NativePath();
     EXPECT_EQ(path.front(), '/');
     EXPECT_EQ(path.find("relative"), std::string::npos);
@@ -51,18 +37,18 @@ TEST(SpecialFolder, ARelativeHomeIsNotTrusted) {
 TEST(SpecialFolder, TemporaryFollowsTMPDIR) {
     const std::pair<const char*, const char*> cases[] = {{"/var/tmp/mine/", "/var/tmp/mine"}, {nullptr, "/tmp"}, {"", "/tmp"}};
     for (const auto& [value, expected] : cases) {
-        ScopedVariable tmp("TMPDIR", value);
+        EnvGuard tmp("TMPDIR", value);
         EXPECT_EQ(SpecialFolder::Temporary()->NativePath(), expected) << (value ? value : "unset");
     }
 }
 
 TEST(SpecialFolder, TrashFollowsTheDataHome) {
-    ScopedVariable home("HOME", "/home/tester");
+    EnvGuard home("HOME", "/home/tester");
     {
-        ScopedVariable data("XDG_DATA_HOME", nullptr);
+        EnvGuard data("XDG_DATA_HOME", nullptr);
         EXPECT_EQ(SpecialFolder::Trash()->NativePath(), "/home/tester/.local/share/Trash/files");
     }
-    ScopedVariable data("XDG_DATA_HOME", "/data");
+    EnvGuard data("XDG_DATA_HOME", "/data");
     EXPECT_EQ(SpecialFolder::Trash()->NativePath(), "/data/Trash/files");
 }
 

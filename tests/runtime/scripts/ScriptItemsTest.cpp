@@ -12,12 +12,13 @@
 #include "runtime/scripts/ScriptFinder.h"
 #include "runtime/scripts/ScriptItems.h"
 #include "tests/platform/finder/TrashTestSupport.h"
+#include "tests/support/EnvGuard.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
 
 using namespace runtime;
-using finder_test::ScopedEnv;
+using testsupport::EnvGuard;
 using testsupport::TempFolder;
 namespace fs = std::filesystem;
 
@@ -145,8 +146,8 @@ TEST(ScriptItemsSystemFinder, MovesTheFileIntoTheHomeTrash) {
     const fs::path file = fs::path(home.Path()) / "消す ファイル:1.txt";
     std::ofstream(file) << "bye";
     {
-        ScopedEnv homeEnv("HOME", home.Path());
-        ScopedEnv dataEnv("XDG_DATA_HOME", data.string());
+        EnvGuard homeEnv("HOME", home.Path());
+        EnvGuard dataEnv("XDG_DATA_HOME", data.string());
         std::shared_ptr<ScriptFinder> previous = SetScriptFinder(nullptr);
         RunScript(kScriptMoveFileToTrash, MacPath(file, false));
         SetScriptFinder(previous);
@@ -165,8 +166,8 @@ TEST(ScriptItemsSystemFinder, AFailedMoveIsReportedOnStderr) {
     fs::create_directories(data / "Trash" / "info");
     std::string reported;
     {
-        ScopedEnv homeEnv("HOME", home.Path());
-        ScopedEnv dataEnv("XDG_DATA_HOME", data.string());
+        EnvGuard homeEnv("HOME", home.Path());
+        EnvGuard dataEnv("XDG_DATA_HOME", data.string());
         std::shared_ptr<ScriptFinder> previous = SetScriptFinder(nullptr);
         testing::internal::CaptureStderr();
         RunScript(kScriptMoveFolderToTrash, MacPath(data / "Trash", true));
