@@ -19,7 +19,7 @@
 #include "runtime/app/Runtime.h"
 #include "runtime/files/FolderItem.h"
 #include "tests/runtime/app/UrlRecorder.h"
-#include "tests/runtime/threads/ThreadTestSupport.h"
+#include "tests/support/EventLoop.h"
 
 using namespace runtime;
 
@@ -51,7 +51,7 @@ TEST(StartupTest, TheStartupRoutineBindsTheIconFunctionMakesTheAppObjectAndOpens
     EXPECT_TRUE(win->IsOpen());
     EXPECT_EQ(win->Title().Bytes(), "KELDO アンインストーラ");
     EXPECT_TRUE(Globals::gItem.empty());
-    ASSERT_TRUE(runtime::testing::PumpUntil([] { return !Globals::gItem.empty(); }));
+    ASSERT_TRUE(testsupport::PumpUntil([] { return !Globals::gItem.empty(); }));
     EXPECT_EQ(Globals::gItem.size(), 6u);
     EXPECT_TRUE(Globals::gBeep);
     EXPECT_EQ(std::count(asked.begin(), asked.end(), "not found."), 0);

@@ -87,7 +87,7 @@ TEST_F(ApplicationLookupTest, StopDuringTheWalkEndsItBeforeTheNextEntry) {
     // The stop arrives from the event loop while the walk yields after its
     // first registration, as a press of the stop button would.
     probe->Run();
-    ASSERT_TRUE(runtime::testing::PumpUntil([&] {
+    ASSERT_TRUE(testsupport::PumpUntil([&] {
         if (!win->pFI.empty()) win->pStopThread2 = true;
         return probe->State() == runtime::ThreadState::NotRunning;
     }));

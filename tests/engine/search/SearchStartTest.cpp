@@ -111,7 +111,7 @@ TEST_F(SearchStartTest, ToolbarSearchShowsProgressWhileWalkingAndResetsAfter) {
 
     // Seen at the first row, while the walk goes on.
     bool seenRunning = false;
-    ASSERT_TRUE(runtime::testing::PumpUntil([&] {
+    ASSERT_TRUE(testsupport::PumpUntil([&] {
         if (!seenRunning && win->Listbox1()->ListCount() > 0) {
             seenRunning = true;
             EXPECT_TRUE(win->StaticText1()->Visible());

@@ -122,7 +122,7 @@ TEST_F(SearchWalkTest, StopDuringADeepWalkVisitsNoFurtherEntry) {
     search->Run();
 
     int rowsAtStop = -1;
-    ASSERT_TRUE(runtime::testing::PumpUntil([&] {
+    ASSERT_TRUE(testsupport::PumpUntil([&] {
         if (rowsAtStop < 0 && win->Listbox1()->ListCount() > 0) {
             rowsAtStop = win->Listbox1()->ListCount();
             win->pStopThread2 = true;

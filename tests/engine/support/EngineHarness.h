@@ -19,11 +19,12 @@
 #include "runtime/threads/BackgroundTask.h"
 #include "runtime/threads/Thread.h"
 #include "tests/support/EnvGuard.h"
+#include "tests/support/FunctionThread.h"
 #include "tests/support/TempFolder.h"
-#include "tests/runtime/threads/ThreadTestSupport.h"
 
 namespace engine_testing {
 
+using testsupport::RunToEnd;
 using testsupport::TempFolder;
 
 // A temporary HOME (and TMPDIR inside it) with the folders the lookups use:
@@ -100,14 +101,6 @@ public:
     }
 };
 
-// Runs the thread and the event loop until the thread's run has ended.
-inline bool RunToEnd(const std::shared_ptr<runtime::Thread>& thread,
-                     std::chrono::milliseconds timeout = std::chrono::seconds(20)) {
-    thread->Run();
-    return runtime::testing::PumpUntil([&] { return thread->State() == runtime::ThreadState::NotRunning; },
-                                       timeout);
-}
-
 // Each test gets a fresh fake home, a fresh main window, an empty catalogue,
 // a time slice of 0 (every yield returns to the event loop) and no responder.
 class EngineTest : public ::testing::Test {
@@ -139,7 +132,7 @@ protected:
     void Press(const runtime::ToolButtonRef& item) { win->Toolbar11_Action(*win->Toolbar11(), *item); }
     // Waits until the running worker has given the commands back.
     bool WaitForRunEnd() {
-        return runtime::testing::PumpUntil([&] { return !win->Toolbar11()->ToolItem5->Enabled(); });
+        return testsupport::PumpUntil([&] { return !win->Toolbar11()->ToolItem5->Enabled(); });
     }
     // Presses a command that starts a worker and waits until the run has ended.
     bool RunCommand(const runtime::ToolButtonRef& item) {

@@ -106,7 +106,7 @@ TEST_F(AutoGetRunTest, ARunThatFailsGivesTheCommandsBackAndTellsTheUser) {
     SetUnhandledExceptionHandler(runtime::detail::DeliverException);
     AnswerWith(ModalAnswer::Button::Action);
     ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
-    ASSERT_TRUE(runtime::testing::PumpUntil([&] { return !asked.empty(); }));
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return !asked.empty(); }));
     EXPECT_EQ(asked[0].kind, ModalKind::ExceptionAlert);
     EXPECT_FALSE(win->ProgressWheel1()->Visible());
     EXPECT_TRUE(win->Toolbar11()->ToolItem1->Enabled());

@@ -1,12 +1,9 @@
 #pragma once
 // Helpers shared by the runtime/app tests.
 
-#include <chrono>
 #include <functional>
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -14,20 +11,8 @@
 
 #include "runtime/app/ExceptionHook.h"
 #include "runtime/app/ModalResponder.h"
-#include "runtime/threads/Thread.h"
 
 namespace apptest {
-
-// Runs the event loop until done() or the time is up; true when done.
-inline bool SpinUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
 
 // Calls act with the active modal widget of type W as soon as one is up,
 // from a timer, i.e. from inside whatever nested loop shows it.
@@ -44,13 +29,6 @@ void WhenModalUp(std::function<void(W*)> act) {
     });
     poll->start();
 }
-
-// A thread that runs the given body.
-class BodyThread : public runtime::Thread {
-public:
-    std::function<void()> body;
-    void Event_Run() override { body(); }
-};
 
 // Leaves no responder and no exception helper behind.
 class AppTest : public ::testing::Test {

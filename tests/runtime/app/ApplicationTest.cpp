@@ -24,10 +24,11 @@
 #include "runtime/threads/Thread.h"
 #include "runtime/ui/MenuItem.h"
 #include "runtime/ui/Window.h"
+#include "tests/support/EventLoop.h"
 
 using namespace runtime;
 using apptest::AppTest;
-using apptest::SpinUntil;
+using testsupport::PumpUntil;
 
 namespace {
 
@@ -94,7 +95,7 @@ TEST_F(ApplicationTest, StartupRunsOnceAndTheOpenEventWaitsForTheLoop) {
     });
     EXPECT_EQ(startups, 1);
     EXPECT_EQ(app->opened, 0);
-    ASSERT_TRUE(SpinUntil([&] { return app->opened > 0; }));
+    ASSERT_TRUE(PumpUntil([&] { return app->opened > 0; }));
     QCoreApplication::processEvents();
     EXPECT_EQ(app->opened, 1);
 }
@@ -143,7 +144,7 @@ TEST_F(UnhandledExceptionTest, AnExceptionOfAnEventHandlerShowsTheAlertAndTheLoo
     bool laterTimerRan = false;
     QTimer::singleShot(0, [] { throw NilObjectException(); });
     QTimer::singleShot(20, [&] { laterTimerRan = true; });
-    ASSERT_TRUE(SpinUntil([&] { return laterTimerRan; }));
+    ASSERT_TRUE(PumpUntil([&] { return laterTimerRan; }));
 
     ASSERT_EQ(alerts.size(), 1u);
     EXPECT_EQ(alerts[0].kind, ModalKind::ExceptionAlert);
@@ -165,8 +166,8 @@ TEST_F(UnhandledExceptionTest, TheInstalledHelperReceivesExceptionsOfHandlersAnd
     };
     auto thread = std::make_shared<Failing>();
     thread->Run();
-    ASSERT_TRUE(SpinUntil([&] { return received.size() == 2; }));
-    EXPECT_TRUE(SpinUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    ASSERT_TRUE(PumpUntil([&] { return received.size() == 2; }));
+    EXPECT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
     std::sort(received.begin(), received.end());
     EXPECT_EQ(received, (std::vector<std::string>{"OutOfBoundsException: Out of bounds",
                                                   "runtime_error: from a timer"}));

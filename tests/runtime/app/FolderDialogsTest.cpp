@@ -22,12 +22,13 @@
 #include "runtime/files/FolderItem.h"
 #include "runtime/threads/Thread.h"
 #include "runtime/ui/Window.h"
+#include "tests/support/FunctionThread.h"
 
 using namespace runtime;
 using apptest::AppTest;
-using apptest::BodyThread;
-using apptest::SpinUntil;
 using apptest::WhenModalUp;
+using testsupport::FunctionThread;
+using testsupport::PumpUntil;
 
 namespace {
 
@@ -175,7 +176,7 @@ TEST_F(FolderDialogsTest, ResponderSeesTheChooserAndItsAnswerComesBack) {
     });
 
     // From a thread's fiber, as the search road does.
-    auto search = std::make_shared<BodyThread>();
+    auto search = std::make_shared<FunctionThread>();
     FolderItemRef chosen;
     bool done = false;
     search->body = [&] {
@@ -186,7 +187,7 @@ TEST_F(FolderDialogsTest, ResponderSeesTheChooserAndItsAnswerComesBack) {
         done = true;
     };
     search->Run();
-    ASSERT_TRUE(SpinUntil([&] { return done; }));
+    ASSERT_TRUE(PumpUntil([&] { return done; }));
     EXPECT_EQ(chosen, answer);
 
     ASSERT_EQ(requests.size(), 1u);

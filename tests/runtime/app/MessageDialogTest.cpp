@@ -16,12 +16,13 @@
 #include "runtime/app/MessageDialog.h"
 #include "runtime/threads/Thread.h"
 #include "runtime/ui/Window.h"
+#include "tests/support/FunctionThread.h"
 
 using namespace runtime;
 using apptest::AppTest;
-using apptest::BodyThread;
-using apptest::SpinUntil;
 using apptest::WhenModalUp;
+using testsupport::FunctionThread;
+using testsupport::PumpUntil;
 
 namespace {
 
@@ -59,7 +60,7 @@ using MessageDialogTest = AppTest;
 TEST_F(MessageDialogTest, FiberBlocksInTheRealBoxWhileTheLoopGoesOn) {
     auto window = NewWindow<Window>();
     auto dialog = CautionDialog("");
-    auto thread = std::make_shared<BodyThread>();
+    auto thread = std::make_shared<FunctionThread>();
     MessageDialogButtonRef pressed;
     bool returned = false;
     thread->body = [&] {
@@ -82,20 +83,20 @@ TEST_F(MessageDialogTest, FiberBlocksInTheRealBoxWhileTheLoopGoesOn) {
     });
     thread->Run();
 
-    ASSERT_TRUE(SpinUntil([&] { return returned; }));
+    ASSERT_TRUE(PumpUntil([&] { return returned; }));
     EXPECT_FALSE(returnedBeforeClick);
     EXPECT_EQ(stateWhileUp, ThreadState::Waiting);
     EXPECT_EQ(boxParent, window->NativeWidget());
     EXPECT_EQ(modality, Qt::WindowModal);
     EXPECT_EQ(pressed, dialog->CancelButton());
-    EXPECT_TRUE(SpinUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    EXPECT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
     window->Close();
 }
 
 TEST_F(MessageDialogTest, ResponderSeesTheRequestAndAnswersAFiberThatThenKillsItself) {
     auto window = NewWindow<Window>();
     auto dialog = CautionDialog("接続する");
-    auto thread = std::make_shared<BodyThread>();
+    auto thread = std::make_shared<FunctionThread>();
 
     std::vector<ModalRequest> requests;
     std::shared_ptr<Thread> askedFrom;
@@ -120,7 +121,7 @@ TEST_F(MessageDialogTest, ResponderSeesTheRequestAndAnswersAFiberThatThenKillsIt
     };
     thread->Run();
 
-    ASSERT_TRUE(SpinUntil([&] { return thread->State() == ThreadState::NotRunning; }));
+    ASSERT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
     EXPECT_EQ(pressed, dialog->ActionButton());
     EXPECT_TRUE(localDestroyed);
     EXPECT_FALSE(ranAfterKill);
