@@ -10,6 +10,7 @@
 #include "foundation/Globals.h"
 #include "runtime/app/ModalResponder.h"
 #include "runtime/files/FolderItem.h"
+#include "tests/support/ModalAnswerer.h"
 #include "tests/support/TempFolder.h"
 
 using namespace runtime;
@@ -32,13 +33,9 @@ protected:
         fs::remove(bundleFile);
         fs::remove(besideFile);
         Globals::gItem.clear();
-        SetModalResponder([this](const ModalRequest& request) {
-            messages.push_back(request.message.Bytes());
-            return ModalAnswer::Press(ModalAnswer::Button::Action);
-        });
+        dialogs.Answer(ModalAnswer::Button::Action);
     }
     void TearDown() override {
-        SetModalResponder(nullptr);
         fs::remove(bundleFile);
         fs::remove(besideFile);
         Globals::gItem.clear();
@@ -55,7 +52,7 @@ protected:
 
     TestApp app;
     fs::path bundleFile, besideFile;
-    std::vector<std::string> messages;
+    testsupport::ModalAnswerer dialogs;
 };
 
 const char* const kPelmora = "Pelmora\n1\nPelmora\nAPPLwTq5\n1\nPelmwTq5\nPelmora初期設定\nPelmora\nPelmora\n";
@@ -64,7 +61,7 @@ const char* const kPelmora = "Pelmora\n1\nPelmora\nAPPLwTq5\n1\nPelmwTq5\nPelmor
 
 TEST_F(CatalogueTest, NoFileTellsOnceAndUsesTheBuiltInTable) {
     app.InitApp();
-    EXPECT_EQ(messages, std::vector<std::string>{"not found."});
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"not found."});
     EXPECT_TRUE(Globals::gBeep);
     ASSERT_EQ(Globals::gItem.size(), 6u);
     const char* labels[] = {"Tolvenade II", "Zoruba", "Pelmora", "Gablune mini", "Wistrel", "Brevindal nano"};
@@ -85,7 +82,7 @@ TEST_F(CatalogueTest, TheBundlesFileWinsOverTheOneBesideTheApplication) {
     EXPECT_TRUE(Load(kPelmora));
     ASSERT_EQ(Globals::gItem.size(), 1u);
     EXPECT_EQ(Value(0, "appLabel"), "Pelmora");
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(dialogs.asked.empty());
 
     fs::remove(bundleFile);
     Globals::gItem.clear();
@@ -126,7 +123,7 @@ TEST_F(CatalogueTest, AFileThatEndsEarlyKeepsWhatItHad) {
     EXPECT_EQ(Value(0, "appName3"), "");  // read past the end
     EXPECT_EQ(Value(0, "appType3"), "");
     EXPECT_FALSE(Has(0, "docCount"));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(dialogs.asked.empty());
 }
 
 TEST_F(CatalogueTest, EmptyFilesGiveAnEmptyCatalogueNotTheBuiltInOne) {
@@ -135,7 +132,7 @@ TEST_F(CatalogueTest, EmptyFilesGiveAnEmptyCatalogueNotTheBuiltInOne) {
         app.InitApp();
         EXPECT_TRUE(Globals::gItem.empty());
     }
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(dialogs.asked.empty());
 }
 
 TEST_F(CatalogueTest, AnAbsurdCountIsBoundedAndAFolderIsNoCatalogue) {
@@ -150,7 +147,7 @@ TEST_F(CatalogueTest, AnAbsurdCountIsBoundedAndAFolderIsNoCatalogue) {
     fs::create_directories(bundleFile);  // a folder named appList.txt cannot be read
     app.InitApp();
     fs::remove(bundleFile);
-    EXPECT_EQ(messages, std::vector<std::string>{"not found."});
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"not found."});
     EXPECT_EQ(Globals::gItem.size(), 6u);
 }
 

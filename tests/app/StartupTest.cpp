@@ -20,17 +20,15 @@
 #include "runtime/files/FolderItem.h"
 #include "tests/runtime/app/UrlRecorder.h"
 #include "tests/support/EventLoop.h"
+#include "tests/support/ModalAnswerer.h"
 
 using namespace runtime;
 
 namespace {
 
 TEST(StartupTest, TheStartupRoutineBindsTheIconFunctionMakesTheAppObjectAndOpensTheMainWindow) {
-    std::vector<std::string> asked;
-    SetModalResponder([&](const ModalRequest& request) {
-        asked.push_back(request.message.Bytes());
-        return ModalAnswer::Press(ModalAnswer::Button::Action);
-    });
+    testsupport::ModalAnswerer dialogs;
+    dialogs.Answer(ModalAnswer::Button::Action);
     Globals::gItem.clear();
 
     RunFrameworkInitialization(_Startup);
@@ -54,7 +52,8 @@ TEST(StartupTest, TheStartupRoutineBindsTheIconFunctionMakesTheAppObjectAndOpens
     ASSERT_TRUE(testsupport::PumpUntil([] { return !Globals::gItem.empty(); }));
     EXPECT_EQ(Globals::gItem.size(), 6u);
     EXPECT_TRUE(Globals::gBeep);
-    EXPECT_EQ(std::count(asked.begin(), asked.end(), "not found."), 0);
+    const std::vector<std::string> messages = dialogs.Messages();
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), "not found."), 0);
 
     // The four menu handlers; the responder answers their dialogs, and the
     // desktop's side is recorded instead of opening anything.
@@ -77,6 +76,7 @@ TEST(StartupTest, TheStartupRoutineBindsTheIconFunctionMakesTheAppObjectAndOpens
     EXPECT_GT(opaque, 16);
 
     // Shut-down: the menu bar instance and the catalogue go.
+    dialogs.asked.clear();  // the requests hold their parent windows
     std::weak_ptr<MenuBar1> bar = MenuBar1::Instance();
     win->Close();
     win.reset();
@@ -87,7 +87,6 @@ TEST(StartupTest, TheStartupRoutineBindsTheIconFunctionMakesTheAppObjectAndOpens
     EXPECT_TRUE(bar.expired());
     EXPECT_TRUE(Globals::gItem.empty());
     EXPECT_TRUE(Globals::gDocDir.empty());
-    SetModalResponder({});
 }
 
 }  // namespace

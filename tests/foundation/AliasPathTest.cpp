@@ -11,6 +11,7 @@
 #include "runtime/app/ModalResponder.h"
 #include "runtime/files/FolderItem.h"
 #include "tests/support/AliasRecord.h"
+#include "tests/support/ModalAnswerer.h"
 #include "tests/support/TempFolder.h"
 
 using namespace runtime;
@@ -29,19 +30,11 @@ std::string MacPath(std::string posix, bool folder) {
     return "Macintosh HD" + posix + (folder ? ":" : "");
 }
 
-class AliasPathTest : public ::testing::Test {
+// Alerts are closed with OK; choosers get the item Answer() names (nullptr: cancelled).
+class AliasPathTest : public ::testing::Test, protected testsupport::ModalAnswerer {
 protected:
-    void SetUp() override { Answer(nullptr); }
-    void TearDown() override { SetModalResponder({}); }
+    void SetUp() override { Answer(Button::Action); }
 
-    // Alerts are closed with OK; choosers get `choice` (nullptr: cancelled).
-    void Answer(FolderItemRef choice) {
-        SetModalResponder([this, choice](const ModalRequest& request) {
-            asked.push_back(request);
-            return request.kind == ModalKind::MsgBox ? ModalAnswer::Press(ModalAnswer::Button::Action)
-                                                     : ModalAnswer::Choose(choice);
-        });
-    }
     // Resolves with a responder answering; checks that no handle is left behind.
     std::string Resolve(const std::string& data, bool pickAnyFile = false) {
         const size_t handles = carbon::LiveHandleCount();
@@ -54,7 +47,6 @@ protected:
     std::string File(const std::string& relative) const { return root.Write(relative, "x"); }
 
     testsupport::TempFolder root;
-    std::vector<ModalRequest> asked;
 };
 
 }  // namespace
@@ -166,7 +158,7 @@ TEST_F(AliasPathTest, TheChooserPicksAFolderOrAnyFileToReplaceTheLostItem) {
         SCOPED_TRACE(pickAnyFile);
         asked.clear();
         const FolderItemRef chosen = FolderItem::FromNativePath(pickAnyFile ? File("choice.txt") : Folder("替わり"));
-        Answer(chosen);
+        Answer(Button::Action, chosen);
         EXPECT_EQ(Resolve(AliasRecordFor(root / "lost", !pickAnyFile), pickAnyFile),
                   MacPath(chosen->NativePath(), !pickAnyFile));
         ASSERT_EQ(asked.size(), 2u);

@@ -5,27 +5,17 @@
 #include "foundation/CautionDialog.h"
 #include "runtime/app/ModalResponder.h"
 #include "runtime/ui/Window.h"
+#include "tests/support/ModalAnswerer.h"
 
 using namespace runtime;
-using Button = ModalAnswer::Button;
 
 namespace {
 
-class CautionDialogTest : public ::testing::Test {
+class CautionDialogTest : public ::testing::Test, protected testsupport::ModalAnswerer {
 protected:
-    void Answer(Button button) {
-        SetModalResponder([this, button](const ModalRequest& request) {
-            asked.push_back(request);
-            return ModalAnswer::Press(button);
-        });
-    }
-    void TearDown() override { SetModalResponder({}); }
-
     int32_t AskTwoButtons(const std::shared_ptr<Window>& parent = nullptr, bool beep = true) {
         return Globals::gCautionDlg(parent, beep, 2, "", "キャンセル", "", "本当にクリアしますか？", "");
     }
-
-    std::vector<ModalRequest> asked;
 };
 
 }  // namespace
