@@ -15,10 +15,9 @@
 #include "runtime/core/TextFunctions.h"
 #include "runtime/files/FolderItem.h"
 #include "runtime/scripts/ScriptFinder.h"
-#include "tests/engine/support/EngineHarness.h"
+#include "tests/support/MainWindowFixture.h"
 
 using namespace runtime;
-using engine_testing::EngineTest;
 
 namespace {
 
@@ -28,27 +27,17 @@ struct RecordingFinder : ScriptFinder {
     void RevealItem(const std::string& path) override { revealed.push_back(path); }
 };
 
-class MainWindowTest : public EngineTest {
+class MainWindowTest : public testsupport::MainWindowFixture {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        testsupport::MainWindowFixture::SetUp();
         previousFinder_ = SetScriptFinder(finder);
     }
     void TearDown() override {
         SetScriptFinder(previousFinder_);
-        EngineTest::TearDown();
+        testsupport::MainWindowFixture::TearDown();
     }
 
-    // A product row whose index list is indexes, as the auto-get run adds it.
-    int AddProductRow(const String& label, const String& indexes) {
-        ListboxRef list = win->Listbox1();
-        list->AddFolder(label);
-        const int row = list->LastIndex();
-        list->SetCellType(row, 0, Listbox::TypeCheckBox);
-        list->SetCellCheck(row, 0, true);
-        list->SetCell(row, 5, indexes);
-        return row;
-    }
     FolderItemRef Item(const std::string& path) { return FolderItem::FromNativePath(path); }
 
     std::shared_ptr<RecordingFinder> finder = std::make_shared<RecordingFinder>();
@@ -104,7 +93,7 @@ TEST_F(MainWindowTest, StopSetsBothFlagsAndEachStartClearsOnlyItsOwn) {
     EXPECT_EQ(win->pCountGet, 1);
     EXPECT_FALSE(win->StaticText1()->Visible());
 
-    AnswerWith(ModalAnswer::Button::Action);
+    Answer(ModalAnswer::Button::Action);
     Press(win->Toolbar11()->ToolItem4);
     EXPECT_FALSE(win->pStopThread1);
     ASSERT_TRUE(WaitForRunEnd());
@@ -124,7 +113,7 @@ TEST_F(MainWindowTest, CancellingTheTrashQuestionChangesNothing) {
     AddProductRow("Tolvenade", "0:");
     win->Listbox1()->SetListIndex(0);
     win->pStopThread1 = true;
-    AnswerWith(ModalAnswer::Button::Cancel);
+    Answer(ModalAnswer::Button::Cancel);
 
     Press(win->Toolbar11()->ToolItem4);
 
@@ -147,13 +136,13 @@ TEST_F(MainWindowTest, ClearAsksThenEmptiesListTableAndCounters) {
     win->pCountFind = 3;
     Globals::gDocDir.push_back(Item(home.Path("Documents")));
 
-    AnswerWith(ModalAnswer::Button::Cancel);
+    Answer(ModalAnswer::Button::Cancel);
     Press(win->Toolbar11()->ToolItem9);
     EXPECT_EQ(win->Listbox1()->ListCount(), 1);
     EXPECT_EQ(win->pFI.size(), 1u);
     EXPECT_EQ(win->pCountGet, 1);
 
-    AnswerWith(ModalAnswer::Button::Action);
+    Answer(ModalAnswer::Button::Action);
     Press(win->Toolbar11()->ToolItem9);
     EXPECT_EQ(asked.back().message.Bytes(), "本当にクリアしますか？");
     EXPECT_EQ(asked.back().explanation.Bytes(), "");

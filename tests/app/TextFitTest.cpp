@@ -18,7 +18,7 @@
 #include "app/App.h"
 #include "app/Window1.h"
 #include "runtime/ui/detail/QtText.h"
-#include "tests/engine/support/EngineHarness.h"
+#include "tests/support/MainWindowFixture.h"
 
 using namespace runtime;
 
@@ -65,7 +65,7 @@ bool DrawnIn(const Label& label, const QColor& ink) {
     return most > 0.6;
 }
 
-class TextFitTest : public engine_testing::EngineTest {};
+class TextFitTest : public testsupport::MainWindowFixture {};
 
 TEST_F(TextFitTest, TheAboutPanelsTextsFitAndTheDisabledOneIsGrey) {
     bool shown = false;

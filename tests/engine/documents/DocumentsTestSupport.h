@@ -1,7 +1,7 @@
 #pragma once
 // What the documents-folder tests share: a Thread2 whose run is one call to
-// a documents lookup or reader, a responder that answers and records every
-// modal request, and the product preferences folders of the fake home.
+// a documents lookup or reader, the modal requests described, and the
+// product preferences folders of the fake home.
 
 #include <gtest/gtest.h>
 
@@ -30,17 +30,18 @@ inline std::string Describe(const runtime::ModalRequest& r) {
 
 inline constexpr const char* kLostMessage = "必要なファイルの所在が不明なので、処理を続行できません。";
 
-class DocumentsTest : public EngineTest {
+class DocumentsTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
-        // Every message box is closed; a folder chooser gets `chosen` (nil: cancelled).
-        runtime::SetModalResponder([this](const runtime::ModalRequest& r) {
-            asked.push_back(Describe(r));
-            if (r.kind == runtime::ModalKind::SelectFolder || r.kind == runtime::ModalKind::OpenFile)
-                return runtime::ModalAnswer::Choose(chosen);
-            return runtime::ModalAnswer::Press(runtime::ModalAnswer::Button::Action);
-        });
+        MainWindowFixture::SetUp();
+        Answer(Button::Action);  // every message box is closed, every chooser cancelled
+    }
+
+    // The requests asked so far, described.
+    std::vector<std::string> Questions() const {
+        std::vector<std::string> described;
+        for (const runtime::ModalRequest& request : asked) described.push_back(Describe(request));
+        return described;
     }
 
     // Runs one lookup on a worker with the list so far. nullopt when the run
@@ -118,18 +119,7 @@ protected:
     }
 
     // The registered items as "kind path", in pFI order.
-    std::vector<std::string> Found() const {
-        std::vector<std::string> out;
-        for (const auto& entry : win->pFI) {
-            const auto item = entry->Value("item").ObjectValue<runtime::FolderItem>();
-            out.push_back(entry->Value("kind").StringValue().ToUTF8() + " " +
-                          (item ? item->NativePath() : std::string("<nil>")));
-        }
-        return out;
-    }
-
-    std::vector<std::string> asked;
-    runtime::FolderItemRef chosen;
+    std::vector<std::string> Found() const { return FoundItems(*win, true); }
 };
 
 }  // namespace engine_testing

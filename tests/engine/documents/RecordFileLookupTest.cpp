@@ -69,7 +69,7 @@ protected:
         win->pFI.clear();
         Globals::gDocDir.clear();
         asked.clear();
-        chosen = nullptr;
+        Answer(Button::Action);
     }
 };
 
@@ -110,7 +110,7 @@ TEST_F(RecordFileLookupTest, RecordNineteenAsPathOrAliasRegistersTheFolderWithou
         Write(p, c);
         EXPECT_EQ(RunLookup(p.lookup, "1:"), "1:0:");
         EXPECT_EQ(Found(), std::vector<std::string>{"DD " + docs});
-        EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+        EXPECT_TRUE(asked.empty()) << testing::PrintToString(Questions());
     }
 }
 
@@ -144,7 +144,7 @@ TEST_F(RecordFileLookupTest, LostLocationRecordsAskThenTellAndRecordNineteenStil
             expected.insert(expected.end(), {LostAliasMessage(what), "SelectFolder", LostRecordMessage(p, record)});
         }
         EXPECT_EQ(RunLookup(p.lookup, "5:"), "5:0:");
-        EXPECT_EQ(asked, expected);
+        EXPECT_EQ(Questions(), expected);
         EXPECT_EQ(Found(), std::vector<std::string>{"DD " + docs});
 
         // Without record 19 there is no documents folder; records it lacks raise nothing.
@@ -152,12 +152,12 @@ TEST_F(RecordFileLookupTest, LostLocationRecordsAskThenTellAndRecordNineteenStil
         c.records.resize(19);
         Write(p, c);
         EXPECT_EQ(ReadFrom(p, folder), "<nil>");
-        EXPECT_EQ(asked, expected);
+        EXPECT_EQ(Questions(), expected);
         asked.clear();
         c.records.resize(17);
         Write(p, c);
         EXPECT_EQ(ReadFrom(p, folder), "<nil>");
-        EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+        EXPECT_TRUE(asked.empty()) << testing::PrintToString(Questions());
     }
 }
 
@@ -171,16 +171,16 @@ TEST_F(RecordFileLookupTest, LostRecordNineteenTakesTheChosenReplacementOrGivesN
 
         // Cancelled: the reader's message, then no documents folder.
         EXPECT_EQ(RunLookup(p.lookup, "2:"), "2:");
-        EXPECT_EQ(asked,
+        EXPECT_EQ(Questions(),
                   (std::vector<std::string>{LostAliasMessage("documents"), "SelectFolder", LostRecordMessage(p, 19)}));
         EXPECT_TRUE(win->pFI.empty());
 
         // A replacement chosen: it is registered, and the reader says nothing.
         Reset();
         const std::string replacement = home.MakeFolder(std::string("Documents/") + p.name + " chosen");
-        chosen = runtime::FolderItem::FromNativePath(replacement);
+        Answer(Button::Action, runtime::FolderItem::FromNativePath(replacement));
         EXPECT_EQ(RunLookup(p.lookup, "2:"), "2:0:");
-        EXPECT_EQ(asked, (std::vector<std::string>{LostAliasMessage("documents"), "SelectFolder"}));
+        EXPECT_EQ(Questions(), (std::vector<std::string>{LostAliasMessage("documents"), "SelectFolder"}));
         EXPECT_EQ(Found(), std::vector<std::string>{"DD " + replacement});
     }
 }
@@ -192,7 +192,7 @@ TEST_F(RecordFileLookupTest, EmptyLocationRecordsAskNothing) {
         RecordFileContents c;
         c.records = Records({{3, "x"}});
         EXPECT_EQ(ReadFrom(p, Write(p, c)), "<nil>");
-        EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+        EXPECT_TRUE(asked.empty()) << testing::PrintToString(Questions());
     }
 }
 
@@ -203,7 +203,7 @@ TEST_F(RecordFileLookupTest, ScrambledRecordCountThatIsNoNumberGivesNoRecords) {
     c.records = Records({{18, LostLocation("eighteen")}, {19, MacPathOf(docs)}});
     const std::string folder = Write(kTolvenade, c);
     EXPECT_EQ(ReadFrom(kTolvenade, folder), "<nil>");
-    EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+    EXPECT_TRUE(asked.empty()) << testing::PrintToString(Questions());
 
     // A count that begins with a number is that number.
     c.recordCount = "20 records";
@@ -229,7 +229,7 @@ TEST_F(RecordFileLookupTest, LeadingValuesAndOtherRecordsOfAnyContentOnlyAdvance
         c.records[21] = "after the documents record";
         const std::string folder = Write(p, c);
         EXPECT_EQ(ReadFrom(p, folder), docs);
-        EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+        EXPECT_TRUE(asked.empty()) << testing::PrintToString(Questions());
     }
 }
 
@@ -269,12 +269,12 @@ TEST_F(RecordFileLookupTest, DamagedFilesGiveNothingAndAskNothing) {
             asked.clear();
             const std::string folder = WriteRecordFile(p.folder, p.file, bytes);
             EXPECT_EQ(ReadFrom(p, folder), "<nil>");
-            EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+            EXPECT_TRUE(asked.empty()) << testing::PrintToString(Questions());
         }
         // Extra bytes after the last record are not read.
         asked.clear();
         const std::string folder = WriteRecordFile(p.folder, p.file, whole + std::string(40, '\x7F'));
-        chosen = runtime::FolderItem::FromNativePath(docs);
+        Answer(Button::Action, runtime::FolderItem::FromNativePath(docs));
         EXPECT_EQ(ReadFrom(p, folder), docs);
     }
 }
@@ -323,9 +323,9 @@ TEST_F(RecordFileLookupTest, UserFoldersAreNeverRegisteredWhetherRecordedOrChose
         RecordFileContents c;
         c.records = Records({{19, Location(p, LostLocation("documents"))}});
         Write(p, c);
-        chosen = runtime::FolderItem::FromNativePath(home.Path("Documents"));
+        Answer(Button::Action, runtime::FolderItem::FromNativePath(home.Path("Documents")));
         EXPECT_EQ(RunLookup(p.lookup, "2:"), "2:");
-        EXPECT_EQ(asked, (std::vector<std::string>{LostAliasMessage("documents"), "SelectFolder"}));
+        EXPECT_EQ(Questions(), (std::vector<std::string>{LostAliasMessage("documents"), "SelectFolder"}));
         EXPECT_TRUE(win->pFI.empty());
         EXPECT_TRUE(Globals::gDocDir.empty());
     }
@@ -342,7 +342,7 @@ TEST_F(RecordFileLookupTest, StopRequestEndsTheRunBeforeTheFileIsRead) {
         Write(p, c);
         win->pStopThread2 = true;
         EXPECT_EQ(RunLookup(p.lookup, "1:"), std::nullopt);
-        EXPECT_TRUE(asked.empty()) << testing::PrintToString(asked);
+        EXPECT_TRUE(asked.empty()) << testing::PrintToString(Questions());
         EXPECT_TRUE(win->pFI.empty());
         EXPECT_EQ(win->StaticText1()->Text().ToUTF8(), "処理が中止されました。");
         EXPECT_TRUE(win->Toolbar11()->ToolItem4->Enabled());

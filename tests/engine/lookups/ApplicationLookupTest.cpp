@@ -63,7 +63,7 @@ TEST_F(ApplicationLookupTest, ApplicationsFolderIsTakenFromTheCurrentHome) {
     EXPECT_EQ(probe->FolderPref()->NativePath(), home.Preferences());
     EXPECT_EQ(probe->FolderAS()->NativePath(), home.ApplicationSupport());
     {
-        FakeHome other;  // a second home, current while it lives
+        testsupport::FakeHome other;  // a second home, current while it lives
         other.MakeAppBundle("Applications/Other Tool.app", kCode);
         EXPECT_EQ(probe->FolderApp()->NativePath(), other.Applications());
         EXPECT_EQ(LookUp("Tool", kCode), "0:");

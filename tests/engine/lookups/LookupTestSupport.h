@@ -17,7 +17,7 @@ namespace engine_testing {
 
 using LookupProbe = Thread2Probe;
 
-class LookupTest : public EngineTest {
+class LookupTest : public MainWindowFixture {
 protected:
     // Runs one lookup on a worker, as the auto-get road does. The result is
     // the lookup's list, or nullopt when the run was ended inside it.
@@ -39,15 +39,7 @@ protected:
     }
 
     // The registered items as "kind name", in pFI order.
-    std::vector<std::string> Found() const {
-        std::vector<std::string> out;
-        for (const auto& entry : win->pFI) {
-            const auto item = entry->Value("item").ObjectValue<runtime::FolderItem>();
-            out.push_back(entry->Value("kind").StringValue().ToUTF8() + " " +
-                          (item ? item->Name().ToUTF8() : std::string("<nil>")));
-        }
-        return out;
-    }
+    std::vector<std::string> Found() const { return FoundItems(*win, false); }
 
     // The window as a stop leaves it.
     void ExpectStoppedWindow() const {

@@ -1,7 +1,7 @@
 #pragma once
 // What the search road tests share: a catalogue builder, a folder to search
-// inside the fake home, a responder that answers the question and the folder
-// chooser and keeps what was asked, and readers of the list's rows.
+// inside the fake home, the answers that choose it, and a reader of the list's
+// rows.
 
 #include <gtest/gtest.h>
 
@@ -23,12 +23,10 @@ struct Application {
     std::string type;
 };
 
-class SearchTest : public EngineTest {
+class SearchTest : public MainWindowFixture {
 protected:
-    using Button = runtime::ModalAnswer::Button;
-
     void SetUp() override {
-        EngineTest::SetUp();
+        MainWindowFixture::SetUp();
         searchRoot = home.MakeFolder("Search");
     }
 
@@ -68,15 +66,6 @@ protected:
               testsupport::AppleDoubleBytes(testsupport::FinderInfoBytes(type, creator, flags)));
     }
 
-    // Answers the question with `question` and the folder chooser with
-    // `folder` (nil: cancelled); every request is kept in `asked`.
-    void Answer(Button question, runtime::FolderItemRef folder) {
-        runtime::SetModalResponder([this, question, folder](const runtime::ModalRequest& request) {
-            asked.push_back(request);
-            if (request.kind == runtime::ModalKind::SelectFolder) return runtime::ModalAnswer::Choose(folder);
-            return runtime::ModalAnswer::Press(question);
-        });
-    }
     // Goes on at the question, if asked, and chooses the searched folder.
     void AnswerSearchRoot() { Answer(Button::Action, Folder(searchRoot)); }
 
@@ -114,11 +103,7 @@ protected:
 
     // The list as an auto-get run leaves it: one product row, one registered item.
     void MakeAutoGetResult() {
-        const auto list = win->Listbox1();
-        list->AddFolder("Tolvenade II");
-        list->SetCellType(list->LastIndex(), 0, runtime::Listbox::TypeCheckBox);
-        list->SetCellCheck(list->LastIndex(), 0, true);
-        list->SetCell(list->LastIndex(), 5, "0:");
+        AddProductRow("Tolvenade II", "0:");
         win->AddFIlist(Folder(home.MakeFolder("Applications/Tolvenade")), "AD");
         win->pCountGet = 1;
         win->pCountFind = 0;

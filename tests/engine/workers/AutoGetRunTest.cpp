@@ -13,10 +13,10 @@ using Strings = std::vector<std::string>;
 namespace engine_testing {
 namespace {
 
-class AutoGetRunTest : public WorkersTest {
+class AutoGetRunTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        WorkersTest::SetUp();
+        MainWindowFixture::SetUp();
         home.MakeAppBundle("Applications/Zoruba.app", "APPLZrb1");
         home.MakeFolder("Library/Preferences/Zoruba初期設定");
         home.Write("Library/Preferences/com.keldo.Zoruba.plist", "<plist/>");
@@ -104,7 +104,7 @@ TEST_F(AutoGetRunTest, ARunThatFailsGivesTheCommandsBackAndTellsTheUser) {
     Globals::gItem[1]->Remove("prefName");  // a shortened catalogue entry
     // As the program routes it: from the thread to the application's alert.
     SetUnhandledExceptionHandler(runtime::detail::DeliverException);
-    AnswerWith(ModalAnswer::Button::Action);
+    Answer(ModalAnswer::Button::Action);
     ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
     ASSERT_TRUE(testsupport::PumpUntil([&] { return !asked.empty(); }));
     EXPECT_EQ(asked[0].kind, ModalKind::ExceptionAlert);

@@ -2,17 +2,15 @@
 // script, the stop, and what the list and the window show afterwards.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QTreeView>
-
 #include <filesystem>
 
+#include "runtime/scripts/ScriptFinder.h"
 #include "tests/engine/workers/WorkersTestSupport.h"
 #include "tests/support/EnvGuard.h"
+#include "tests/support/ListDriver.h"
 
 using namespace runtime;
+using testsupport::PressKeyOnRow;
 using Strings = std::vector<std::string>;
 namespace fs = std::filesystem;
 
@@ -29,43 +27,24 @@ struct RecordingFinder : ScriptFinder {
     void RevealItem(const std::string&) override {}
 };
 
-// The user's hand on the list: a click on the row's name makes it current,
-// then a key acts on it (space ticks, minus collapses, plus expands).
-void PressKeyOnRow(Listbox& list, int row, Qt::Key key) {
-    QTreeView* view = list.NativeView();
-    QModelIndex index = view->model()->index(0, 0);
-    for (int i = 0; i < row; ++i) index = view->indexBelow(index);
-    const QPoint at(view->visualRect(index).right() - 4, view->visualRect(index).center().y());
-    QMouseEvent press(QEvent::MouseButtonPress, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(view->viewport(), &press);
-    QApplication::sendEvent(view->viewport(), &release);
-    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "");
-    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(view, &down);
-    QApplication::sendEvent(view, &up);
-}
-
-class RemovalRunTest : public WorkersTest {
+class RemovalRunTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        WorkersTest::SetUp();
+        MainWindowFixture::SetUp();
         app = home.MakeAppBundle("Applications/Zoruba.app", "APPLZrb1");
         prefs = home.MakeFolder("Library/Preferences/Zoruba初期設定");
         plist = home.Write("Library/Preferences/com.keldo.Zoruba.plist", "<plist/>");
         Globals::gItem.push_back(Product("Zoruba", "Zoruba", "APPLZrb1", "Zoruba初期設定", "Zoruba", ""));
         Globals::gItem.push_back(Product("Pelmora", "Pelmora", "APPLPlm1", "Pelmora初期設定", "Pelmora", ""));
         pelmoraPrefs = home.MakeFolder("Library/Preferences/Pelmora初期設定");
-        AnswerWith(ModalAnswer::Button::Action);
+        Answer(ModalAnswer::Button::Action);
         ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
         // Rows: 0 Zoruba, 1 app, 2 prefs, 3 plist, 4 Pelmora, 5 its prefs.
         ASSERT_EQ(win->Listbox1()->ListCount(), 6);
     }
     void TearDown() override {
         SetScriptFinder(nullptr);
-        WorkersTest::TearDown();
+        MainWindowFixture::TearDown();
     }
     std::shared_ptr<RecordingFinder> Record() {
         auto finder = std::make_shared<RecordingFinder>();

@@ -1,13 +1,10 @@
 #pragma once
-// The workers' runs driven through the main window's toolbar, as the user
-// starts them, over a fake home.
+// The catalogue entries the workers' runs are driven over.
 
 #include <string>
-#include <vector>
 
 #include "runtime/core/Dictionary.h"
 #include "runtime/core/TextFunctions.h"
-#include "runtime/scripts/ScriptFinder.h"
 #include "tests/engine/support/EngineHarness.h"
 
 namespace engine_testing {
@@ -26,16 +23,5 @@ inline runtime::DictionaryRef Product(const std::string& label, const std::strin
     e->SetValue("apSpName", runtime::String(apSpName.c_str()));
     return e;
 }
-
-class WorkersTest : public EngineTest {
-protected:
-    // Column c of every row, one text per row.
-    std::vector<std::string> Column(int c) const {
-        std::vector<std::string> cells;
-        runtime::ListboxRef list = win->Listbox1();
-        for (int row = 0; row < list->ListCount(); ++row) cells.push_back(list->Cell(row, c).Bytes());
-        return cells;
-    }
-};
 
 }  // namespace engine_testing

@@ -12,18 +12,14 @@
 #include "runtime/ui/ColumnWidths.h"
 #include "runtime/ui/Listbox.h"
 #include "runtime/ui/Window.h"
+#include "tests/support/ListDriver.h"
 
 namespace runtime {
 namespace {
 
 using Texts = std::vector<std::string>;
 
-Texts Column0(const Listbox& lb) {
-    Texts texts;
-    for (int i = 0; i < lb.ListCount(); ++i)
-        texts.push_back(lb.Cell(i, 0).ToUTF8());
-    return texts;
-}
+Texts Column0(const Listbox& lb) { return testsupport::CellTexts(lb, 0); }
 
 std::shared_ptr<Listbox> NewHierarchicalList() {
     auto lb = std::make_shared<Listbox>();
