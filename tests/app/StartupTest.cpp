@@ -18,9 +18,9 @@
 #include "runtime/app/ModalResponder.h"
 #include "runtime/app/Runtime.h"
 #include "runtime/files/FolderItem.h"
-#include "tests/runtime/app/UrlRecorder.h"
 #include "tests/support/EventLoop.h"
 #include "tests/support/ModalAnswerer.h"
+#include "tests/support/UrlRecorder.h"
 
 using namespace runtime;
 
@@ -57,7 +57,7 @@ TEST(StartupTest, TheStartupRoutineBindsTheIconFunctionMakesTheAppObjectAndOpens
 
     // The four menu handlers; the responder answers their dialogs, and the
     // desktop's side is recorded instead of opening anything.
-    UrlRecorder desktop({"file", "https"});
+    testsupport::UrlRecorder desktop({"file", "https"});
     for (const char* item : {"AppleAbout", "HelpManual", "HelpReadMe", "HelpHome"})
         EXPECT_TRUE(app->HandleMenuCommand(item)) << item;  // the responder answers their dialogs
     EXPECT_FALSE(app->HandleMenuCommand("FileQuit"));    // the framework's own

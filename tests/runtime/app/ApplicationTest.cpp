@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "AppTestSupport.h"
-#include "UrlRecorder.h"
 #include "runtime/app/Application.h"
 #include "runtime/app/Desktop.h"
 #include "runtime/app/ExceptionHook.h"
@@ -25,6 +24,7 @@
 #include "runtime/ui/MenuItem.h"
 #include "runtime/ui/Window.h"
 #include "tests/support/EventLoop.h"
+#include "tests/support/UrlRecorder.h"
 
 using namespace runtime;
 using apptest::AppTest;
@@ -191,7 +191,7 @@ TEST_F(UnhandledExceptionTest, ClassNamesOfOtherThrownValuesAndOfNil) {
 }
 
 TEST(DesktopTest, ShowUrlAndLaunchHandTheirTargetsToTheDesktop) {
-    UrlRecorder desktop({"https", "file"});
+    testsupport::UrlRecorder desktop({"https", "file"});
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
     const QString path = QDir(temp.path()).canonicalPath() + "/お読み下さい.rtf";
