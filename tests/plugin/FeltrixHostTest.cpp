@@ -16,13 +16,13 @@
 #include "runtime/plugins/PluginEntrypoints.h"
 #include "runtime/plugins/PluginHost.h"
 #include "runtime/ui/Picture.h"
-#include "tests/platform/icons/IcnsTestData.h"
+#include "tests/support/IcnsBuilder.h"
 
 namespace {
 
 using namespace runtime;
-using namespace icontest;
-using testsupport::WriteFile;
+using namespace testsupport;
+namespace fs = std::filesystem;
 namespace carbon = platform::carbon;
 namespace icons = platform::icons;
 

@@ -7,14 +7,16 @@
 #include "platform/icons/ElementTypes.h"
 #include "platform/icons/IcnsReader.h"
 #include "platform/icons/RunLength.h"
-#include "tests/platform/icons/IcnsTestData.h"
+#include "tests/platform/icons/ElementCodes.h"
+#include "tests/support/IcnsBuilder.h"
 
 namespace {
 
 using namespace platform::carbon;
 using namespace platform::icons;
 using namespace icontest;
-using testsupport::WriteFile;
+using namespace testsupport;
+namespace fs = std::filesystem;
 
 TEST(RunLength, UnpacksLiteralsAndRepeatsAcrossChannels) {
     // 2 literals, then a repeat of 5 that runs from the first plane into the second.

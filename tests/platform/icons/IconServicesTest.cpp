@@ -14,14 +14,16 @@
 #include "platform/icons/FamilyCache.h"
 #include "platform/icons/IcnsReader.h"
 #include "platform/icons/IconServices.h"
-#include "tests/platform/icons/IcnsTestData.h"
+#include "tests/platform/icons/ElementCodes.h"
+#include "tests/support/IcnsBuilder.h"
 
 namespace {
 
 using namespace platform::carbon;
 using namespace platform::icons;
 using namespace icontest;
-using testsupport::WriteFile;
+using namespace testsupport;
+namespace fs = std::filesystem;
 
 IconFamilyHandle FamilyOf(const fs::path& path) {
     IconRef ref;

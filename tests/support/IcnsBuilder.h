@@ -1,5 +1,6 @@
 #pragma once
-// Building .icns files, application bundles and PNG images for the icon tests.
+// Building .icns files, the application bundles that carry them and the PNG
+// images inside them, byte by byte as the format lays them out.
 
 #include <QBuffer>
 #include <QImage>
@@ -9,20 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/carbon/MacTypes.h"
 #include "tests/support/TempFolder.h"
 
-namespace icontest {
+namespace testsupport {
 
-namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
-
-// The element types the tests build and ask for.
-constexpr platform::carbon::OSType kIs32 = platform::carbon::FourCharCode("is32");
-constexpr platform::carbon::OSType kS8mk = platform::carbon::FourCharCode("s8mk");
-constexpr platform::carbon::OSType kIt32 = platform::carbon::FourCharCode("it32");
-constexpr platform::carbon::OSType kIcsMono = platform::carbon::FourCharCode("ics#");
-constexpr platform::carbon::OSType kIc08 = platform::carbon::FourCharCode("ic08");
 
 inline void PutBig32(Bytes& out, uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(uint8_t(v >> shift));
@@ -108,11 +100,11 @@ inline std::string InfoPlist(const std::string& iconFile) {
 
 // A bundle at `bundle` whose Info.plist names `iconName` and whose Resources
 // hold `icnsFile` with the given bytes.
-inline void MakeBundle(const fs::path& bundle, const std::string& iconName, const std::string& icnsFile,
+inline void MakeBundle(const std::filesystem::path& bundle, const std::string& iconName, const std::string& icnsFile,
                        const Bytes& icns) {
-    testsupport::WriteFile(bundle / "Contents" / "Info.plist", InfoPlist(iconName));
-    testsupport::WriteFile(bundle / "Contents" / "PkgInfo", "APPLtest");
-    if (!icnsFile.empty()) testsupport::WriteFile(bundle / "Contents" / "Resources" / icnsFile, icns);
+    WriteFile(bundle / "Contents" / "Info.plist", InfoPlist(iconName));
+    WriteFile(bundle / "Contents" / "PkgInfo", "APPLtest");
+    if (!icnsFile.empty()) WriteFile(bundle / "Contents" / "Resources" / icnsFile, icns);
 }
 
-}  // namespace icontest
+}  // namespace testsupport
