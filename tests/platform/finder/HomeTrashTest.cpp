@@ -5,6 +5,7 @@
 
 #include "tests/platform/finder/TrashTestSupport.h"
 #include "tests/support/EnvGuard.h"
+#include "tests/support/TrashHome.h"
 
 #include <gtest/gtest.h>
 
@@ -24,22 +25,7 @@ using testsupport::WriteFile;
 // A temporary home whose data folder holds the trash.
 class FinderHomeTrash : public ::testing::Test {
 protected:
-    void SetUp() override {
-        home_ = root_.Path() + "/home";
-        docs_ = home_ + "/書類 です";
-        dataHome_ = home_ + "/.local/share";
-        trash_ = dataHome_ + "/Trash";
-        std::filesystem::create_directories(docs_);
-        std::filesystem::create_directories(dataHome_);
-        homeEnv_.emplace("HOME", home_);
-        dataEnv_.emplace("XDG_DATA_HOME", dataHome_);
-    }
-
-    // An existing trash with both of its folders.
-    void MakeTrash() {
-        std::filesystem::create_directories(trash_ + "/files");
-        std::filesystem::create_directories(trash_ + "/info");
-    }
+    void SetUp() override { std::filesystem::create_directories(docs_); }
 
     // A file "a.txt" holding "x" in the documents folder.
     std::string MakeItem() {
@@ -57,9 +43,9 @@ protected:
         ASSERT_EQ(unlink(result.infoPath.c_str()), 0);
     }
 
-    TempFolder root_;
-    std::string home_, docs_, dataHome_, trash_;
-    std::optional<EnvGuard> homeEnv_, dataEnv_;
+    const testsupport::TrashHome trashHome_;
+    const std::string home_ = trashHome_.Home(), docs_ = home_ + "/書類 です";
+    const std::string dataHome_ = trashHome_.DataHome(), trash_ = trashHome_.Trash();
 };
 
 TEST_F(FinderHomeTrash, MovesJapaneseFileAndFolderSoTheyCanBePutBack) {
@@ -110,7 +96,7 @@ TEST_F(FinderHomeTrash, AClashGivesANumberedNameAndKeepsBothItems) {
 }
 
 TEST_F(FinderHomeTrash, AnItemWithoutInfoFileInTheTrashIsNeverReplaced) {
-    MakeTrash();
+    trashHome_.MakeTrash();
     WriteFile(trash_ + "/files/a.txt", "orphan");
 
     const TrashResult result = MoveToTrash(MakeItem());
@@ -121,7 +107,7 @@ TEST_F(FinderHomeTrash, AnItemWithoutInfoFileInTheTrashIsNeverReplaced) {
 }
 
 TEST_F(FinderHomeTrash, NameAttemptsAreBounded) {
-    MakeTrash();
+    trashHome_.MakeTrash();
     for (int attempt = 1; attempt <= kMaxNameAttempts; ++attempt)
         WriteFile(trash_ + "/info/" + TrashedName("a.txt", attempt) + ".trashinfo", "");
     const std::string item = MakeItem();
@@ -135,7 +121,7 @@ TEST_F(FinderHomeTrash, NameAttemptsAreBounded) {
 }
 
 TEST_F(FinderHomeTrash, MissingDataFoldersAreCreatedPrivately) {
-    dataEnv_.emplace("XDG_DATA_HOME", std::nullopt);
+    const EnvGuard noDataHome("XDG_DATA_HOME", nullptr);
     std::filesystem::remove_all(home_ + "/.local");
     // The home trash never depends on the working folder.
     TempFolder work;
@@ -170,7 +156,7 @@ TEST_F(FinderHomeTrash, ATrashThatCannotHoldInfoFilesLeavesTheItemInPlace) {
 
 TEST_F(FinderHomeTrash, AnUnwritableInfoFolderEndsTheAttemptAtOnce) {
     // An immutable folder refuses new entries even to root.
-    MakeTrash();
+    trashHome_.MakeTrash();
     const int fd = open((trash_ + "/info").c_str(), O_RDONLY | O_DIRECTORY);
     ASSERT_GE(fd, 0);
     int flags = 0;
@@ -195,7 +181,7 @@ TEST_F(FinderHomeTrash, AnUnwritableInfoFolderEndsTheAttemptAtOnce) {
 
 TEST_F(FinderHomeTrash, AFailedRenameTakesTheInfoFileBack) {
     // files/ leads to another file system: the rename fails, nothing is copied.
-    const auto elsewhere = FolderOnAnotherFileSystem(root_.Path());
+    const auto elsewhere = FolderOnAnotherFileSystem(home_);
     if (!elsewhere) GTEST_SKIP() << "/dev/shm is not a separate file system here";
     std::filesystem::create_directories(trash_ + "/info");
     ASSERT_EQ(symlink(elsewhere->Path().c_str(), (trash_ + "/files").c_str()), 0);

@@ -4,7 +4,7 @@
 #include "platform/finder/Trash.h"
 
 #include "tests/platform/finder/TrashTestSupport.h"
-#include "tests/support/EnvGuard.h"
+#include "tests/support/TrashHome.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,6 @@ namespace platform::finder {
 namespace {
 
 using namespace finder_test;
-using testsupport::EnvGuard;
 using testsupport::ReadFile;
 using testsupport::TempFolder;
 using testsupport::WriteFile;
@@ -111,11 +110,9 @@ TEST_F(FinderTopdirTrash, RefusesTheTopAndItsTrashFolders) {
 
 // The real thing: an item on another mounted file system than the home.
 TEST(FinderOtherFileSystem, ItemGoesToTheTrashAtTheTopOfItsMount) {
-    TempFolder home;
-    const auto shm = FolderOnAnotherFileSystem(home.Path());
+    const testsupport::TrashHome home;
+    const auto shm = FolderOnAnotherFileSystem(home.Home());
     if (!shm) GTEST_SKIP() << "/dev/shm is not a separate file system here";
-    EnvGuard homeEnv("HOME", home.Path());
-    EnvGuard dataEnv("XDG_DATA_HOME", home.Path() + "/data");
 
     const std::string top = MountTopOf(ItemLocation(shm->Path()));
     EXPECT_EQ(top, "/dev/shm");
@@ -146,7 +143,7 @@ TEST(FinderOtherFileSystem, ItemGoesToTheTrashAtTheTopOfItsMount) {
     } else {
         EXPECT_EQ(InodeOf(item), inode) << "an item that was not moved must stay";
     }
-    EXPECT_FALSE(Exists(home.Path() + "/data/Trash/files/共有 メモ.txt"));
+    EXPECT_FALSE(Exists(home.Trash() + "/files/共有 メモ.txt"));
 }
 
 }  // namespace

@@ -11,14 +11,12 @@
 
 #include "runtime/scripts/ScriptFinder.h"
 #include "runtime/scripts/ScriptItems.h"
-#include "tests/platform/finder/TrashTestSupport.h"
-#include "tests/support/EnvGuard.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TrashHome.h"
 
 namespace {
 
 using namespace runtime;
-using testsupport::EnvGuard;
 using testsupport::TempFolder;
 namespace fs = std::filesystem;
 
@@ -140,42 +138,32 @@ TEST_F(ScriptItemsTest, AHandleRunsOnceAndANilHandleIsIgnored) {
 // With nil set the system Finder is back: the file script moves the file into
 // the Trash of a temporary home.
 TEST(ScriptItemsSystemFinder, MovesTheFileIntoTheHomeTrash) {
-    TempFolder home;
-    const fs::path data = fs::path(home.Path()) / ".local" / "share";
-    fs::create_directories(data);
-    const fs::path file = fs::path(home.Path()) / "消す ファイル:1.txt";
+    const testsupport::TrashHome home;
+    const fs::path file = fs::path(home.Home()) / "消す ファイル:1.txt";
     std::ofstream(file) << "bye";
-    {
-        EnvGuard homeEnv("HOME", home.Path());
-        EnvGuard dataEnv("XDG_DATA_HOME", data.string());
-        std::shared_ptr<ScriptFinder> previous = SetScriptFinder(nullptr);
-        RunScript(kScriptMoveFileToTrash, MacPath(file, false));
-        SetScriptFinder(previous);
-    }
-    EXPECT_FALSE(finder_test::Exists(file.string()));
-    EXPECT_EQ(testsupport::ReadFile((data / "Trash" / "files" / file.filename()).string()), "bye");
-    EXPECT_TRUE(fs::is_regular_file(data / "Trash" / "info" / (file.filename().string() + ".trashinfo")));
+    std::shared_ptr<ScriptFinder> previous = SetScriptFinder(nullptr);
+    RunScript(kScriptMoveFileToTrash, MacPath(file, false));
+    SetScriptFinder(previous);
+
+    EXPECT_FALSE(fs::exists(fs::symlink_status(file)));
+    const fs::path trash = home.Trash();
+    EXPECT_EQ(testsupport::ReadFile(trash / "files" / file.filename()), "bye");
+    EXPECT_TRUE(fs::is_regular_file(trash / "info" / (file.filename().string() + ".trashinfo")));
 }
 
 // A move the system Finder refuses (here: the Trash itself) leaves the item
 // in place and names it on stderr.
 TEST(ScriptItemsSystemFinder, AFailedMoveIsReportedOnStderr) {
-    TempFolder home;
-    const fs::path data = fs::path(home.Path()) / ".local" / "share";
-    fs::create_directories(data / "Trash" / "files");
-    fs::create_directories(data / "Trash" / "info");
-    std::string reported;
-    {
-        EnvGuard homeEnv("HOME", home.Path());
-        EnvGuard dataEnv("XDG_DATA_HOME", data.string());
-        std::shared_ptr<ScriptFinder> previous = SetScriptFinder(nullptr);
-        testing::internal::CaptureStderr();
-        RunScript(kScriptMoveFolderToTrash, MacPath(data / "Trash", true));
-        reported = testing::internal::GetCapturedStderr();
-        SetScriptFinder(previous);
-    }
-    EXPECT_TRUE(fs::is_directory(data / "Trash" / "files"));
-    EXPECT_NE(reported.find((data / "Trash").string() + " stays where it is"), std::string::npos) << reported;
+    const testsupport::TrashHome home;
+    home.MakeTrash();
+    std::shared_ptr<ScriptFinder> previous = SetScriptFinder(nullptr);
+    testing::internal::CaptureStderr();
+    RunScript(kScriptMoveFolderToTrash, MacPath(home.Trash(), true));
+    const std::string reported = testing::internal::GetCapturedStderr();
+    SetScriptFinder(previous);
+
+    EXPECT_TRUE(fs::is_directory(home.Trash() + "/files"));
+    EXPECT_NE(reported.find(home.Trash() + " stays where it is"), std::string::npos) << reported;
 }
 
 }  // namespace
