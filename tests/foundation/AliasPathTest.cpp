@@ -16,8 +16,8 @@
 
 using namespace runtime;
 namespace carbon = platform::carbon;
-using alias_testing::AliasRecordFor;
-using alias_testing::MacJapanese;
+using testsupport::AliasRecordFor;
+using testsupport::MacJapanese;
 
 namespace {
 

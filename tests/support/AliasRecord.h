@@ -16,7 +16,7 @@
 #include "runtime/core/TextConverter.h"
 #include "runtime/files/PathForms.h"
 
-namespace alias_testing {
+namespace testsupport {
 
 // Tags of the extra fields.
 inline constexpr int16_t kTagDirectoryName = 0;
@@ -142,4 +142,4 @@ inline std::string AliasRecordFor(const std::string& posixPath, bool folder, con
     return BuildAliasRecord(parts);
 }
 
-}  // namespace alias_testing
+}  // namespace testsupport

@@ -104,9 +104,9 @@ TEST_F(RecordFileLookupTest, RecordNineteenAsPathOrAliasRegistersTheFolderWithou
         // Alias records resolve to the folders they name.
         win->pFI.clear();
         const std::string other = home.MakeFolder(std::string("Library/") + p.name + " 素材");
-        c.records = Records({{17, alias_testing::AliasRecordFor(other, true)},
-                             {18, alias_testing::AliasRecordFor(other, true)},
-                             {19, alias_testing::AliasRecordFor(docs, true)}});
+        c.records = Records({{17, testsupport::AliasRecordFor(other, true)},
+                             {18, testsupport::AliasRecordFor(other, true)},
+                             {19, testsupport::AliasRecordFor(docs, true)}});
         Write(p, c);
         EXPECT_EQ(RunLookup(p.lookup, "1:"), "1:0:");
         EXPECT_EQ(Found(), std::vector<std::string>{"DD " + docs});

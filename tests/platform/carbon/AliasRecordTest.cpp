@@ -7,9 +7,9 @@
 #include "tests/support/AliasRecord.h"
 
 using namespace platform::carbon;
-using alias_testing::AliasRecordFor;
-using alias_testing::AliasRecordParts;
-using alias_testing::BuildAliasRecord;
+using testsupport::AliasRecordFor;
+using testsupport::AliasRecordParts;
+using testsupport::BuildAliasRecord;
 
 TEST(CarbonAliasRecord, ReadsTheFieldsTheWriterPutIn) {
     const auto fields = ParseAliasRecord(AliasRecordFor("/home/user/書類", true, {.parentID = 4711}));
@@ -17,8 +17,8 @@ TEST(CarbonAliasRecord, ReadsTheFieldsTheWriterPutIn) {
     EXPECT_TRUE(fields->folder);
     EXPECT_EQ(fields->volumeName, "Macintosh HD");
     EXPECT_EQ(fields->parentID, 4711);
-    EXPECT_EQ(fields->name, alias_testing::MacJapanese("書類"));
-    EXPECT_EQ(fields->absolutePath, alias_testing::MacJapanese("Macintosh HD:home:user:書類:"));
+    EXPECT_EQ(fields->name, testsupport::MacJapanese("書類"));
+    EXPECT_EQ(fields->absolutePath, testsupport::MacJapanese("Macintosh HD:home:user:書類:"));
     EXPECT_EQ(fields->posixPath, "/home/user/書類");
     EXPECT_FALSE(fields->posixMountPoint);
 

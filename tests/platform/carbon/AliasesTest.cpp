@@ -8,10 +8,10 @@
 #include "tests/support/TempFolder.h"
 
 using namespace platform::carbon;
-using alias_testing::AliasRecordFor;
-using alias_testing::AliasRecordParts;
-using alias_testing::BuildAliasRecord;
-using alias_testing::MacJapanese;
+using testsupport::AliasRecordFor;
+using testsupport::AliasRecordParts;
+using testsupport::BuildAliasRecord;
+using testsupport::MacJapanese;
 
 namespace {
 

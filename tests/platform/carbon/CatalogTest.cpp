@@ -65,13 +65,13 @@ TEST_F(CarbonCatalog, WalkingUpNamesEachFolderAndEndsAtTheRoot) {
     std::string expected = "Macintosh HD" + root.Path() + "/外側/inner:";
     for (char& c : expected)
         if (c == '/') c = ':';
-    EXPECT_EQ(path, alias_testing::MacJapanese(expected));
+    EXPECT_EQ(path, testsupport::MacJapanese(expected));
 }
 
 TEST_F(CarbonCatalog, NamesAreMacJapaneseWithColonsAsSlashes) {
     const Described d = Describe(DirectoryIDOfPath(root.MakeFolder("書類:2024")));
     ASSERT_EQ(d.result, noErr);
-    EXPECT_EQ(d.name, alias_testing::MacJapanese("書類/2024"));
+    EXPECT_EQ(d.name, testsupport::MacJapanese("書類/2024"));
 }
 
 TEST_F(CarbonCatalog, FailuresAreReportedNotGuessed) {
