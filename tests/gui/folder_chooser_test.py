@@ -6,11 +6,11 @@
 #
 # Usage: folder_chooser_test.py PROGRAM. Exit status 77: no Xvfb (skipped).
 import os
-import shutil
 import struct
 import sys
-import tempfile
-import traceback
+
+sys.dont_write_bytecode = True  # no cache files in the source tree
+from real_window import Atspi, Failure, run_test
 
 TITLE = "KELDO アンインストーラ"
 SEARCH = "指定場所を探す…"
@@ -34,21 +34,19 @@ def apple_double(type_creator):
 
 
 def make_home(home):
-    """Documents (where the chooser opens) and a folder holding an application
-    of the catalogue (by its code), one of its documents (by type and creator)
-    and a file of no product."""
+    """Documents (where the chooser opens) and a folder "Search" holding an
+    application of the catalogue (by its code), one of its documents (by type
+    and creator) and a file of no product."""
     os.makedirs(os.path.join(home, "Documents", "Letters"))
     search = os.path.join(home, "Search")
     write(os.path.join(search, "Tools", "Tolvenade.app", "Contents", "PkgInfo"), b"APPLwTq1\n")
     write(os.path.join(search, "Notes", "Plan"), b"plan\n")
     write(os.path.join(search, "Notes", "._Plan"), apple_double(b"Brd3wTq1"))
     write(os.path.join(search, "Notes", "Other"), b"not the maker's\n")
-    return search
 
 
-def use_search(ui, searched):
-    from real_window import Atspi, Failure
-
+def use_search(ui):
+    searched = os.path.join(ui.home, "Search")
     frame = ui.wait("the main window", lambda: ui.top_level(Atspi.Role.FRAME, TITLE), 30)
 
     def controls():
@@ -109,29 +107,5 @@ def use_search(ui, searched):
     print("typed path and Enter: rows %r" % rows())
 
 
-def main(program):
-    if not shutil.which("Xvfb"):
-        print("skipped: Xvfb is not installed")
-        return 77
-    sys.dont_write_bytecode = True  # no cache files in the source tree
-    from real_window import Failure, RealWindow, missing_tools
-    if missing_tools():
-        print("FAIL:", missing_tools())
-        return 1
-    home = tempfile.mkdtemp(prefix="keldo-home-")
-    try:
-        searched = make_home(home)
-        with RealWindow(program, home) as ui:
-            try:
-                use_search(ui, searched)
-                return 0
-            except Exception as error:
-                print("FAIL:", error if isinstance(error, Failure) else traceback.format_exc())
-                print(ui.logs())
-                return 1
-    finally:
-        shutil.rmtree(home, ignore_errors=True)
-
-
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(run_test(use_search, make_home=make_home))

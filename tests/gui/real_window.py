@@ -1,17 +1,21 @@
-# What the real-window tests share: the real program on a private X server
-# with its own session and accessibility buses, read through the
-# accessibility tree and driven with synthetic mouse and key input.
+# What the real-window tests share: the real program on a private X server,
+# read through the window system (xdotool, xprop) or, with accessibility, on
+# its own session and accessibility buses through the accessibility tree,
+# and driven with synthetic mouse and key input.
 #
-#   with RealWindow(program, home) as ui:
+#   def check(ui):
 #       frame = ui.wait("the main window", lambda: ui.top_level(Atspi.Role.FRAME, title))
+#   sys.exit(run_test(check))
 #
 # RealWindow stops every process it started, by PID, and leaves no file behind.
 import os
 import select
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
+import traceback
 
 try:
     import gi
@@ -19,9 +23,11 @@ try:
     from gi.repository import Atspi, Gio, GLib
     NO_ACCESSIBILITY_CLIENT = None
 except (ImportError, ValueError) as error:
+    Atspi = Gio = GLib = None
     NO_ACCESSIBILITY_CLIENT = "%s (python3-gi, gir1.2-atspi-2.0)" % error
 
-NEEDED = ("xdotool", "dbus-daemon", "/usr/libexec/at-spi-bus-launcher")
+NEEDED = ("xdotool", "xprop")
+NEEDED_FOR_ACCESSIBILITY = ("dbus-daemon", "/usr/libexec/at-spi-bus-launcher")
 
 
 class Failure(Exception):
@@ -43,30 +49,64 @@ def until(what, probe, timeout=15, pump=None):
         time.sleep(0.05)
 
 
-def missing_tools():
+def missing_tools(accessibility):
     """What is missing of the tools beside Xvfb, or None."""
-    missing = [tool for tool in NEEDED if not shutil.which(tool)] + [NO_ACCESSIBILITY_CLIENT or ""]
-    missing = [m for m in missing if m]
+    needed = NEEDED + (NEEDED_FOR_ACCESSIBILITY if accessibility else ())
+    missing = [tool for tool in needed if not shutil.which(tool)]
+    if accessibility and NO_ACCESSIBILITY_CLIENT:
+        missing.append(NO_ACCESSIBILITY_CLIENT)
     return "missing %s: scripts/install-deps installs them" % ", ".join(missing) if missing else None
 
 
+def run_test(body, accessibility=True, make_home=None):
+    """The whole of a real-window test of the program named on the command
+    line: make_home(home) fills a fresh home before the program starts, then
+    body(ui) acts on the running program. Gives the exit status: 0 passed,
+    1 failed (the logs are printed), 77 skipped (no Xvfb)."""
+    if not shutil.which("Xvfb"):
+        print("skipped: Xvfb is not installed")
+        return 77
+    if missing_tools(accessibility):
+        print("FAIL:", missing_tools(accessibility))
+        return 1
+    home = tempfile.mkdtemp(prefix="keldo-home-")
+    try:
+        if make_home:
+            make_home(home)
+        with RealWindow(sys.argv[1], home, accessibility) as ui:
+            try:
+                body(ui)
+                return 0
+            except Exception as error:
+                print("FAIL:", error if isinstance(error, Failure) else traceback.format_exc())
+                print(ui.logs())
+                return 1
+    finally:
+        shutil.rmtree(home, ignore_errors=True)
+
+
 class RealWindow:
-    def __init__(self, program, home):
+    def __init__(self, program, home, accessibility=True):
         self.work = tempfile.mkdtemp(prefix="keldo-window-")
         self.processes = []
         self.pids = []  # started by others for us
         self.home = home
         self.program = program
+        self.accessibility = accessibility
         self.app_process = None
-        self.context = GLib.MainContext.default()
+        self.context = GLib.MainContext.default() if accessibility else None
 
     def __enter__(self):
         try:
             runtime_dir = os.path.join(self.work, "runtime")
             os.makedirs(runtime_dir, mode=0o700)
-            self.env = {k: v for k, v in os.environ.items()
-                        if k not in ("AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS")}
+            left_out = ("AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY") + (
+                ("DBUS_SESSION_BUS_ADDRESS",) if self.accessibility else ())
+            self.env = {k: v for k, v in os.environ.items() if k not in left_out}
             self.env.update(HOME=self.home, XDG_RUNTIME_DIR=runtime_dir, DISPLAY=self._start_display())
+            if not self.accessibility:
+                self.app_process = self._start([self.program], dict(self.env, QT_QPA_PLATFORM="xcb"))
+                return self
             a11y_address = self._start_buses()
             # Qt registers with the accessibility bus only when it finds it itself.
             self.app_process = self._start([self.program], dict(
@@ -172,8 +212,9 @@ class RealWindow:
     # Reading the windows.
 
     def pump(self):
-        """Lets the accessibility client take in what the program announced."""
-        while self.context.iteration(False):
+        """Lets the accessibility client take in what the program announced;
+        fails once the program has ended."""
+        while self.context and self.context.iteration(False):
             pass
         if self.app_process.poll() is not None:
             raise Failure("the program ended with status %d" % self.app_process.returncode)
@@ -218,10 +259,48 @@ class RealWindow:
         return (RealWindow.has(node, Atspi.StateType.VISIBLE) and RealWindow.has(node, Atspi.StateType.SHOWING)
                 and r.width > 0 and r.height > 0)
 
+    # The window system's view.
+
+    def x_window(self, title, timeout=30):
+        """The program's window of that title, once there is one."""
+        return self.wait('a window titled "%s"' % title, lambda: self.xdotool(
+            "search", "--name", "^%s$" % title, check=False).split()[:1], timeout)[0]
+
+    def x_windows(self):
+        """The program's visible windows."""
+        return self.xdotool("search", "--onlyvisible", "--pid", str(self.app_process.pid), check=False).split()
+
+    def x_geometry(self, window):
+        """x, y, width and height of a window."""
+        fields = dict(line.split("=", 1) for line in self.xdotool("getwindowgeometry", "--shell", window).split())
+        return tuple(int(fields[name]) for name in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def x_text_property(self, window, name):
+        """The value of a text property of a window; None when it has none."""
+        line = subprocess.run(["xprop", "-id", window, name], env=self.env, capture_output=True,
+                              text=True).stdout.rstrip("\n")
+        if " = " not in line:
+            return None
+        value = line.split(" = ", 1)[1]
+        return value[1:-1] if value.startswith('"') and value.endswith('"') else value
+
+    def quit_with_shortcut(self, window):
+        """Ctrl+Q in the window: the program must end within ten seconds with status 0."""
+        self.xdotool("windowfocus", "--sync", window)
+        self.xdotool("key", "--clearmodifiers", "ctrl+q")
+        try:
+            status = self.app_process.wait(10)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not quit")
+        if status != 0:
+            raise Failure("the program exited with status %d" % status)
+
     # Input, as a user gives it.
 
-    def xdotool(self, *args):
-        subprocess.run(["xdotool", *args], env=self.env, check=True)
+    def xdotool(self, *args, check=True):
+        """Runs xdotool on the private display; gives what it wrote."""
+        return subprocess.run(["xdotool", *args], env=self.env, check=check, capture_output=True,
+                              text=True).stdout
 
     def click(self, node):
         r = node.get_extents(Atspi.CoordType.SCREEN)
