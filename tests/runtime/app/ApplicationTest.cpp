@@ -23,12 +23,10 @@
 #include "runtime/threads/Thread.h"
 #include "runtime/ui/MenuItem.h"
 #include "runtime/ui/Window.h"
-#include "tests/support/EventLoop.h"
 #include "tests/support/UrlRecorder.h"
 
 using namespace runtime;
-using apptest::AppTest;
-using testsupport::PumpUntil;
+using namespace apptest;
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -22,13 +21,9 @@
 #include "runtime/files/FolderItem.h"
 #include "runtime/threads/Thread.h"
 #include "runtime/ui/Window.h"
-#include "tests/support/FunctionThread.h"
 
 using namespace runtime;
-using apptest::AppTest;
-using apptest::WhenModalUp;
-using testsupport::FunctionThread;
-using testsupport::PumpUntil;
+using namespace apptest;
 
 namespace {
 
@@ -47,11 +42,6 @@ protected:
     QTemporaryDir temp_;
     QString root_;
 };
-
-void SendKey(QWidget* widget, Qt::Key key, const QString& text = QString()) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(widget, &press);
-}
 
 void Click(QWidget* widget) {
     const QPointF centre = QRectF(widget->rect()).center();

@@ -1,7 +1,6 @@
 // MessageDialog and MsgBox: blocking on the main thread and in a thread's
 // fiber, the real message box, and what the responder is told.
 #include <QAbstractButton>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -16,13 +15,9 @@
 #include "runtime/app/MessageDialog.h"
 #include "runtime/threads/Thread.h"
 #include "runtime/ui/Window.h"
-#include "tests/support/FunctionThread.h"
 
 using namespace runtime;
-using apptest::AppTest;
-using apptest::WhenModalUp;
-using testsupport::FunctionThread;
-using testsupport::PumpUntil;
+using namespace apptest;
 
 namespace {
 
@@ -36,11 +31,6 @@ QStringList ButtonTexts(QMessageBox* box) {
     QStringList texts;
     for (QAbstractButton* button : box->buttons()) texts << button->text();
     return texts;
-}
-
-void PressKey(QWidget* widget, Qt::Key key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &press);
 }
 
 // The caution dialog the program builds: two buttons, cancel "キャンセル".
@@ -209,12 +199,12 @@ TEST_F(MessageDialogTest, RealBoxActionButtonEmptyExplanationAndEscape) {
     EXPECT_TRUE(informative.isEmpty());
 
     // Escape presses the cancel button while it is visible.
-    WhenModalUp<QMessageBox>([](QMessageBox* box) { PressKey(box, Qt::Key_Escape); });
+    WhenModalUp<QMessageBox>([](QMessageBox* box) { SendKey(box, Qt::Key_Escape); });
     EXPECT_EQ(dialog->ShowModal(), dialog->CancelButton());
 
     // Without one, Escape and closing end with nil.
     dialog->CancelButton()->SetVisible(false);
-    WhenModalUp<QMessageBox>([](QMessageBox* box) { PressKey(box, Qt::Key_Escape); });
+    WhenModalUp<QMessageBox>([](QMessageBox* box) { SendKey(box, Qt::Key_Escape); });
     EXPECT_EQ(dialog->ShowModal(), nullptr);
     WhenModalUp<QMessageBox>([](QMessageBox* box) { box->close(); });
     EXPECT_EQ(dialog->ShowModal(), nullptr);
