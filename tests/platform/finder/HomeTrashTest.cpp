@@ -17,10 +17,7 @@ namespace platform::finder {
 namespace {
 
 using namespace finder_test;
-using testsupport::EnvGuard;
-using testsupport::ReadFile;
-using testsupport::TempFolder;
-using testsupport::WriteFile;
+using namespace testsupport;
 
 // A temporary home whose data folder holds the trash.
 class FinderHomeTrash : public ::testing::Test {
@@ -31,6 +28,18 @@ protected:
     std::string MakeItem() {
         WriteFile(docs_ + "/a.txt", "x");
         return docs_ + "/a.txt";
+    }
+
+    // Trashes the MakeItem() file where the trash cannot take it: the outcome
+    // says why, and the file stays where it was, the same file as before.
+    void ExpectLeftInPlace(TrashOutcome outcome, int error) {
+        const std::string item = MakeItem();
+        const ino_t inode = InodeOf(item);
+        const TrashResult result = MoveToTrash(item);
+        EXPECT_EQ(result.outcome, outcome);
+        EXPECT_EQ(result.error, error);
+        EXPECT_EQ(InodeOf(item), inode);
+        EXPECT_EQ(ReadFile(item), "x");
     }
 
     // Puts the trashed item back where its info file says, as a file manager does.
@@ -110,12 +119,8 @@ TEST_F(FinderHomeTrash, NameAttemptsAreBounded) {
     trashHome_.MakeTrash();
     for (int attempt = 1; attempt <= kMaxNameAttempts; ++attempt)
         WriteFile(trash_ + "/info/" + TrashedName("a.txt", attempt) + ".trashinfo", "");
-    const std::string item = MakeItem();
 
-    const TrashResult result = MoveToTrash(item);
-    EXPECT_EQ(result.outcome, TrashOutcome::InfoNotWritten);
-    EXPECT_EQ(result.error, EEXIST);
-    EXPECT_EQ(ReadFile(item), "x");
+    ExpectLeftInPlace(TrashOutcome::InfoNotWritten, EEXIST);
     EXPECT_EQ(CountEntries(trash_ + "/files"), 0u);
     EXPECT_EQ(CountEntries(trash_ + "/info"), static_cast<std::size_t>(kMaxNameAttempts));
 }
@@ -144,13 +149,8 @@ TEST_F(FinderHomeTrash, ATrashThatCannotHoldInfoFilesLeavesTheItemInPlace) {
     // that is a plain file makes the trash unusable for anyone.
     std::filesystem::create_directories(trash_ + "/files");
     WriteFile(trash_ + "/info", "not a folder");
-    const std::string item = MakeItem();
-    const ino_t inode = InodeOf(item);
 
-    const TrashResult result = MoveToTrash(item);
-    EXPECT_EQ(result.outcome, TrashOutcome::NoUsableTrash);
-    EXPECT_EQ(result.error, ENOTDIR);
-    EXPECT_EQ(InodeOf(item), inode);
+    ExpectLeftInPlace(TrashOutcome::NoUsableTrash, ENOTDIR);
     EXPECT_EQ(CountEntries(trash_ + "/files"), 0u);
 }
 
@@ -167,15 +167,10 @@ TEST_F(FinderHomeTrash, AnUnwritableInfoFolderEndsTheAttemptAtOnce) {
         close(fd);
         GTEST_SKIP() << "cannot make a folder immutable here";
     }
-    const std::string item = MakeItem();
 
-    const TrashResult result = MoveToTrash(item);
+    ExpectLeftInPlace(TrashOutcome::InfoNotWritten, EPERM);
     ioctl(fd, FS_IOC_SETFLAGS, &plain);
     close(fd);
-
-    EXPECT_EQ(result.outcome, TrashOutcome::InfoNotWritten);
-    EXPECT_EQ(result.error, EPERM);
-    EXPECT_EQ(ReadFile(item), "x");
     EXPECT_EQ(CountEntries(trash_ + "/info"), 0u);
 }
 
@@ -185,13 +180,8 @@ TEST_F(FinderHomeTrash, AFailedRenameTakesTheInfoFileBack) {
     if (!elsewhere) GTEST_SKIP() << "/dev/shm is not a separate file system here";
     std::filesystem::create_directories(trash_ + "/info");
     ASSERT_EQ(symlink(elsewhere->Path().c_str(), (trash_ + "/files").c_str()), 0);
-    const std::string item = MakeItem();
-    const ino_t inode = InodeOf(item);
 
-    const TrashResult result = MoveToTrash(item);
-    EXPECT_EQ(result.outcome, TrashOutcome::MoveFailed);
-    EXPECT_EQ(result.error, EXDEV);
-    EXPECT_EQ(InodeOf(item), inode);
+    ExpectLeftInPlace(TrashOutcome::MoveFailed, EXDEV);
     EXPECT_EQ(CountEntries(trash_ + "/info"), 0u);
     EXPECT_EQ(CountEntries(elsewhere->Path()), 0u);
 }

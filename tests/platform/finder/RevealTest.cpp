@@ -22,10 +22,7 @@ namespace platform::finder {
 namespace {
 
 using namespace finder_test;
-using testsupport::EnvGuard;
-using testsupport::ReadFile;
-using testsupport::TempFolder;
-using testsupport::WriteFile;
+using namespace testsupport;
 using Clock = std::chrono::steady_clock;
 
 // Waits up to five seconds for a file to appear and to end in a new line.

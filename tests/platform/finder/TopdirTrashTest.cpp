@@ -12,9 +12,7 @@ namespace platform::finder {
 namespace {
 
 using namespace finder_test;
-using testsupport::ReadFile;
-using testsupport::TempFolder;
-using testsupport::WriteFile;
+using namespace testsupport;
 
 const std::string kUid = std::to_string(geteuid());
 

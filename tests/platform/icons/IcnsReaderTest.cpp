@@ -16,7 +16,6 @@ using namespace platform::carbon;
 using namespace platform::icons;
 using namespace icontest;
 using namespace testsupport;
-namespace fs = std::filesystem;
 
 TEST(RunLength, UnpacksLiteralsAndRepeatsAcrossChannels) {
     // 2 literals, then a repeat of 5 that runs from the first plane into the second.
@@ -171,7 +170,7 @@ TEST(IcnsReader, SurvivesEveryTruncationAndByteFlip) {
 
 TEST(IcnsReader, ReadsOnlyRegularFiles) {
     testsupport::TempFolder tmp;
-    const fs::path dir = tmp.Path();
+    const std::filesystem::path dir = tmp.Path();
     EXPECT_EQ(ReadIcnsFile((dir / "missing.icns").string()), nullptr);
     EXPECT_EQ(ReadIcnsFile(dir.string()), nullptr);
     ASSERT_EQ(mkfifo((dir / "pipe.icns").c_str(), 0600), 0);
