@@ -50,6 +50,21 @@ protected:
     }
     static bool Has(size_t product, const char* key) { return Globals::gItem.at(product)->HasKey(key); }
 
+    // A product's value for a key; nullptr: the product has no such key.
+    struct Entry {
+        size_t product;
+        const char* key;
+        const char* value;
+    };
+    static void ExpectEntries(std::initializer_list<Entry> entries) {
+        for (const Entry& e : entries) {
+            if (e.value)
+                EXPECT_EQ(Value(e.product, e.key), e.value) << e.product << " " << e.key;
+            else
+                EXPECT_FALSE(Has(e.product, e.key)) << e.product << " " << e.key;
+        }
+    }
+
     TestApp app;
     fs::path bundleFile, besideFile;
     testsupport::ModalAnswerer dialogs;
@@ -66,15 +81,10 @@ TEST_F(CatalogueTest, NoFileTellsOnceAndUsesTheBuiltInTable) {
     ASSERT_EQ(Globals::gItem.size(), 6u);
     const char* labels[] = {"Tolvenade II", "Zoruba", "Pelmora", "Gablune mini", "Wistrel", "Brevindal nano"};
     for (size_t i = 0; i < 6; ++i) EXPECT_EQ(Value(i, "appLabel"), labels[i]);
-    EXPECT_EQ(Value(0, "appCount"), "2");
-    EXPECT_EQ(Value(0, "appType1"), "APPLwTq1");  // stored as "apptype1"
-    EXPECT_EQ(Value(0, "appName2"), "Marlocane");
-    EXPECT_EQ(Value(0, "docType2"), "Crd3wTq1");
-    EXPECT_EQ(Value(1, "apSpName"), "");
-    EXPECT_EQ(Value(5, "appName1"), "brevindal");
-    EXPECT_EQ(Value(5, "prefName"), "Brevindal nano初期設定");
-    EXPECT_FALSE(Has(3, "docType1"));
-    EXPECT_EQ(Value(3, "docCount"), "0");
+    ExpectEntries({{0, "appCount", "2"}, {0, "appType1", "APPLwTq1"},  // stored as "apptype1"
+                   {0, "appName2", "Marlocane"}, {0, "docType2", "Crd3wTq1"}, {1, "apSpName", ""},
+                   {5, "appName1", "brevindal"}, {5, "prefName", "Brevindal nano初期設定"},
+                   {3, "docType1", nullptr}, {3, "docCount", "0"}});
 }
 
 TEST_F(CatalogueTest, TheBundlesFileWinsOverTheOneBesideTheApplication) {
@@ -94,35 +104,24 @@ TEST_F(CatalogueTest, TheBundlesFileWinsOverTheOneBesideTheApplication) {
 TEST_F(CatalogueTest, AFileReadsProductAfterProductSkippingBlankLines) {
     EXPECT_TRUE(Load(std::string("\n\n") + kPelmora + "\n\nZoruba\n\n1\nZoruba\nAPPLwTq4\n\n0\n\nZoruba初期設定\n\nZoruba\n \n"));
     ASSERT_EQ(Globals::gItem.size(), 2u);
-    EXPECT_EQ(Value(0, "appName1"), "Pelmora");
-    EXPECT_EQ(Value(0, "docType1"), "PelmwTq5");
-    EXPECT_EQ(Value(0, "plistNam"), "Pelmora");
-    EXPECT_EQ(Value(0, "apSpName"), "Pelmora");
-    EXPECT_EQ(Value(1, "appType1"), "APPLwTq4");
-    EXPECT_EQ(Value(1, "docCount"), "0");
-    EXPECT_FALSE(Has(1, "docType1"));
-    EXPECT_EQ(Value(1, "apSpName"), " ");  // a line of blanks is a value
+    ExpectEntries({{0, "appName1", "Pelmora"}, {0, "docType1", "PelmwTq5"}, {0, "plistNam", "Pelmora"},
+                   {0, "apSpName", "Pelmora"}, {1, "appType1", "APPLwTq4"}, {1, "docCount", "0"},
+                   {1, "docType1", nullptr}, {1, "apSpName", " "}});  // a line of blanks is a value
 }
 
 TEST_F(CatalogueTest, CountedBlocksTakeEveryLineAndStopAtTheirCount) {
     // An empty line inside a block is a value; "x" counts, and is kept as, 0.
     EXPECT_TRUE(Load("A\n2\n\nAPPLwTq1\nB\nAPPLwTq2\nx\npref\nplist\nsupport\n"));
     ASSERT_EQ(Globals::gItem.size(), 1u);
-    EXPECT_EQ(Value(0, "appName1"), "");
-    EXPECT_EQ(Value(0, "appName2"), "B");
-    EXPECT_EQ(Value(0, "docCount"), "0");
-    EXPECT_FALSE(Has(0, "docType1"));
-    EXPECT_EQ(Value(0, "prefName"), "pref");
-    EXPECT_EQ(Value(0, "apSpName"), "support");
+    ExpectEntries({{0, "appName1", ""}, {0, "appName2", "B"}, {0, "docCount", "0"}, {0, "docType1", nullptr},
+                   {0, "prefName", "pref"}, {0, "apSpName", "support"}});
 }
 
 TEST_F(CatalogueTest, AFileThatEndsEarlyKeepsWhatItHad) {
     EXPECT_TRUE(Load("A\n3\nOne\nAPPL0001\n"));
     ASSERT_EQ(Globals::gItem.size(), 1u);
-    EXPECT_EQ(Value(0, "appName1"), "One");
-    EXPECT_EQ(Value(0, "appName3"), "");  // read past the end
-    EXPECT_EQ(Value(0, "appType3"), "");
-    EXPECT_FALSE(Has(0, "docCount"));
+    ExpectEntries({{0, "appName1", "One"}, {0, "appName3", ""}, {0, "appType3", ""},  // read past the end
+                   {0, "docCount", nullptr}});
     EXPECT_TRUE(dialogs.asked.empty());
 }
 

@@ -61,6 +61,14 @@ protected:
     std::string Write(const Product& p, const RecordFileContents& contents) {
         return WriteRecordFile(p.folder, p.file, Bytes(p, contents));
     }
+    // Records 17 and 18 at lost locations, 19 naming docs.
+    RecordFileContents LostRecordsBeforeDocuments(const Product& p, const std::string& docs) const {
+        RecordFileContents c;
+        c.records = Records({{17, Location(p, LostLocation("seventeen"))},
+                             {18, Location(p, LostLocation("eighteen"))},
+                             {19, Location(p, MacPathOf(docs))}});
+        return c;
+    }
     std::string ReadFrom(const Product& p, const std::string& folder) {
         return RunReader(p.reader, runtime::FolderItem::FromNativePath(folder));
     }
@@ -133,10 +141,7 @@ TEST_F(RecordFileLookupTest, LostLocationRecordsAskThenTellAndRecordNineteenStil
         SCOPED_TRACE(p.name);
         Reset();
         const std::string docs = home.MakeFolder(std::string("Documents/") + p.name);
-        RecordFileContents c;
-        c.records = Records({{17, Location(p, LostLocation("seventeen"))},
-                             {18, Location(p, LostLocation("eighteen"))},
-                             {19, Location(p, MacPathOf(docs))}});
+        RecordFileContents c = LostRecordsBeforeDocuments(p, docs);
         const std::string folder = Write(p, c);
         std::vector<std::string> expected;
         for (int record = p.firstResolved; record <= 18; ++record) {
@@ -238,10 +243,7 @@ TEST_F(RecordFileLookupTest, DamagedFilesGiveNothingAndAskNothing) {
         SCOPED_TRACE(p.name);
         Reset();
         const std::string docs = home.MakeFolder(std::string("Documents/") + p.name);
-        RecordFileContents good;
-        good.records = Records({{17, Location(p, LostLocation("seventeen"))},
-                                {18, Location(p, LostLocation("eighteen"))},
-                                {19, Location(p, MacPathOf(docs))}});
+        const RecordFileContents good = LostRecordsBeforeDocuments(p, docs);
         const std::string whole = Bytes(p, good);
 
         std::vector<std::pair<std::string, std::string>> damaged;
