@@ -66,8 +66,7 @@ TEST_F(ThreadsKill, KillingAnotherThreadUnwindsItWhenItIsNextResumed) {
     for (const bool fromAThread : {false, true}) {
         bool destroyed = false;
         int iterations = 0;
-        auto victim = MakeThread([&] {
-            DestructorProbe probe(destroyed);
+        auto victim = ProbedThread(destroyed, [&] {
             for (;;) {
                 RuntimeBackgroundTask();
                 ++iterations;
@@ -116,13 +115,11 @@ TEST_F(ThreadsKill, KillingASuspendedOrSleepingThreadEndsIt) {
     bool suspendedDestroyed = false;
     bool sleeperDestroyed = false;
     bool suspendedWentOn = false;
-    auto suspended = MakeThread([&] {
-        DestructorProbe probe(suspendedDestroyed);
+    auto suspended = ProbedThread(suspendedDestroyed, [&] {
         CurrentThread()->Suspend();
         suspendedWentOn = true;
     });
-    auto sleeper = MakeThread([&] {
-        DestructorProbe probe(sleeperDestroyed);
+    auto sleeper = ProbedThread(sleeperDestroyed, [&] {
         CurrentThread()->Sleep(60'000);
     });
     suspended->Run();
@@ -172,8 +169,7 @@ TEST_F(ThreadsExceptions, AnEscapingExceptionReachesTheHandlerAndTheLoopGoesOn) 
     std::vector<std::string> reported;
     RecordUnhandled(reported);
     bool destroyed = false;
-    ASSERT_TRUE(RunToEnd(MakeThread([&] {
-        DestructorProbe probe(destroyed);
+    ASSERT_TRUE(RunToEnd(ProbedThread(destroyed, [&] {
         RuntimeBackgroundTask();
         throw std::runtime_error("boom");
     })));
@@ -275,13 +271,11 @@ TEST_F(ThreadsQuit, ThreadsStillRunningAtQuitAreUnwound) {
     bool runningDestroyed = false;
     bool suspendedDestroyed = false;
     bool notStartedRan = false;
-    auto running = MakeThread([&] {
-        DestructorProbe probe(runningDestroyed);
+    auto running = ProbedThread(runningDestroyed, [&] {
         for (;;)
             RuntimeBackgroundTask();
     });
-    auto suspended = MakeThread([&] {
-        DestructorProbe probe(suspendedDestroyed);
+    auto suspended = ProbedThread(suspendedDestroyed, [&] {
         CurrentThread()->Suspend();
     });
     auto notStarted = MakeThread([&] { notStartedRan = true; });

@@ -84,8 +84,7 @@ TEST_F(ThreadsModal, ANestedLoopInAThreadKeepsTheLoopRunningAndResumesNoOtherThr
 TEST_F(ThreadsModal, AThreadThatKillsItselfRightAfterItsNestedLoopEndsCleanly) {
     bool destroyed = false;
     bool reachedAfterKill = false;
-    auto thread = MakeThread([&] {
-        DestructorProbe probe(destroyed);
+    auto thread = ProbedThread(destroyed, [&] {
         bool done = false;
         QTimer::singleShot(10, [&] { done = true; });
         RunNestedLoop([&] { return done; });
@@ -107,8 +106,7 @@ TEST_F(ThreadsModal, KillFromAHandlerInsideTheThreadsNestedLoopTakesEffectAtItsN
     bool loopReturned = false;
     bool reachedAfterYield = false;
     std::shared_ptr<FunctionThread> thread;
-    thread = MakeThread([&] {
-        DestructorProbe probe(destroyed);
+    thread = ProbedThread(destroyed, [&] {
         bool done = false;
         QTimer::singleShot(5, [&] { thread->Kill(); });  // runs on this thread's stack
         QTimer::singleShot(15, [&] { done = true; });

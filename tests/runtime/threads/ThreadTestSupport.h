@@ -1,13 +1,16 @@
 #pragma once
 // Helpers for the thread tests: the shared thread and event-loop helpers by
-// their short names, a loop-turn counter, a destructor probe, and a fixture
-// that restores the runtime settings.
+// their short names, a loop-turn counter, a destructor probe and a thread
+// that holds one, and a fixture that restores the runtime settings.
 
 #include <gtest/gtest.h>
 
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
+#include <memory>
+#include <utility>
 
 #include "runtime/threads/BackgroundTask.h"
 #include "runtime/threads/Scheduler.h"
@@ -47,6 +50,14 @@ public:
 private:
     bool& destroyed_;
 };
+
+// A thread whose run holds a DestructorProbe on `destroyed` while body runs.
+inline std::shared_ptr<FunctionThread> ProbedThread(bool& destroyed, std::function<void()> body) {
+    return MakeThread([&destroyed, body = std::move(body)] {
+        DestructorProbe probe(destroyed);
+        body();
+    });
+}
 
 class ThreadTest : public ::testing::Test {
 protected:
