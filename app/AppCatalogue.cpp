@@ -106,8 +106,12 @@ struct BuiltInProduct {
 
 const std::vector<BuiltInProduct>& BuiltInTable() {
     static const std::vector<BuiltInProduct> table = {
-        {"Tolvenade II", {{"Tolvenade", "APPLwTq1"}, {"Marlocane", "APPLwTq2"}}, {"Brd3wTq1", "Crd3wTq1"},
-         "Tolvenade初期設定", "Tolvenade", "Tolvenade II"},
+        {"Tolvenade II",
+         {{"Tolvenade", "APPLwTq1"}, {"Marlocane", "APPLwTq2"}},
+         {"Brd3wTq1", "Crd3wTq1"},
+         "Tolvenade初期設定",
+         "Tolvenade",
+         "Tolvenade II"},
         {"Zoruba", {{"Zoruba", "APPLwTq4"}}, {"PanlwTq4"}, "Zoruba初期設定", "Zoruba", ""},
         {"Pelmora", {{"Pelmora", "APPLwTq5"}}, {"PelmwTq5"}, "Pelmora初期設定", "Pelmora", "Pelmora"},
         {"Gablune mini", {{"Gablune", "APPLwTqk"}}, {}, "Gablune初期設定", "Gablune", ""},
@@ -130,7 +134,8 @@ void App::InitDictionary() {
             entry->SetValue("apptype" + Str(i + 1), product.applications[i].second);
         }
         entry->SetValue("docCount", static_cast<int32_t>(product.docTypes.size()));
-        for (size_t j = 0; j < product.docTypes.size(); ++j) entry->SetValue("doctype" + Str(j + 1), product.docTypes[j]);
+        for (size_t j = 0; j < product.docTypes.size(); ++j)
+            entry->SetValue("doctype" + Str(j + 1), product.docTypes[j]);
         entry->SetValue("prefName", product.prefName);
         entry->SetValue("plistNam", product.plistName);
         entry->SetValue("apSpName", product.apSpName);

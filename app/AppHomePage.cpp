@@ -14,9 +14,8 @@ bool App::_HelpHome_Action() {
 }
 
 void App::ConnectHP() {
-    const int32_t result =
-        Globals::gCautionDlg(Window1::Instance(), true, 2, "", "キャンセル", "接続する",
-                             "アンインストーラのホームページに接続しますか？",
-                             String("ブラウザを起動して、") + BuildInfo::kHomePage + " にアクセスします。");
+    const int32_t result = Globals::gCautionDlg(
+        Window1::Instance(), true, 2, "", "キャンセル", "接続する", "アンインストーラのホームページに接続しますか？",
+        String("ブラウザを起動して、") + BuildInfo::kHomePage + " にアクセスします。");
     if (result == 2) ShowURL(BuildInfo::kHomePage);
 }

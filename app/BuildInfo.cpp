@@ -2,8 +2,6 @@
 
 namespace BuildInfo {
 
-runtime::String Toolchain() {
-    return runtime::String(KELDO_COMPILER) + " and Qt " + KELDO_QT_VERSION;
-}
+runtime::String Toolchain() { return runtime::String(KELDO_COMPILER) + " and Qt " + KELDO_QT_VERSION; }
 
 }  // namespace BuildInfo

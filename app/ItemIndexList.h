@@ -13,16 +13,15 @@
 namespace ItemIndexList {
 
 // The list with one more index at its end.
-inline runtime::String Append(const runtime::String& list, int32_t index) {
-    return list + runtime::Str(index) + ":";
-}
+inline runtime::String Append(const runtime::String& list, int32_t index) { return list + runtime::Str(index) + ":"; }
 
 // The indexes in their order; the text after the last ":" is not one, and a
 // field that is no number reads as 0.
 inline std::vector<int32_t> Read(const runtime::String& list) {
     const int32_t n = runtime::CountFields(list, ":");
     std::vector<int32_t> indexes;
-    for (int32_t i = 1; i <= n - 1; ++i) indexes.push_back(runtime::CInt32(runtime::Val(runtime::NthField(list, ":", i))));
+    for (int32_t i = 1; i <= n - 1; ++i)
+        indexes.push_back(runtime::CInt32(runtime::Val(runtime::NthField(list, ":", i))));
     return indexes;
 }
 

@@ -47,8 +47,8 @@ void BuildMenu(MenuBar& bar, const String& menuName, const String& menuText, std
     menu->SetKeyboardShortcut("");
     bar.Append(menu);
     for (const ItemRow& row : rows) {
-        MenuItemRef item = row.name == String("FileQuit") ? NewItem<QuitMenuItem>(row.name, row.text)
-                                                          : NewItem(row.name, row.text);
+        MenuItemRef item =
+            row.name == String("FileQuit") ? NewItem<QuitMenuItem>(row.name, row.text) : NewItem(row.name, row.text);
         if (row.shortcut) item->SetKeyboardShortcut(row.shortcut);
         bar.Child(menuName)->Append(item);
     }
@@ -57,9 +57,7 @@ void BuildMenu(MenuBar& bar, const String& menuName, const String& menuText, std
 
 }  // namespace
 
-void MenuBar1::Untitled0() {
-    BuildMenu(*this, "FileMenu", "ファイル", {{"FileQuit", "&Quit", "Cmd+Q"}});
-}
+void MenuBar1::Untitled0() { BuildMenu(*this, "FileMenu", "ファイル", {{"FileQuit", "&Quit", "Cmd+Q"}}); }
 
 void MenuBar1::Untitled1() {
     MenuItemRef about = NewItem<AppleMenuItem>("AppleAbout", "KELDO アンインストーラについて");

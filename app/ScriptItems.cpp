@@ -28,14 +28,8 @@ void RunScriptItem(int32_t scriptID, const std::vector<Variant>& args) {
 
 }  // namespace
 
-void deleteFile(const std::vector<Variant>& args) {
-    RunScriptItem(168, args);
-}
+void deleteFile(const std::vector<Variant>& args) { RunScriptItem(168, args); }
 
-void deleteFolder(const std::vector<Variant>& args) {
-    RunScriptItem(169, args);
-}
+void deleteFolder(const std::vector<Variant>& args) { RunScriptItem(169, args); }
 
-void revealFile(const std::vector<Variant>& args) {
-    RunScriptItem(170, args);
-}
+void revealFile(const std::vector<Variant>& args) { RunScriptItem(170, args); }

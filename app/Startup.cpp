@@ -88,9 +88,7 @@ void _ApplicationAddMenuHandlers() {
     app._AddMenuHandler("HelpHome", [self] { return self->_HelpHome_Action(); });
 }
 
-void _MakeDefaultView() {
-    Window1::Instance();
-}
+void _MakeDefaultView() { Window1::Instance(); }
 
 void _ReleaseModuleGlobals() {
     MenuBar1::ReleaseInstance();

@@ -10,9 +10,7 @@
 
 using namespace runtime;
 
-std::shared_ptr<Window1> Window1::Instance() {
-    return ImplicitInstance<Window1>();
-}
+std::shared_ptr<Window1> Window1::Instance() { return ImplicitInstance<Window1>(); }
 
 void Window1::Layout() {
     SetMenuBar(MenuBar1::Instance());
@@ -38,9 +36,7 @@ void Window1::Layout() {
     SetMinimizeButton(true);
 }
 
-void Window1::CreateControls() {
-    _CreateControls0();
-}
+void Window1::CreateControls() { _CreateControls0(); }
 
 void Window1::_CreateControls0() {
     auto toolbar = std::make_shared<Toolbar1>();
@@ -126,25 +122,15 @@ void Window1::_CreateControls0() {
     label->SetVisible(true);
 }
 
-std::shared_ptr<Toolbar1> Window1::Toolbar11() const {
-    return Control<Toolbar1>("Toolbar11");
-}
+std::shared_ptr<Toolbar1> Window1::Toolbar11() const { return Control<Toolbar1>("Toolbar11"); }
 
-ListboxRef Window1::Listbox1() const {
-    return Control<Listbox>("Listbox1");
-}
+ListboxRef Window1::Listbox1() const { return Control<Listbox>("Listbox1"); }
 
-ProgressWheelRef Window1::ProgressWheel1() const {
-    return Control<ProgressWheel>("ProgressWheel1");
-}
+ProgressWheelRef Window1::ProgressWheel1() const { return Control<ProgressWheel>("ProgressWheel1"); }
 
-LabelRef Window1::StaticText1() const {
-    return Control<Label>("StaticText1");
-}
+LabelRef Window1::StaticText1() const { return Control<Label>("StaticText1"); }
 
-void Window1::Event_Open() {
-    InitApp();
-}
+void Window1::Event_Open() { InitApp(); }
 
 void Window1::InitApp() {
     SetTitle("KELDO アンインストーラ");
@@ -208,9 +194,9 @@ void Window1::GetItem(const String& mode) {
 }
 
 void Window1::DeleteItem() {
-    const int32_t result = Globals::gCautionDlg(std::static_pointer_cast<Window1>(shared_from_this()), true, 2, "",
-                                                "キャンセル", "", "本当にゴミ箱に移動しますか？",
-                                                "Finderの機能を使えば、移動したアイテムを元に戻せます。");
+    const int32_t result =
+        Globals::gCautionDlg(std::static_pointer_cast<Window1>(shared_from_this()), true, 2, "", "キャンセル", "",
+                             "本当にゴミ箱に移動しますか？", "Finderの機能を使えば、移動したアイテムを元に戻せます。");
     if (result == Globals::kCancelButton) return;
     pStopThread1 = false;
     Deref(Listbox1()).SetListIndex(-1);

@@ -20,8 +20,12 @@ struct KindText {
     const char* text;
 };
 constexpr KindText kKindTexts[] = {
-    {"AD", "アプリケーション（フォルダ）"}, {"A", "アプリケーション（単体）"}, {"P", "初期設定フォルダ"},
-    {"PL", "plist"},                       {"AS", "App. Supportフォルダ"},     {"DD", "書類"},
+    {"AD", "アプリケーション（フォルダ）"},
+    {"A", "アプリケーション（単体）"},
+    {"P", "初期設定フォルダ"},
+    {"PL", "plist"},
+    {"AS", "App. Supportフォルダ"},
+    {"DD", "書類"},
 };
 
 String KindColumnText(const String& kind) {
@@ -47,9 +51,7 @@ int32_t Window1::AddFIlist(const FolderItemRef& f, const String& kind) {
     return Ubound(pFI);
 }
 
-void Window1::Listbox1_ExpandRow(Listbox& lb, int32_t row) {
-    ExpRow(row);
-}
+void Window1::Listbox1_ExpandRow(Listbox& lb, int32_t row) { ExpRow(row); }
 
 void Window1::ExpRow(int32_t row) {
     ListboxRef list = Listbox1();

@@ -1,6 +1,4 @@
 // The process entry of KELDO Uninstaller.
 #include "app/Startup.h"
 
-int main(int argc, char** argv) {
-    return RunProcess(argc, argv);
-}
+int main(int argc, char** argv) { return RunProcess(argc, argv); }

@@ -15,10 +15,6 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -29,6 +25,10 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 #include "app/App.h"
 #include "app/Window1.h"
@@ -64,7 +64,7 @@ private:
 };
 
 const char* const kApplications[][2] = {
-    {"Tolvenade", "APPLwTq1"}, {"Marlocane", "APPLwTq2"}, {"Zoruba", "APPLwTq4"}, {"Pelmora", "APPLwTq5"},
+    {"Tolvenade", "APPLwTq1"}, {"Marlocane", "APPLwTq2"}, {"Zoruba", "APPLwTq4"},    {"Pelmora", "APPLwTq5"},
     {"Gablune", "APPLwTqk"},   {"Wistrel", "APPLwTqm"},   {"brevindal", "APPLwTqr"},
 };
 const char* const kDocumentTypes[] = {"Brd3wTq1", "Crd3wTq1", "PanlwTq4", "PelmwTq5"};
@@ -128,36 +128,35 @@ void FillFolder(const std::string& folder, const std::vector<Slot>& plan, size_t
     for (int i = 0; i < kFilesPerFolder; ++i, ++slot, ++serial) {
         const std::string number = std::to_string(serial);
         switch (plan[slot]) {
-            case Slot::Package: {
-                const auto& app = kApplications[serial % std::size(kApplications)];
-                const std::string package = folder + "/" + app[0] + " " + number + ".app";
-                std::filesystem::create_directories(package + "/Contents/MacOS");
-                WriteFile(package + "/Contents/PkgInfo", app[1]);
-                WriteFile(package + "/Contents/Info.plist", "<plist><dict></dict></plist>\n");
-                break;
-            }
-            case Slot::TypedByAttribute:
-            case Slot::TypedByCompanion: {
-                const std::string name = "Board " + number + ".brd";
-                const std::string info = FinderInfo(kDocumentTypes[serial % std::size(kDocumentTypes)]);
-                WriteFile(folder + "/" + name, "board");
-                if (plan[slot] == Slot::TypedByAttribute)
-                    SetFinderInfo(folder + "/" + name, info);
-                else
-                    WriteFile(folder + "/._" + name, AppleDouble(info));
-                break;
-            }
-            case Slot::Companion:
-                break;  // written with its document
-            case Slot::Plain: {
-                const int kind = random.Below(100);
-                const std::string name = (kind < 3 ? "." : "") + std::string(kind % 2 ? "Report " : "photo_") + number +
-                                   (kind % 7 == 0 ? " draft.v2" : "") + kExtensions[random.Below(10)];
-                const std::string path = folder + "/" + name;
-                WriteFile(path);
-                if (kind >= 90) SetFinderInfo(path, FinderInfo(kOtherTypes[kind % 4], kind == 99 ? 0x4000 : 0));
-                break;
-            }
+        case Slot::Package: {
+            const auto& app = kApplications[serial % std::size(kApplications)];
+            const std::string package = folder + "/" + app[0] + " " + number + ".app";
+            std::filesystem::create_directories(package + "/Contents/MacOS");
+            WriteFile(package + "/Contents/PkgInfo", app[1]);
+            WriteFile(package + "/Contents/Info.plist", "<plist><dict></dict></plist>\n");
+            break;
+        }
+        case Slot::TypedByAttribute:
+        case Slot::TypedByCompanion: {
+            const std::string name = "Board " + number + ".brd";
+            const std::string info = FinderInfo(kDocumentTypes[serial % std::size(kDocumentTypes)]);
+            WriteFile(folder + "/" + name, "board");
+            if (plan[slot] == Slot::TypedByAttribute)
+                SetFinderInfo(folder + "/" + name, info);
+            else
+                WriteFile(folder + "/._" + name, AppleDouble(info));
+            break;
+        }
+        case Slot::Companion: break;  // written with its document
+        case Slot::Plain: {
+            const int kind = random.Below(100);
+            const std::string name = (kind < 3 ? "." : "") + std::string(kind % 2 ? "Report " : "photo_") + number +
+                                     (kind % 7 == 0 ? " draft.v2" : "") + kExtensions[random.Below(10)];
+            const std::string path = folder + "/" + name;
+            WriteFile(path);
+            if (kind >= 90) SetFinderInfo(path, FinderInfo(kOtherTypes[kind % 4], kind == 99 ? 0x4000 : 0));
+            break;
+        }
         }
     }
 }
@@ -241,7 +240,8 @@ SearchResult RunSearch(const std::shared_ptr<Window1>& win, const std::string& r
     Clock::time_point last = Clock::now();
     QObject::connect(&turns, &QTimer::timeout, [&] {
         const Clock::time_point now = Clock::now();
-        result.longestGapMs = std::max(result.longestGapMs, std::chrono::duration<double, std::milli>(now - last).count());
+        result.longestGapMs =
+            std::max(result.longestGapMs, std::chrono::duration<double, std::milli>(now - last).count());
         last = now;
         if (search->State() == runtime::ThreadState::NotRunning) loop.quit();
     });

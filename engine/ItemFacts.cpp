@@ -21,6 +21,7 @@ bool ItemFacts::AppPackage() {
 }
 
 const String& ItemFacts::TypeCreator() {
-    if (!typeCreator_) typeCreator_ = AppPackage() ? Globals::gGetTypeCre(item_) : item_->MacType() + item_->MacCreator();
+    if (!typeCreator_)
+        typeCreator_ = AppPackage() ? Globals::gGetTypeCre(item_) : item_->MacType() + item_->MacCreator();
     return *typeCreator_;
 }

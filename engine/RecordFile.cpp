@@ -53,9 +53,9 @@ private:
 
 String Marked(const String& record, Marking marking, bool locationRecord) {
     switch (marking) {
-        case Marking::AllUTF8: return TextEnco::gEncDefUTF8(record);
-        case Marking::CountedUTF8: return locationRecord ? record : TextEnco::gEncDefUTF8(record);
-        case Marking::AllShiftJIS: return DefineEncoding(record, Encodings::ShiftJIS());
+    case Marking::AllUTF8: return TextEnco::gEncDefUTF8(record);
+    case Marking::CountedUTF8: return locationRecord ? record : TextEnco::gEncDefUTF8(record);
+    case Marking::AllShiftJIS: return DefineEncoding(record, Encodings::ShiftJIS());
     }
     return record;
 }

@@ -29,7 +29,7 @@ struct KindScript {
     void (*script)(const std::vector<Variant>& args);
 };
 constexpr KindScript kKindScripts[] = {
-    {"AD", deleteFolder}, {"A", deleteFile}, {"P", deleteFolder},
+    {"AD", deleteFolder}, {"A", deleteFile},    {"P", deleteFolder},
     {"PL", deleteFile},   {"AS", deleteFolder}, {"DD", deleteFolder},
 };
 

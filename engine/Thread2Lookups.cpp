@@ -16,17 +16,11 @@
 
 using namespace runtime;
 
-FolderItemRef Thread2::FolderApp() {
-    return SpecialFolder::Applications();
-}
+FolderItemRef Thread2::FolderApp() { return SpecialFolder::Applications(); }
 
-FolderItemRef Thread2::FolderPref() {
-    return SpecialFolder::Preferences();
-}
+FolderItemRef Thread2::FolderPref() { return SpecialFolder::Preferences(); }
 
-FolderItemRef Thread2::FolderAS() {
-    return SpecialFolder::ApplicationData();
-}
+FolderItemRef Thread2::FolderAS() { return SpecialFolder::ApplicationData(); }
 
 String Thread2::GetItemApp(const String& list, const String& appName, const String& appType, int32_t /*n*/) {
     return GetItemApp2(FolderApp(), list, appName, appType);
@@ -41,8 +35,7 @@ String Thread2::GetItemApp2(const FolderItemRef& folder, const String& list, con
     for (int32_t i = 1; i <= folder->Count(); ++i) {
         if (pWin1->pStopThread2) KillMyself("killGet");
         const FolderItemRef ch = folder->Item(i);
-        const bool considered = ch && ch->Exists() && ch->Visible() && AscB(ch->Name()) != '.' &&
-                                ch->Directory();
+        const bool considered = ch && ch->Exists() && ch->Visible() && AscB(ch->Name()) != '.' && ch->Directory();
         if (considered && MatchApp(ch, appName, appType)) result = GetItemApp3(result, ch);
         RuntimeBackgroundTask();
     }

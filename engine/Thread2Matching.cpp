@@ -15,9 +15,7 @@ namespace {
 
 // An item without a code (a package without PkgInfo) has the empty code,
 // which names no application.
-bool CodeMatches(ItemFacts& f, const String& appType) {
-    return !appType.IsEmpty() && f.TypeCreator() == appType;
-}
+bool CodeMatches(ItemFacts& f, const String& appType) { return !appType.IsEmpty() && f.TypeCreator() == appType; }
 
 }  // namespace
 

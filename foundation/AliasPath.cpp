@@ -48,9 +48,8 @@ String RecordedPath(const String& data) {
 }
 
 String PathOfTarget(const carbon::FSSpec& target) {
-    const String name =
-        String::FromBytes(std::string(reinterpret_cast<const char*>(target.name + 1), target.name[0]),
-                          Encodings::MacJapanese());
+    const String name = String::FromBytes(std::string(reinterpret_cast<const char*>(target.name + 1), target.name[0]),
+                                          Encodings::MacJapanese());
     String path = DecrareEtc::GetFullPath(target.vRefNum, target.parID) + name;
     path = TextEnco::gEncText(path, "Shift-JIS", "UTF-8");
     // No item, no folder test: the path stays as built, without ":".

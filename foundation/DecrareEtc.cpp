@@ -42,8 +42,7 @@ String GetFullPath(int32_t vRefNum, int32_t dirID) {
     for (;;) {
         pb.ioDrDirID = pb.ioDrParID;
         const carbon::OSErr result = carbon::PBGetCatInfoSync(&pb);
-        if (result == carbon::noErr)
-            path = std::string(reinterpret_cast<const char*>(name + 1), name[0]) + ":" + path;
+        if (result == carbon::noErr) path = std::string(reinterpret_cast<const char*>(name + 1), name[0]) + ":" + path;
         RuntimeBackgroundTask();
         if (pb.ioDrDirID == carbon::kRootParentDirID || result != carbon::noErr) break;
     }

@@ -45,9 +45,7 @@ String gExtractExtn(const String& name) {
     return extension;
 }
 
-bool gAppPackage(const FolderItemRef& item) {
-    return gExtractExtn(item->Name()) == "app" && item->MacType() == "fold";
-}
+bool gAppPackage(const FolderItemRef& item) { return gExtractExtn(item->Name()) == "app" && item->MacType() == "fold"; }
 
 String gGetTypeCre(const FolderItemRef& item) {
     if (!gAppPackage(item)) return item->MacType() + item->MacCreator();
@@ -74,8 +72,8 @@ bool gGetTypeFileInfo(const FolderItemRef& item) {
 String gAbsPath_ex(const String& data) {
     const int32_t length = LenB(data);
     for (int32_t i = 1; i <= length - 2; ++i) {
-        const bool tag = AscB(MidB(data, i, 1)) == 0 && AscB(MidB(data, i + 1, 1)) == 2 &&
-                         AscB(MidB(data, i + 2, 1)) == 0;
+        const bool tag =
+            AscB(MidB(data, i, 1)) == 0 && AscB(MidB(data, i + 1, 1)) == 2 && AscB(MidB(data, i + 2, 1)) == 0;
         RuntimeBackgroundTask();
         if (!tag) continue;
         const int32_t n = AscB(MidB(data, i + 3, 1));

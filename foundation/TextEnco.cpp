@@ -55,8 +55,6 @@ String gEncUTF8alt(const String& s, const String& hint) {
     return s;
 }
 
-String gEncDefUTF8(const String& s) {
-    return DefineEncoding(s, Encodings::UTF8());
-}
+String gEncDefUTF8(const String& s) { return DefineEncoding(s, Encodings::UTF8()); }
 
 }  // namespace TextEnco

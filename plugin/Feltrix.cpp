@@ -66,7 +66,8 @@ REALpicture GetIconFromSystem(int32_t iconNo, int32_t iconID) {
     if (!feltrix::IsIconID(iconID) || !feltrix::IsSystemIconNo(iconNo)) return nullptr;
     try {
         IconRef iconRef;
-        if (GetIconRef(kOnSystemDisk, kSystemIconsCreator, feltrix::kSystemIconTypes[size_t(iconNo)], &iconRef) != noErr)
+        if (GetIconRef(kOnSystemDisk, kSystemIconsCreator, feltrix::kSystemIconTypes[size_t(iconNo)], &iconRef) !=
+            noErr)
             return nullptr;
         return feltrix::PictureFromIconRef(iconRef, iconID);
     } catch (...) {

@@ -29,5 +29,4 @@ FELTRIX_EXPORT void PluginEntry();
 REALpicture GetIconFromFile(REALfolderItem f, int32_t iconID);
 // The element iconID of the system icon iconNo (0 ... 53); nil on any failure.
 REALpicture GetIconFromSystem(int32_t iconNo, int32_t iconID);
-
 }

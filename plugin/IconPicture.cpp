@@ -1,10 +1,10 @@
 #include "plugin/IconPicture.h"
 
-#include "plugin/IconTables.h"
-#include "plugin/RuntimeEntries.h"
 #include "platform/carbon/Handles.h"
 #include "platform/icons/ColorTables.h"
 #include "platform/icons/Offscreen.h"
+#include "plugin/IconTables.h"
+#include "plugin/RuntimeEntries.h"
 
 namespace feltrix {
 

@@ -23,8 +23,8 @@ struct IconGeometry {
     uint32_t pixelFormat;  // QuickDraw's: 32, 8, 40 (grey) or 1
     int16_t colorTableID;  // 40 grey, 1 mono, 0 none (the format's default)
     int32_t rowBytes;
-    int32_t dataOffset;    // where the pixels begin in the element's data
-    bool alphaPass;        // the picture shows the mask made from the alpha bytes
+    int32_t dataOffset;  // where the pixels begin in the element's data
+    bool alphaPass;      // the picture shows the mask made from the alpha bytes
 
     // Bytes of element data the picture reads, from its start.
     int64_t BytesNeeded() const { return int64_t(dataOffset) + int64_t(rowBytes) * height; }

@@ -14,8 +14,8 @@
 
 namespace platform::carbon {
 
-inline constexpr int16_t kAliasTagAbsolutePath = 2;    // "Volume:folder:name", Mac Japanese
-inline constexpr int16_t kAliasTagPosixPath = 18;      // path below the volume's mount point, UTF-8
+inline constexpr int16_t kAliasTagAbsolutePath = 2;  // "Volume:folder:name", Mac Japanese
+inline constexpr int16_t kAliasTagPosixPath = 18;    // path below the volume's mount point, UTF-8
 inline constexpr int16_t kAliasTagPosixMountPoint = 19;
 
 struct AliasRecordFields {

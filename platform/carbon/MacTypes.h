@@ -17,8 +17,8 @@ using Str255 = unsigned char[256];
 
 // 'is32' as an OSType: the four characters, first one in the high byte.
 constexpr OSType FourCharCode(const char (&code)[5]) {
-    return (OSType(uint8_t(code[0])) << 24) | (OSType(uint8_t(code[1])) << 16) |
-           (OSType(uint8_t(code[2])) << 8) | OSType(uint8_t(code[3]));
+    return (OSType(uint8_t(code[0])) << 24) | (OSType(uint8_t(code[1])) << 16) | (OSType(uint8_t(code[2])) << 8) |
+           OSType(uint8_t(code[3]));
 }
 
 // Result codes.
@@ -69,9 +69,9 @@ struct CInfoPBRec {
     OSErr ioResult = noErr;
     StringPtr ioNamePtr = nullptr;  // receives the name; room for 256 bytes, or nullptr
     int16_t ioVRefNum = 0;
-    int16_t ioFDirIndex = 0;        // -1: describe the directory ioDrDirID
+    int16_t ioFDirIndex = 0;  // -1: describe the directory ioDrDirID
     int32_t ioDrDirID = 0;
-    int32_t ioDrParID = 0;          // out: the parent's directory ID
+    int32_t ioDrParID = 0;  // out: the parent's directory ID
 };
 
 }  // namespace platform::carbon

@@ -8,13 +8,13 @@
 namespace platform::finder {
 
 enum class TrashOutcome {
-    Moved,          // the item now lies in files/ of `trashDirectory`
-    NotFound,       // nothing at the path
-    Refused,        // "/", a mount point, a trash folder, a folder holding one, or a
-                    // link or folder the home trash's path leads through
-    NoUsableTrash,  // no trash on the item's file system could be found or made
-    InfoNotWritten, // the info file could not be written; nothing was moved
-    MoveFailed,     // the rename failed; the info file was taken back
+    Moved,           // the item now lies in files/ of `trashDirectory`
+    NotFound,        // nothing at the path
+    Refused,         // "/", a mount point, a trash folder, a folder holding one, or a
+                     // link or folder the home trash's path leads through
+    NoUsableTrash,   // no trash on the item's file system could be found or made
+    InfoNotWritten,  // the info file could not be written; nothing was moved
+    MoveFailed,      // the rename failed; the info file was taken back
 };
 
 struct TrashResult {
@@ -33,9 +33,9 @@ struct TrashResult {
 [[nodiscard]] TrashResult MoveToTrash(const std::string& posixPath);
 
 enum class RevealOutcome {
-    ViaFileManager,   // the file manager was asked to show the item
-    ViaFolderOpening, // the enclosing folder was handed to xdg-open
-    Failed,           // the item does not exist, or neither way was available
+    ViaFileManager,    // the file manager was asked to show the item
+    ViaFolderOpening,  // the enclosing folder was handed to xdg-open
+    Failed,            // the item does not exist, or neither way was available
 };
 
 // Shows the item in the file manager over the session bus; without one,

@@ -1,12 +1,12 @@
 #include "platform/finder/ItemPath.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <deque>
 #include <memory>
-
-#include <unistd.h>
 
 namespace platform::finder {
 

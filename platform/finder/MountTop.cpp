@@ -1,10 +1,10 @@
 #include "platform/finder/MountTop.h"
 
-#include "platform/finder/ItemPath.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+
+#include "platform/finder/ItemPath.h"
 
 namespace platform::finder {
 

@@ -1,11 +1,11 @@
 #pragma once
 // Which mounted file system holds a path, and the top folder of that mount.
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
-
-#include <sys/types.h>
 
 namespace platform::finder {
 

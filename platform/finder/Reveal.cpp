@@ -1,7 +1,4 @@
-#include "platform/finder/Finder.h"
-
-#include "platform/finder/ItemPath.h"
-#include "platform/finder/TrashInfo.h"
+#include <sys/stat.h>
 
 #include <QAtomicInteger>
 #include <QDBusConnection>
@@ -10,7 +7,9 @@
 #include <QString>
 #include <QStringList>
 
-#include <sys/stat.h>
+#include "platform/finder/Finder.h"
+#include "platform/finder/ItemPath.h"
+#include "platform/finder/TrashInfo.h"
 
 namespace platform::finder {
 
@@ -28,9 +27,8 @@ bool AskFileManager(const std::string& location) {
     const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
     bool shown = false;
     {
-        QDBusConnection bus = address.isEmpty()
-                                  ? QDBusConnection::connectToBus(QDBusConnection::SessionBus, name)
-                                  : QDBusConnection::connectToBus(address, name);
+        QDBusConnection bus = address.isEmpty() ? QDBusConnection::connectToBus(QDBusConnection::SessionBus, name)
+                                                : QDBusConnection::connectToBus(address, name);
         if (bus.isConnected()) {
             QDBusMessage call = QDBusMessage::createMethodCall(
                 QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),

@@ -1,18 +1,18 @@
 #include "platform/finder/Trash.h"
 
-#include "platform/finder/ItemPath.h"
-#include "platform/finder/MountTop.h"
-#include "platform/finder/TrashDirectory.h"
-#include "platform/finder/TrashInfo.h"
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/finder/ItemPath.h"
+#include "platform/finder/MountTop.h"
+#include "platform/finder/TrashDirectory.h"
+#include "platform/finder/TrashInfo.h"
 
 namespace platform::finder {
 
@@ -61,8 +61,7 @@ bool HoldsAnEntryOnTheWay(const std::string& itemLocation, const std::string& pa
 
 }  // namespace
 
-TrashResult MoveIntoTrash(const std::string& itemLocation, const std::string& trash,
-                          const std::string& pathValue) {
+TrashResult MoveIntoTrash(const std::string& itemLocation, const std::string& trash, const std::string& pathValue) {
     const std::string text = TrashInfoText(pathValue, std::time(nullptr));
     const std::string name = NameOf(itemLocation);
 

@@ -1,9 +1,9 @@
 #pragma once
 // The steps of MoveToTrash, for callers that already know the item's place.
 
-#include "platform/finder/Finder.h"
-
 #include <string>
+
+#include "platform/finder/Finder.h"
 
 namespace platform::finder {
 
@@ -14,7 +14,7 @@ inline constexpr int kMaxNameAttempts = 1000;
 // the item (absolute, resolved) to files/NAME of the prepared `trash`. On a
 // taken name the next one is tried; any other failure ends the attempt.
 [[nodiscard]] TrashResult MoveIntoTrash(const std::string& itemLocation, const std::string& trash,
-                          const std::string& pathValue);
+                                        const std::string& pathValue);
 
 // Moves an item of the mount whose top folder is `topdir` into that mount's
 // trash, Path= relative to `topdir`.

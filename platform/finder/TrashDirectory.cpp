@@ -1,14 +1,14 @@
 #include "platform/finder/TrashDirectory.h"
 
-#include "platform/finder/ItemPath.h"
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <vector>
 
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/finder/ItemPath.h"
 
 namespace platform::finder {
 

@@ -2,9 +2,9 @@
 // Finding and making the trash directories: the home trash and the trash at
 // the top of another mount.
 
-#include <string>
-
 #include <sys/types.h>
+
+#include <string>
 
 namespace platform::finder {
 

@@ -1,13 +1,12 @@
 #include "platform/finder/TrashInfo.h"
 
-
 namespace platform::finder {
 
 namespace {
 
 bool KeptAsIs(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+           c == '_' || c == '~' || c == '/';
 }
 
 // Shortens `text` to at most `limit` bytes without cutting a UTF-8 sequence.

@@ -1,11 +1,12 @@
 #include "platform/icons/BundleIcon.h"
 
-#include <plist/plist.h>
 #include <sys/stat.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+
+#include <plist/plist.h>
 
 #include "platform/icons/FileBytes.h"
 

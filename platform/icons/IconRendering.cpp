@@ -74,8 +74,7 @@ ElementData ElementFromImage(const ElementType& element, const QImage& image) {
     size_t o = 0;
     switch (element.form) {
     case ElementForm::Color32:
-    case ElementForm::Png32:
-        return ArgbData(image);
+    case ElementForm::Png32: return ArgbData(image);
     case ElementForm::Mask8:
         for (int y = 0; y < element.height; ++y)
             for (int x = 0; x < element.width; ++x) out[o++] = uint8_t(qAlpha(image.pixel(x, y)));
@@ -84,9 +83,7 @@ ElementData ElementFromImage(const ElementType& element, const QImage& image) {
         for (int y = 0; y < element.height; ++y)
             for (int x = 0; x < element.width; ++x) out[o++] = NearestSystemColor(OverWhite(image.pixel(x, y)));
         break;
-    case ElementForm::MonoWithMask:
-        FillMonoWithMask(image, out);
-        break;
+    case ElementForm::MonoWithMask: FillMonoWithMask(image, out); break;
     }
     return out;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // Drawing a desktop icon into every element of an icon family (internal; Qt).
 
+#include <memory>
+
 #include <QIcon>
 #include <QImage>
-#include <memory>
 
 #include "platform/icons/ElementTypes.h"
 #include "platform/icons/IconFamily.h"

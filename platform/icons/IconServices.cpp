@@ -1,11 +1,12 @@
 #include "platform/icons/IconServices.h"
 
-#include <QFile>
-#include <QMimeDatabase>
 #include <sys/stat.h>
 
 #include <limits>
 #include <string_view>
+
+#include <QFile>
+#include <QMimeDatabase>
 
 #include "platform/icons/BundleIcon.h"
 #include "platform/icons/DesktopIcons.h"
@@ -22,12 +23,12 @@ struct IconRefRecord {
     enum class Source { IconFile, MimeType, System };
     Source source;
     std::string cacheKey;
-    std::string iconFile;         // IconFile
-    QString iconName;             // MimeType: the theme's names for it
+    std::string iconFile;  // IconFile
+    QString iconName;      // MimeType: the theme's names for it
     QString genericIconName;
     bool isFolder = false;
     const SystemIcon* system = nullptr;  // System
-    IconRef fallback;             // IconFile: drawn when the file gives no element
+    IconRef fallback;                    // IconFile: drawn when the file gives no element
 };
 
 namespace {
@@ -60,7 +61,7 @@ IconRef MimeTypeRef(const std::string& posixPath, const struct stat& st) {
     static const QMimeDatabase database;
     const QString path = QFile::decodeName(QByteArray::fromStdString(posixPath));
     // Only regular files are opened to look at their content.
-    const QMimeType type = S_ISREG(st.st_mode) ? database.mimeTypeForFile(path)
+    const QMimeType type = S_ISREG(st.st_mode)   ? database.mimeTypeForFile(path)
                            : S_ISDIR(st.st_mode) ? database.mimeTypeForName(QStringLiteral("inode/directory"))
                                                  : database.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
     auto ref = std::make_shared<IconRefRecord>();
@@ -74,8 +75,7 @@ IconRef MimeTypeRef(const std::string& posixPath, const struct stat& st) {
 
 std::shared_ptr<IconFamily> MakeFamily(const IconRefRecord& ref) {
     switch (ref.source) {
-    case IconRefRecord::Source::IconFile:
-        return ReadIcnsFile(ref.iconFile);
+    case IconRefRecord::Source::IconFile: return ReadIcnsFile(ref.iconFile);
     case IconRefRecord::Source::MimeType: {
         if (!CanDrawIcons()) return nullptr;
         const QIcon icon = MimeTypeIcon(ref.iconName, ref.genericIconName, ref.isFolder);
@@ -132,7 +132,8 @@ OSErr IconRefToIconFamily(const IconRef& iconRef, uint32_t /*whichIcons*/, IconF
     *family = nullptr;
     if (!iconRef) return invalidIconRefErr;
     *family = CachedFamily(*iconRef);
-    if (iconRef->fallback && (!*family || (*family)->ElementTypes().empty())) *family = CachedFamily(*iconRef->fallback);
+    if (iconRef->fallback && (!*family || (*family)->ElementTypes().empty()))
+        *family = CachedFamily(*iconRef->fallback);
     return *family ? noErr : noSuchIconErr;
 }
 

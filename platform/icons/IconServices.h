@@ -33,7 +33,8 @@ using IconRef = std::shared_ptr<const IconRefRecord>;
 // A system icon: creator 'macs' and a type of SystemIcons.cpp on the system
 // disk. noSuchIconErr for another creator or an unknown type, paramErr for
 // another volume or a null result pointer.
-[[nodiscard]] carbon::OSErr GetIconRef(int16_t vRefNum, carbon::OSType creator, carbon::OSType iconType, IconRef* iconRef);
+[[nodiscard]] carbon::OSErr GetIconRef(int16_t vRefNum, carbon::OSType creator, carbon::OSType iconType,
+                                       IconRef* iconRef);
 
 // The icon's family. The family always holds every element its source has,
 // whatever the selector. noSuchIconErr when the source cannot be read or
@@ -44,6 +45,7 @@ using IconRef = std::shared_ptr<const IconRefRecord>;
 // The element's data, copied into h (resized to fit). noSuchIconErr, with h
 // emptied, when the family lacks the element; memLockedErr for a locked
 // handle; nilHandleErr for an unknown one; paramErr for nil or handle 0.
-[[nodiscard]] carbon::OSErr GetIconFamilyData(const IconFamilyHandle& family, carbon::OSType iconType, carbon::Handle h);
+[[nodiscard]] carbon::OSErr GetIconFamilyData(const IconFamilyHandle& family, carbon::OSType iconType,
+                                              carbon::Handle h);
 
 }  // namespace platform::icons

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "platform/icons/ColorTables.h"
 #include "platform/carbon/MacTypes.h"
+#include "platform/icons/ColorTables.h"
 
 namespace platform::icons {
 
@@ -38,8 +38,9 @@ using GDHandle = GDevice*;
 // or base address, an empty rectangle, or rows shorter than the width needs;
 // cDepthErr for a format other than the four above. The device and flags are
 // not used.
-[[nodiscard]] carbon::OSErr NewGWorldFromPtr(GWorldPtr* world, uint32_t pixelFormat, const carbon::Rect* bounds, CTabHandle cTable,
-                       GDHandle device, uint32_t flags, void* baseAddr, int32_t rowBytes);
+[[nodiscard]] carbon::OSErr NewGWorldFromPtr(GWorldPtr* world, uint32_t pixelFormat, const carbon::Rect* bounds,
+                                             CTabHandle cTable, GDHandle device, uint32_t flags, void* baseAddr,
+                                             int32_t rowBytes);
 // Releases the world, never its pixels. A world that is current stops being so.
 void DisposeGWorld(GWorldPtr world);
 

@@ -1,8 +1,8 @@
 #include "platform/icons/PngElement.h"
 
-#include "platform/icons/IconRendering.h"
-
 #include <cstring>
+
+#include "platform/icons/IconRendering.h"
 
 namespace platform::icons {
 
@@ -20,9 +20,8 @@ struct PngType {
 };
 
 constexpr PngType kPngTypes[] = {
-    {FourCharCode("ic07"), 128}, {FourCharCode("ic08"), 256}, {FourCharCode("ic09"), 512},
-    {FourCharCode("ic10"), 1024}, {FourCharCode("ic11"), 32}, {FourCharCode("ic12"), 64},
-    {FourCharCode("ic13"), 256}, {FourCharCode("ic14"), 512},
+    {FourCharCode("ic07"), 128}, {FourCharCode("ic08"), 256}, {FourCharCode("ic09"), 512}, {FourCharCode("ic10"), 1024},
+    {FourCharCode("ic11"), 32},  {FourCharCode("ic12"), 64},  {FourCharCode("ic13"), 256}, {FourCharCode("ic14"), 512},
 };
 
 }  // namespace

@@ -2,11 +2,11 @@
 // The PNG images of an .icns file: ic08 and ic09, elements of a family, and
 // the other square sizes current icon tools write (ic07, ic10 ... ic14).
 
-#include <QImage>
-
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+
+#include <QImage>
 
 #include "platform/carbon/MacTypes.h"
 #include "platform/icons/IconFamily.h"

@@ -61,8 +61,9 @@ void AddPngElements(IconFamily& family, const std::vector<PngEntry>& entries) {
     std::map<const PngEntry*, QImage> decoded;
     auto imageOf = [&decoded](const PngEntry* entry) -> const QImage& {
         auto [at, added] = decoded.try_emplace(entry);
-        if (added) at->second = DecodePngImage(entry->bytes->data(), entry->bytes->size(), entry->side)
-                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (added)
+            at->second = DecodePngImage(entry->bytes->data(), entry->bytes->size(), entry->side)
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         return at->second;
     };
 
@@ -80,7 +81,8 @@ void AddPngElements(IconFamily& family, const std::vector<PngEntry>& entries) {
             }
             const QImage& image = imageOf(entry);
             if (image.isNull()) continue;
-            family.SetElement(element->type, ElementFromImage(*element, FitImage(image, element->width, element->height)));
+            family.SetElement(element->type,
+                              ElementFromImage(*element, FitImage(image, element->width, element->height)));
             break;
         }
     }

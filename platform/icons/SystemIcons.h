@@ -6,7 +6,18 @@
 namespace platform::icons {
 
 // The toolkit's built-in icons, used when no icon theme has the named icon.
-enum class StandardIcon { File, Folder, OpenFolder, Trash, HardDisk, OpticalDisc, FloppyDisk, NetworkDrive, Desktop, Computer };
+enum class StandardIcon {
+    File,
+    Folder,
+    OpenFolder,
+    Trash,
+    HardDisk,
+    OpticalDisc,
+    FloppyDisk,
+    NetworkDrive,
+    Desktop,
+    Computer
+};
 
 struct SystemIcon {
     carbon::OSType type;

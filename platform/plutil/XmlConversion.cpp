@@ -4,14 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <plist/plist.h>
-
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <memory>
 #include <optional>
+
+#include <plist/plist.h>
 
 namespace platform::plutil {
 namespace {

@@ -17,11 +17,11 @@ namespace {
 
 QMessageBox::Icon IconFor(int icon) {
     switch (icon) {
-        case 0: return QMessageBox::Information;
-        case 1: return QMessageBox::Warning;
-        case 2: return QMessageBox::Critical;
-        case 3: return QMessageBox::Question;
-        default: return QMessageBox::NoIcon;
+    case 0: return QMessageBox::Information;
+    case 1: return QMessageBox::Warning;
+    case 2: return QMessageBox::Critical;
+    case 3: return QMessageBox::Question;
+    default: return QMessageBox::NoIcon;
     }
 }
 
@@ -120,10 +120,10 @@ ModalAnswer::Button ShowAlert(const ModalRequest& request) {
         // Nobody can press a hidden button.
         const ModalButtonRequest* pressed = nullptr;
         switch (answer->button) {
-            case ModalAnswer::Button::Action: pressed = &request.action; break;
-            case ModalAnswer::Button::Cancel: pressed = &request.cancel; break;
-            case ModalAnswer::Button::Alternate: pressed = &request.alternate; break;
-            case ModalAnswer::Button::Closed: break;
+        case ModalAnswer::Button::Action: pressed = &request.action; break;
+        case ModalAnswer::Button::Cancel: pressed = &request.cancel; break;
+        case ModalAnswer::Button::Alternate: pressed = &request.alternate; break;
+        case ModalAnswer::Button::Closed: break;
         }
         return pressed && pressed->visible ? answer->button : ModalAnswer::Button::Closed;
     }

@@ -32,8 +32,7 @@ std::string WithoutNamespaces(const std::string& name) {
 }
 
 void WriteToStderr(const String& className, const String& message) {
-    std::fprintf(stderr, "Unhandled exception %s: %s\n", className.ToUTF8().c_str(),
-                 message.ToUTF8().c_str());
+    std::fprintf(stderr, "Unhandled exception %s: %s\n", className.ToUTF8().c_str(), message.ToUTF8().c_str());
 }
 
 }  // namespace

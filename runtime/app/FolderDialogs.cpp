@@ -103,8 +103,7 @@ ModalRequest ChooserRequest(ModalKind kind, const std::shared_ptr<Window>& paren
 FolderItemRef FolderItemDialog::ShowModal() { return ShowModalWithin(nullptr); }
 
 FolderItemRef FolderItemDialog::ShowModalWithin(const std::shared_ptr<Window>& parent) {
-    ModalRequest request =
-        ChooserRequest(choosesFolder_ ? ModalKind::SelectFolder : ModalKind::OpenFile, parent);
+    ModalRequest request = ChooserRequest(choosesFolder_ ? ModalKind::SelectFolder : ModalKind::OpenFile, parent);
     request.title = title_;
     request.prompt = prompt_;
     request.action.caption = actionCaption_;
@@ -113,9 +112,7 @@ FolderItemRef FolderItemDialog::ShowModalWithin(const std::shared_ptr<Window>& p
     return Choose(request);
 }
 
-FolderItemRef SelectFolder() {
-    return Choose(ChooserRequest(ModalKind::SelectFolder, nullptr));
-}
+FolderItemRef SelectFolder() { return Choose(ChooserRequest(ModalKind::SelectFolder, nullptr)); }
 
 FolderItemRef GetOpenFolderItem(const String& filter) {
     ModalRequest request = ChooserRequest(ModalKind::OpenFile, nullptr);

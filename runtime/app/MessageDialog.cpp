@@ -30,10 +30,10 @@ MessageDialogButtonRef MessageDialog::ShowModalWithin(const std::shared_ptr<Wind
     request.alternate = Describe(*alternate_);
 
     switch (detail::ShowAlert(request)) {
-        case ModalAnswer::Button::Action: return action_;
-        case ModalAnswer::Button::Cancel: return cancel_;
-        case ModalAnswer::Button::Alternate: return alternate_;
-        case ModalAnswer::Button::Closed: break;
+    case ModalAnswer::Button::Action: return action_;
+    case ModalAnswer::Button::Cancel: return cancel_;
+    case ModalAnswer::Button::Alternate: return alternate_;
+    case ModalAnswer::Button::Closed: break;
     }
     return nullptr;
 }

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QTimer>
-
 #include <boost/context/detail/exception.hpp>
 
 #include "runtime/threads/Modal.h"

@@ -27,7 +27,7 @@ enum class ModalKind {
 };
 
 struct ModalButtonRequest {
-    String caption;       // "" shows the toolkit's translated standard text
+    String caption;  // "" shows the toolkit's translated standard text
     bool visible = false;
     bool isDefault = false;
     bool isCancel = false;
@@ -39,7 +39,7 @@ struct ModalRequest {
     int beeps = 0;                   // Beep calls since the previous modal call
 
     // Alerts.
-    int icon = -1;                   // 0 note, 1 caution, 2 stop, 3 question, other: none
+    int icon = -1;  // 0 note, 1 caution, 2 stop, 3 question, other: none
     String title;
     String message;
     String explanation;
@@ -50,14 +50,14 @@ struct ModalRequest {
     // Choosers; the action and cancel captions above name their two buttons.
     String prompt;
     std::shared_ptr<FolderItem> initialDirectory;
-    String filter;                   // GetOpenFolderItem's file type filter
+    String filter;  // GetOpenFolderItem's file type filter
 };
 
 struct ModalAnswer {
     enum class Button { Action, Cancel, Alternate, Closed };
 
-    Button button = Button::Closed;       // alerts; Closed: ended without a button
-    std::shared_ptr<FolderItem> item;     // choosers; nullptr: cancelled
+    Button button = Button::Closed;    // alerts; Closed: ended without a button
+    std::shared_ptr<FolderItem> item;  // choosers; nullptr: cancelled
 
     static ModalAnswer Press(Button b) { return ModalAnswer{b, nullptr}; }
     static ModalAnswer Choose(std::shared_ptr<FolderItem> chosen) {

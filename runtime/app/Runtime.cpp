@@ -64,7 +64,8 @@ void RunFrameworkInitialization(const std::function<void()>& startup) {
     if (startup) startup();
     if (auto* app = QCoreApplication::instance()) {
         QMetaObject::invokeMethod(
-            app, [] {
+            app,
+            [] {
                 if (ApplicationRef registered = GetAppObject()) registered->Event_Open();
             },
             Qt::QueuedConnection);

@@ -141,8 +141,7 @@ std::vector<Unit> FoldedUnits(std::string_view s, size_t from) {
         }
         int32_t folded[3];
         int n = FoldCharacter(c, folded);
-        for (int k = 0; k < n; ++k)
-            units.push_back({folded[k], pos, static_cast<size_t>(i), k == 0, k == n - 1});
+        for (int k = 0; k < n; ++k) units.push_back({folded[k], pos, static_cast<size_t>(i), k == 0, k == n - 1});
         pos = static_cast<size_t>(i);
     }
     return units;

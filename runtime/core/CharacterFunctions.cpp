@@ -1,11 +1,10 @@
-#include "runtime/core/TextFunctions.h"
-
 #include <unicode/locid.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
 #include "runtime/core/CaseFold.h"
 #include "runtime/core/Encodings.h"
+#include "runtime/core/TextFunctions.h"
 #include "runtime/core/Transcode.h"
 #include "runtime/core/Utf8.h"
 
@@ -97,7 +96,9 @@ String Chr(int32_t codePoint) {
 String Uppercase(const String& s) {
     return OnText(s, [](std::string_view t) {
         std::string out;
-        icu::UnicodeString::fromUTF8(icu::StringPiece(t.data(), t.size())).toUpper(icu::Locale::getRoot()).toUTF8String(out);
+        icu::UnicodeString::fromUTF8(icu::StringPiece(t.data(), t.size()))
+            .toUpper(icu::Locale::getRoot())
+            .toUTF8String(out);
         return out;
     });
 }
@@ -105,7 +106,9 @@ String Uppercase(const String& s) {
 String Lowercase(const String& s) {
     return OnText(s, [](std::string_view t) {
         std::string out;
-        icu::UnicodeString::fromUTF8(icu::StringPiece(t.data(), t.size())).toLower(icu::Locale::getRoot()).toUTF8String(out);
+        icu::UnicodeString::fromUTF8(icu::StringPiece(t.data(), t.size()))
+            .toLower(icu::Locale::getRoot())
+            .toUTF8String(out);
         return out;
     });
 }

@@ -16,7 +16,7 @@ namespace runtime {
 
 class Date : public Object {
 public:
-    Date();                                 // now
+    Date();  // now
     explicit Date(std::time_t unixSeconds);
     // A local date and time; fields out of range carry over (month 13 is January of the next year).
     Date(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);

@@ -9,7 +9,7 @@ namespace runtime {
 
 namespace Encodings {
 TextEncodingRef UTF8();
-TextEncodingRef UTF16();    // reads a byte-order mark, big-endian without one; writes big-endian
+TextEncodingRef UTF16();  // reads a byte-order mark, big-endian without one; writes big-endian
 TextEncodingRef UTF16BE();
 TextEncodingRef UTF16LE();
 TextEncodingRef ShiftJIS();
@@ -23,7 +23,7 @@ TextEncodingRef SystemDefault();  // UTF-8, the Linux file system's encoding
 // Mac text-encoding bases the framework understands.
 namespace TextEncodingBase {
 constexpr int32_t MacJapanese = 0x0001;
-constexpr int32_t UnicodeDefault = 0x0100;   // 0x0101 ... 0x010F are Unicode versions, read the same
+constexpr int32_t UnicodeDefault = 0x0100;  // 0x0101 ... 0x010F are Unicode versions, read the same
 constexpr int32_t ASCII = 0x0600;
 constexpr int32_t ISO2022JP = 0x0820;
 constexpr int32_t EUCJP = 0x0920;

@@ -16,7 +16,7 @@ constexpr uint8_t kNotInJis = 0xFF;
 CharacterKind KindOfDoubleByte(uint16_t code) {
     if (code >= 0x889F && code <= 0x9872) return CharacterKind::Kanji1;
     if (code >= 0x989F && code <= 0xEAA4) return CharacterKind::Kanji2;
-    if (code < 0x8540) return CharacterKind::JisSymbol;  // rows 1 to 8
+    if (code < 0x8540) return CharacterKind::JisSymbol;                     // rows 1 to 8
     if (code >= 0x8740 && code <= 0x879C) return CharacterKind::JisSymbol;  // NEC's ① ㈱ ㍻ and kin
     if (code >= 0xF040 && code <= 0xF9FC) return CharacterKind::PrivateUse;
     return CharacterKind::VendorExtension;
@@ -69,8 +69,7 @@ CharacterKind KindOf(UChar32 c) {
     if (c < 0x7F || c == 0xA5) return CharacterKind::Ascii;
     if (IsKana(c)) return CharacterKind::Kana;
     if (c >= 0xFF61 && c <= 0xFF9F) return CharacterKind::HalfWidthKana;
-    if ((c >= 0x3000 && c <= 0x301F) || (c >= 0xFF01 && c <= 0xFF5E) || c == 0x30FB)
-        return CharacterKind::Punctuation;
+    if ((c >= 0x3000 && c <= 0x301F) || (c >= 0xFF01 && c <= 0xFF5E) || c == 0x30FB) return CharacterKind::Punctuation;
     if (const CharacterKind jis = JisKind(c); jis != CharacterKind::Other) return jis;
     if ((c >= 0xE000 && c <= 0xF8FF) || c >= 0xF0000) return CharacterKind::PrivateUse;
     if (c == 0xFFFD || U_IS_UNICODE_NONCHAR(c) || U_IS_SURROGATE(c) || u_charType(c) == U_UNASSIGNED)

@@ -5,8 +5,8 @@
 #include <unicode/utf16.h>
 
 #include "runtime/core/MacJapaneseForms.h"
-#include "runtime/core/Transcode.h"
 #include "runtime/core/TextEncoding.h"
+#include "runtime/core/Transcode.h"
 
 namespace runtime::detail {
 namespace {

@@ -47,9 +47,12 @@ double Val(const String& s) {
     while (pos < t.size() && (t[pos] == ' ' || t[pos] == '\t')) ++pos;
     if (pos + 1 < t.size() && t[pos] == '&') {
         switch (t[pos + 1]) {
-        case 'h': case 'H': return RadixNumber(t, pos + 2, 16);
-        case 'o': case 'O': return RadixNumber(t, pos + 2, 8);
-        case 'b': case 'B': return RadixNumber(t, pos + 2, 2);
+        case 'h':
+        case 'H': return RadixNumber(t, pos + 2, 16);
+        case 'o':
+        case 'O': return RadixNumber(t, pos + 2, 8);
+        case 'b':
+        case 'B': return RadixNumber(t, pos + 2, 2);
         default: return 0;
         }
     }

@@ -18,6 +18,8 @@ using ObjectRef = std::shared_ptr<Object>;
 
 // Upper bound of a framework array: -1 when empty.
 template <class Array>
-int Ubound(const Array& a) { return static_cast<int>(a.size()) - 1; }
+int Ubound(const Array& a) {
+    return static_cast<int>(a.size()) - 1;
+}
 
 }  // namespace runtime

@@ -17,8 +17,8 @@ class TextEncoding : public Object {
 public:
     // How bytes of this encoding are read and written.
     enum class Scheme {
-        UTF8,         // UTF-8
-        UTF16,        // UTF-16: read honouring a byte-order mark (default big-endian), written big-endian
+        UTF8,   // UTF-8
+        UTF16,  // UTF-16: read honouring a byte-order mark (default big-endian), written big-endian
         UTF16BE,
         UTF16LE,
         MacJapanese,  // Shift_JIS table with Apple's own mappings laid over it

@@ -24,7 +24,7 @@ String Right(const String& s, int32_t count);
 // found or when find is "".
 int32_t InStr(const String& s, const String& find);
 int32_t InStr(int32_t start, const String& s, const String& find);
-int32_t Asc(const String& s);  // code point of the first character, 0 for ""
+int32_t Asc(const String& s);   // code point of the first character, 0 for ""
 String Chr(int32_t codePoint);  // UTF-8; "" for a value that is no character
 String Uppercase(const String& s);
 String Lowercase(const String& s);
@@ -50,7 +50,9 @@ int32_t BitwiseXor(int32_t a, int32_t b);
 // Numbers as text.
 String Str(int64_t value);
 template <std::integral T>
-String Str(T value) { return Str(static_cast<int64_t>(value)); }
+String Str(T value) {
+    return Str(static_cast<int64_t>(value));
+}
 // A whole number shows no decimal point ("1"); others the shortest text that reads back exactly.
 String Str(double value);
 // The number at the start of s: leading blanks, sign, digits, decimals and

@@ -81,13 +81,11 @@ icu::UnicodeString DecodeUTF16(std::string_view bytes) {
 icu::UnicodeString Decode(std::string_view bytes, const TextEncoding* encoding) {
     if (encoding == nullptr) return icu::UnicodeString::fromUTF8(icu::StringPiece(bytes.data(), bytes.size()));
     switch (encoding->scheme()) {
-    case TextEncoding::Scheme::UTF8:
-        return icu::UnicodeString::fromUTF8(icu::StringPiece(bytes.data(), bytes.size()));
+    case TextEncoding::Scheme::UTF8: return icu::UnicodeString::fromUTF8(icu::StringPiece(bytes.data(), bytes.size()));
     case TextEncoding::Scheme::UTF16: return DecodeUTF16(bytes);
     case TextEncoding::Scheme::UTF16BE: return DecodeWith(bytes, "UTF-16BE");
     case TextEncoding::Scheme::UTF16LE: return DecodeWith(bytes, "UTF-16LE");
-    case TextEncoding::Scheme::MacJapanese:
-        return DecodeMacJapanese(bytes, encoding->converterName().c_str());
+    case TextEncoding::Scheme::MacJapanese: return DecodeMacJapanese(bytes, encoding->converterName().c_str());
     case TextEncoding::Scheme::Converter: return DecodeWith(bytes, encoding->converterName());
     }
     return {};
@@ -101,8 +99,7 @@ std::string Encode(const icu::UnicodeString& text, const TextEncoding* encoding)
     case TextEncoding::Scheme::UTF16:
     case TextEncoding::Scheme::UTF16BE: return EncodeWith(text, "UTF-16BE");
     case TextEncoding::Scheme::UTF16LE: return EncodeWith(text, "UTF-16LE");
-    case TextEncoding::Scheme::MacJapanese:
-        return EncodeMacJapanese(text, encoding->converterName().c_str());
+    case TextEncoding::Scheme::MacJapanese: return EncodeMacJapanese(text, encoding->converterName().c_str());
     case TextEncoding::Scheme::Converter: return EncodeWith(text, encoding->converterName());
     }
     return out;

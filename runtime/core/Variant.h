@@ -38,7 +38,9 @@ public:
     ObjectRef ObjectValue() const;
 
     template <class T>
-    std::shared_ptr<T> ObjectValue() const { return std::dynamic_pointer_cast<T>(ObjectValue()); }
+    std::shared_ptr<T> ObjectValue() const {
+        return std::dynamic_pointer_cast<T>(ObjectValue());
+    }
 
 private:
     std::variant<std::monostate, int32_t, double, bool, String, ObjectRef> value_;

@@ -28,9 +28,9 @@ public:
     bool EOF() const { return position_ >= Length(); }
     void Close();
 
-    int32_t ReadByte();     // 0 to 255
-    int32_t ReadShort();    // signed 16 bits
-    int32_t ReadLong();     // signed 32 bits
+    int32_t ReadByte();   // 0 to 255
+    int32_t ReadShort();  // signed 16 bits
+    int32_t ReadLong();   // signed 32 bits
     uint32_t ReadUInt32();
     // One length byte, then that many bytes (fewer when the file ends first).
     String ReadPString(const TextEncodingRef& encoding = nullptr);
@@ -53,8 +53,8 @@ private:
     bool writable_;
     bool littleEndian_ = false;
     int64_t position_ = 0;
-    std::string buffer_;     // bytes read ahead ...
-    int64_t bufferAt_ = 0;   // ... from this offset
+    std::string buffer_;    // bytes read ahead ...
+    int64_t bufferAt_ = 0;  // ... from this offset
 };
 
 using BinaryStreamRef = std::shared_ptr<BinaryStream>;

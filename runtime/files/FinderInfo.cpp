@@ -80,8 +80,8 @@ std::optional<FinderInfo> ReadAppleDoubleFile(const std::string& path) {
     const ReadAt read = [&fd](uint64_t offset, void* out, size_t length) -> size_t {
         size_t done = 0;
         while (done < length) {
-            const ssize_t n = pread(fd.get(), static_cast<char*>(out) + done, length - done,
-                                    static_cast<off_t>(offset + done));
+            const ssize_t n =
+                pread(fd.get(), static_cast<char*>(out) + done, length - done, static_cast<off_t>(offset + done));
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) break;
             done += static_cast<size_t>(n);

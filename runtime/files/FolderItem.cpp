@@ -87,8 +87,8 @@ FolderItemRef FolderItem::Item(int32_t index) const {
     if (!listing || static_cast<size_t>(index) > listing->Count()) return nullptr;
     const size_t i = static_cast<size_t>(index) - 1;
     const FolderListing::Entry& entry = listing->At(i);
-    std::string path = (entry.symlink && entry.kind != ItemKind::Missing) ? listing->ResolvedPath(entry)
-                                                                          : listing->EntryPath(entry);
+    std::string path =
+        (entry.symlink && entry.kind != ItemKind::Missing) ? listing->ResolvedPath(entry) : listing->EntryPath(entry);
     return std::make_shared<FolderItem>(Token{}, std::move(path), listing, i);
 }
 

@@ -36,7 +36,7 @@ namespace files {
 class FolderListing;
 enum class ItemKind : uint8_t;
 struct FinderInfo;
-}
+}  // namespace files
 
 class FolderItem;
 using FolderItemRef = std::shared_ptr<FolderItem>;
@@ -49,7 +49,7 @@ public:
     static FolderItemRef FromNativePath(std::string_view posixPath);
 
     // Names and places.
-    String Name() const;  // the Linux name; "Macintosh HD" for the root
+    String Name() const;           // the Linux name; "Macintosh HD" for the root
     FolderItemRef Parent() const;  // nil for the root
     // The entry of that name: an exact match, else the first entry whose name
     // matches without regard to case, else an item that does not exist. Nil
@@ -61,13 +61,13 @@ public:
 
     // Facts.
     bool Exists() const;
-    bool Directory() const;   // a folder, after resolving links
-    bool Visible() const;     // no leading "." and no invisible flag
-    String MacType() const;   // "fold" for a folder; else from the Finder info, or ""
-    String MacCreator() const;  // from the Finder info, or ""; "" for a folder
-    bool IsSymbolicLink() const;      // the name itself is a link (not followed)
-    bool OwnedByCurrentUser() const;  // the item itself (not followed) is the user's
-    int64_t Length() const;   // bytes of a file; 0 for a folder or nothing
+    bool Directory() const;            // a folder, after resolving links
+    bool Visible() const;              // no leading "." and no invisible flag
+    String MacType() const;            // "fold" for a folder; else from the Finder info, or ""
+    String MacCreator() const;         // from the Finder info, or ""; "" for a folder
+    bool IsSymbolicLink() const;       // the name itself is a link (not followed)
+    bool OwnedByCurrentUser() const;   // the item itself (not followed) is the user's
+    int64_t Length() const;            // bytes of a file; 0 for a folder or nothing
     DateRef ModificationDate() const;  // nil when nothing is there
     DateRef CreationDate() const;      // the birth time where the file system keeps one
 

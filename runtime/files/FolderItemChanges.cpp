@@ -1,5 +1,7 @@
 // FolderItem: making, removing, copying and moving items, and opening files.
 
+#include "runtime/files/FolderItem.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -11,7 +13,6 @@
 
 #include "runtime/files/FileDescriptor.h"
 #include "runtime/files/FinderInfo.h"
-#include "runtime/files/FolderItem.h"
 #include "runtime/files/PathForms.h"
 
 namespace runtime {

@@ -1,9 +1,9 @@
 // FolderItem: modification and creation dates.
 
+#include "runtime/files/FolderItem.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
-
-#include "runtime/files/FolderItem.h"
 
 namespace runtime {
 

@@ -69,20 +69,20 @@ std::shared_ptr<const FolderListing> FolderListing::Read(const std::string& fold
         Entry entry;
         entry.name = name;
         switch (d->d_type) {
-            case DT_DIR: entry.kind = ItemKind::Folder; break;
-            case DT_REG: entry.kind = ItemKind::File; break;
-            case DT_LNK:
-                entry.symlink = true;
-                entry.kind = KindAt(folderFd, name, 0);
-                break;
-            case DT_UNKNOWN: {
-                struct stat own;
-                if (fstatat(folderFd, name, &own, AT_SYMLINK_NOFOLLOW) != 0) continue;  // gone meanwhile
-                entry.symlink = S_ISLNK(own.st_mode);
-                entry.kind = entry.symlink ? KindAt(folderFd, name, 0) : KindOfMode(own.st_mode);
-                break;
-            }
-            default: entry.kind = ItemKind::Other; break;
+        case DT_DIR: entry.kind = ItemKind::Folder; break;
+        case DT_REG: entry.kind = ItemKind::File; break;
+        case DT_LNK:
+            entry.symlink = true;
+            entry.kind = KindAt(folderFd, name, 0);
+            break;
+        case DT_UNKNOWN: {
+            struct stat own;
+            if (fstatat(folderFd, name, &own, AT_SYMLINK_NOFOLLOW) != 0) continue;  // gone meanwhile
+            entry.symlink = S_ISLNK(own.st_mode);
+            entry.kind = entry.symlink ? KindAt(folderFd, name, 0) : KindOfMode(own.st_mode);
+            break;
+        }
+        default: entry.kind = ItemKind::Other; break;
         }
         listing->entries_.push_back(std::move(entry));
     }

@@ -23,7 +23,7 @@ enum class ItemKind : uint8_t {
     Missing,  // nothing there, or a symbolic link that leads nowhere
     File,
     Folder,
-    Other,    // device, pipe or socket: shown as a file
+    Other,  // device, pipe or socket: shown as a file
 };
 
 ItemKind KindOfMode(mode_t mode);

@@ -44,10 +44,10 @@ FolderItemRef GetFolderItem(const String& path, int32_t pathType) {
     if (text.empty()) return FolderItem::FromNativePath(files::ApplicationFolderOf(files::ExecutablePath()));
     std::optional<files::PathNames> names;
     switch (pathType) {
-        case 0: names = files::ParseMacPath(text); break;
-        case 1: names = files::ParsePosixPath(text); break;
-        case 2: names = files::ParseFileURL(text); break;
-        default: break;
+    case 0: names = files::ParseMacPath(text); break;
+    case 1: names = files::ParsePosixPath(text); break;
+    case 2: names = files::ParseFileURL(text); break;
+    default: break;
     }
     if (!names) return nullptr;
     return ItemFromNames(*names);

@@ -1,9 +1,9 @@
 #include "runtime/files/NameOrder.h"
 
+#include <cstdint>
+
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
-
-#include <cstdint>
 
 #include "runtime/core/MacJapaneseForms.h"
 

@@ -30,7 +30,7 @@ std::string MacNameFromLinux(std::string_view linuxName);
 std::optional<PathNames> ParsePosixPath(std::string_view path);
 std::string PosixPathFromNames(const PathNames& names);
 std::string JoinPath(std::string_view folder, std::string_view name);
-std::string ParentPath(std::string_view path);  // "/" for "/" and for "/x"
+std::string ParentPath(std::string_view path);     // "/" for "/" and for "/x"
 std::string_view LastName(std::string_view path);  // "" for "/"
 
 // Mac form. Parsing takes only paths of the root volume (its name in any case);

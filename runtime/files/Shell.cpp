@@ -10,8 +10,8 @@
 #include <cstring>
 #include <vector>
 
-#include "runtime/files/FileDescriptor.h"
 #include "runtime/files/BundleLayout.h"
+#include "runtime/files/FileDescriptor.h"
 
 extern char** environ;
 
@@ -57,8 +57,8 @@ void Shell::Execute(const String& command) {
 
     const std::string commandLine = command.ToUTF8();
     const char* argv[] = {"sh", "-c", commandLine.c_str(), nullptr};
-    const std::vector<std::string> variables =
-        ChildEnvironment(files::SearchPathWithHelpers(std::getenv("PATH"), files::HelpersFolderOf(files::ExecutablePath())));
+    const std::vector<std::string> variables = ChildEnvironment(
+        files::SearchPathWithHelpers(std::getenv("PATH"), files::HelpersFolderOf(files::ExecutablePath())));
     std::vector<char*> envp;
     for (const std::string& v : variables) envp.push_back(const_cast<char*>(v.c_str()));
     envp.push_back(nullptr);

@@ -63,7 +63,9 @@ std::string TextInputStream::ReadAllBytes() {
 }
 
 String TextInputStream::ReadLine() { return String::FromBytes(ReadLineBytes(), encoding_); }
-String TextInputStream::ReadLine(const TextEncodingRef& encoding) { return String::FromBytes(ReadLineBytes(), encoding); }
+String TextInputStream::ReadLine(const TextEncodingRef& encoding) {
+    return String::FromBytes(ReadLineBytes(), encoding);
+}
 String TextInputStream::ReadAll() { return String::FromBytes(ReadAllBytes(), encoding_); }
 String TextInputStream::ReadAll(const TextEncodingRef& encoding) { return String::FromBytes(ReadAllBytes(), encoding); }
 

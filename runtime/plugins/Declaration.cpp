@@ -4,17 +4,11 @@ namespace runtime {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
-bool IsPunctuation(char c) {
-    return c == '(' || c == ')' || c == ',' || c == ':';
-}
+bool IsPunctuation(char c) { return c == '(' || c == ')' || c == ',' || c == ':'; }
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
 
@@ -27,8 +21,7 @@ std::string NormaliseDeclaration(std::string_view declaration) {
             pendingBlank = !out.empty();
             continue;
         }
-        if (pendingBlank && !IsPunctuation(c) && !IsPunctuation(out.back()))
-            out.push_back(' ');
+        if (pendingBlank && !IsPunctuation(c) && !IsPunctuation(out.back())) out.push_back(' ');
         pendingBlank = false;
         out.push_back(LowerAscii(c));
     }

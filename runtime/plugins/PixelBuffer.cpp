@@ -113,12 +113,8 @@ QImage ImageFromPixelBuffer(const REALpixelBuffer& b) {
                 out[x] = 0xFF000000u | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
                 break;
             }
-            case 8:
-                out[x] = table[row[x]];
-                break;
-            default:
-                out[x] = table[(row[x / 8] >> (7 - x % 8)) & 1u];
-                break;
+            case 8: out[x] = table[row[x]]; break;
+            default: out[x] = table[(row[x / 8] >> (7 - x % 8)) & 1u]; break;
             }
         }
     }

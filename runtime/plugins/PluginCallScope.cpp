@@ -12,17 +12,11 @@ thread_local PluginCallScope* tInnermost = nullptr;
 
 }  // namespace
 
-PluginCallScope::PluginCallScope() : outer_(tInnermost) {
-    tInnermost = this;
-}
+PluginCallScope::PluginCallScope() : outer_(tInnermost) { tInnermost = this; }
 
-PluginCallScope::~PluginCallScope() {
-    tInnermost = outer_;
-}
+PluginCallScope::~PluginCallScope() { tInnermost = outer_; }
 
-PluginCallScope* PluginCallScope::Current() {
-    return tInnermost;
-}
+PluginCallScope* PluginCallScope::Current() { return tInnermost; }
 
 REALfolderItem PluginCallScope::AddFolderItem(const FolderItemRef& item) {
     if (!item) return nullptr;

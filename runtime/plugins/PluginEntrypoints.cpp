@@ -19,9 +19,7 @@ void PluginEntrypointTable::SetEntry(int32_t index, void* function) {
     entries_[static_cast<size_t>(index)] = function;
 }
 
-PluginEntrypointTable RuntimeAllocatePluginEntrypointsTable(int32_t count) {
-    return PluginEntrypointTable(count);
-}
+PluginEntrypointTable RuntimeAllocatePluginEntrypointsTable(int32_t count) { return PluginEntrypointTable(count); }
 
 void* RuntimeLookupPluginEntrypoint(const String& declaration) {
     LoadBundlePlugins();

@@ -71,19 +71,17 @@ bool PluginHost::LoadLibrary(const std::string& path) {
     return true;
 }
 
-void PluginHost::AnnounceVersion(LoadedPlugin& plugin, int32_t version) {
-    plugin.version = version;
-}
+void PluginHost::AnnounceVersion(LoadedPlugin& plugin, int32_t version) { plugin.version = version; }
 
 bool PluginHost::Register(LoadedPlugin& plugin, const REALmethodDefinition& definition) {
     if (!definition.function || !definition.declaration) return false;
     std::string key = NormaliseDeclaration(definition.declaration);
     if (key.empty()) return false;
-    auto [it, inserted] = methods_.try_emplace(
-        std::move(key), Method{definition.function, definition.declaration, plugin.path});
+    auto [it, inserted] =
+        methods_.try_emplace(std::move(key), Method{definition.function, definition.declaration, plugin.path});
     if (!inserted) {
-        Report(plugin.path, "\"" + std::string(definition.declaration) + "\" is already registered by " +
-                                it->second.pluginPath);
+        Report(plugin.path,
+               "\"" + std::string(definition.declaration) + "\" is already registered by " + it->second.pluginPath);
         return false;
     }
     plugin.declarations.emplace_back(definition.declaration);

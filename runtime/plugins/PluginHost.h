@@ -17,7 +17,7 @@ namespace runtime {
 
 struct LoadedPlugin {
     std::string path;
-    int32_t version = 0;  // announced by RegisterPluginVersion, 0 if never; recorded, not enforced
+    int32_t version = 0;                    // announced by RegisterPluginVersion, 0 if never; recorded, not enforced
     std::vector<std::string> declarations;  // as registered, in order
 };
 

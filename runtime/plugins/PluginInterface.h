@@ -88,23 +88,23 @@ typedef int32_t (*REALFSRefFromFolderItemProc)(REALfolderItem item, REALfsRef* r
 
 /* Pixel layouts of REALpixelBuffer.pixelFormat. */
 enum {
-    REALPixelFormatMono1 = 1,     /* 1 bit a pixel, most significant bit first */
-    REALPixelFormatIndexed8 = 8,  /* 8-bit index into colorTable */
-    REALPixelFormatARGB32 = 32,   /* bytes A R G B; the A byte is ignored */
-    REALPixelFormatGray8 = 40     /* 8-bit index into colorTable */
+    REALPixelFormatMono1 = 1,    /* 1 bit a pixel, most significant bit first */
+    REALPixelFormatIndexed8 = 8, /* 8-bit index into colorTable */
+    REALPixelFormatARGB32 = 32,  /* bytes A R G B; the A byte is ignored */
+    REALPixelFormatGray8 = 40    /* 8-bit index into colorTable */
 };
 
 /* An offscreen pixel buffer that the plug-in fills. */
 typedef struct REALpixelBuffer {
-    int32_t width;             /* pixels, 1 ... 16384 */
-    int32_t height;            /* pixels, 1 ... 16384 */
-    int32_t rowBytes;          /* bytes from one row to the next */
-    int32_t pixelFormat;       /* one of REALPixelFormat* */
-    const void* pixels;        /* the first row */
-    size_t byteCount;          /* bytes readable at pixels */
+    int32_t width;              /* pixels, 1 ... 16384 */
+    int32_t height;             /* pixels, 1 ... 16384 */
+    int32_t rowBytes;           /* bytes from one row to the next */
+    int32_t pixelFormat;        /* one of REALPixelFormat* */
+    const void* pixels;         /* the first row */
+    size_t byteCount;           /* bytes readable at pixels */
     const uint32_t* colorTable; /* 0xAARRGGBB entries (alpha ignored), or null for
                                    the format's standard table */
-    int32_t colorCount;        /* entries in colorTable */
+    int32_t colorCount;         /* entries in colorTable */
 } REALpixelBuffer;
 /* Standard tables: Gray8 runs from white at index 0 to black at 255; Mono1
  * shows bit 0 white and bit 1 black; Indexed8 uses the classic 256-colour

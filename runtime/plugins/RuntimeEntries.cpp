@@ -15,8 +15,7 @@ namespace {
 
 void EntryRegisterPluginVersion(int32_t version) {
     try {
-        if (PluginLoading* loading = PluginLoading::Current())
-            loading->host.AnnounceVersion(loading->plugin, version);
+        if (PluginLoading* loading = PluginLoading::Current()) loading->host.AnnounceVersion(loading->plugin, version);
     } catch (...) {
     }
 }

@@ -12,13 +12,9 @@ void ScriptCall::Complete() {
     RunScriptResource(scriptID_, params_);
 }
 
-void RuntimeScriptExecute(int32_t scriptID) {
-    RunScriptResource(scriptID, {});
-}
+void RuntimeScriptExecute(int32_t scriptID) { RunScriptResource(scriptID, {}); }
 
-ScriptCallRef RuntimeStartParamScript(int32_t scriptID) {
-    return std::make_shared<ScriptCall>(scriptID);
-}
+ScriptCallRef RuntimeStartParamScript(int32_t scriptID) { return std::make_shared<ScriptCall>(scriptID); }
 
 void RuntimeAddIntegerScriptParam(const ScriptCallRef& call, int32_t value) {
     if (call) call->Add(value);

@@ -23,8 +23,7 @@ std::optional<std::string> ItemPathParam(const std::vector<ScriptParam>& params)
 }  // namespace
 
 void RunScriptResource(int32_t scriptID, const std::vector<ScriptParam>& params) {
-    if (scriptID != kScriptMoveFileToTrash && scriptID != kScriptMoveFolderToTrash &&
-        scriptID != kScriptRevealItem)
+    if (scriptID != kScriptMoveFileToTrash && scriptID != kScriptMoveFolderToTrash && scriptID != kScriptRevealItem)
         return;
     const std::optional<std::string> path = ItemPathParam(params);
     if (!path) return;

@@ -4,16 +4,10 @@
 
 namespace runtime {
 
-void RuntimeBackgroundTask() {
-    detail::Scheduler::Instance().BackgroundTask();
-}
+void RuntimeBackgroundTask() { detail::Scheduler::Instance().BackgroundTask(); }
 
-void SetThreadTimeSlice(std::chrono::microseconds slice) {
-    detail::Scheduler::Instance().SetTimeSlice(slice);
-}
+void SetThreadTimeSlice(std::chrono::microseconds slice) { detail::Scheduler::Instance().SetTimeSlice(slice); }
 
-std::chrono::microseconds ThreadTimeSlice() {
-    return detail::Scheduler::Instance().TimeSlice();
-}
+std::chrono::microseconds ThreadTimeSlice() { return detail::Scheduler::Instance().TimeSlice(); }
 
 }  // namespace runtime

@@ -28,9 +28,7 @@ void BeginSwitchToFiber(const boost::context::stack_context& stack, void** fakeS
     __sanitizer_start_switch_fiber(fakeStack, static_cast<char*>(stack.sp) - stack.size, stack.size);
 }
 
-void EndSwitchToMain(void* fakeStack) {
-    __sanitizer_finish_switch_fiber(fakeStack, nullptr, nullptr);
-}
+void EndSwitchToMain(void* fakeStack) { __sanitizer_finish_switch_fiber(fakeStack, nullptr, nullptr); }
 
 void BeginSwitchToMain(void** fakeStack) {
     __sanitizer_start_switch_fiber(fakeStack, gMainStackBottom, gMainStackSize);

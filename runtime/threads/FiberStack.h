@@ -2,10 +2,10 @@
 // Internal: the fibers' stacks, and the address sanitizer's notes on every
 // switch between a fiber's stack and the main stack.
 
+#include <cstddef>
+
 #include <boost/context/protected_fixedsize_stack.hpp>
 #include <boost/context/stack_context.hpp>
-
-#include <cstddef>
 
 namespace runtime::detail {
 

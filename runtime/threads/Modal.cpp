@@ -9,17 +9,11 @@ namespace runtime {
 
 using detail::Scheduler;
 
-ModalScope::ModalScope() {
-    Scheduler::Instance().EnterModal();
-}
+ModalScope::ModalScope() { Scheduler::Instance().EnterModal(); }
 
-ModalScope::~ModalScope() {
-    Scheduler::Instance().LeaveModal();
-}
+ModalScope::~ModalScope() { Scheduler::Instance().LeaveModal(); }
 
-bool InModalLoop() {
-    return Scheduler::Instance().ModalDepth() > 0;
-}
+bool InModalLoop() { return Scheduler::Instance().ModalDepth() > 0; }
 
 namespace {
 
@@ -27,12 +21,10 @@ namespace {
 class NestedLoopMark {
 public:
     NestedLoopMark() : fiber_(Scheduler::Instance().Current()) {
-        if (fiber_ != nullptr)
-            ++fiber_->nestedLoops;
+        if (fiber_ != nullptr) ++fiber_->nestedLoops;
     }
     ~NestedLoopMark() {
-        if (fiber_ != nullptr)
-            --fiber_->nestedLoops;
+        if (fiber_ != nullptr) --fiber_->nestedLoops;
     }
     NestedLoopMark(const NestedLoopMark&) = delete;
     NestedLoopMark& operator=(const NestedLoopMark&) = delete;
@@ -44,8 +36,7 @@ private:
 }  // namespace
 
 void RunNestedLoop(const std::function<bool()>& done) {
-    if (done())
-        return;
+    if (done()) return;
     ModalScope scope;
     NestedLoopMark mark;
     QEventLoop loop;

@@ -1,12 +1,12 @@
 #include "runtime/threads/Scheduler.h"
 
-#include <QCoreApplication>
-#include <QTimer>
-
 #include <algorithm>
 #include <exception>
 #include <optional>
 #include <stdexcept>
+
+#include <QCoreApplication>
+#include <QTimer>
 
 #include "runtime/threads/FiberStack.h"
 #include "runtime/threads/UnhandledException.h"
@@ -33,11 +33,9 @@ Scheduler& Scheduler::Instance() {
 Scheduler::Scheduler() = default;
 
 void Scheduler::Start(const std::shared_ptr<Thread>& thread) {
-    if (thread->fiber_ != nullptr)
-        return;
+    if (thread->fiber_ != nullptr) return;
     auto* app = QCoreApplication::instance();
-    if (app == nullptr)
-        throw std::logic_error("runtime::Thread::Run needs a QCoreApplication");
+    if (app == nullptr) throw std::logic_error("runtime::Thread::Run needs a QCoreApplication");
     if (tick_ == nullptr) {
         // Parentless: they live as long as the scheduler.
         tick_ = new QTimer;
@@ -93,9 +91,7 @@ void Scheduler::Switch(Fiber& fiber) {
         fiber.started = true;
         try {
             fiber.context = ctx::fiber(std::allocator_arg, RecordedStack(fiber.stack),
-                                       [&fiber](ctx::fiber&& scheduler) {
-                                           return Entry(fiber, std::move(scheduler));
-                                       });
+                                       [&fiber](ctx::fiber&& scheduler) { return Entry(fiber, std::move(scheduler)); });
         } catch (...) {
             // No stack could be had: the run ends before it began.
             Remove(fiber);
@@ -110,8 +106,7 @@ void Scheduler::Switch(Fiber& fiber) {
     fiber.context = std::move(fiber.context).resume();
     EndSwitchToMain(mainFakeStack);
     current_ = nullptr;
-    if (!fiber.context)
-        Remove(fiber);
+    if (!fiber.context) Remove(fiber);
 }
 
 ctx::fiber Scheduler::Entry(Fiber& fiber, ctx::fiber&& scheduler) {
@@ -147,19 +142,15 @@ void Scheduler::YieldCurrent() {
 }
 
 void Scheduler::ThrowIfKilled(Fiber& fiber) {
-    if (fiber.killRequested)
-        throw ThreadKill{};
+    if (fiber.killRequested) throw ThreadKill{};
 }
 
 void Scheduler::BackgroundTask() {
     Fiber* fiber = current_;
-    if (fiber == nullptr || modalDepth_ > 0)
-        return;
-    if (!fiber->killRequested && !fiber->suspended && !fiber->sleeping && Clock::now() < sliceEnd_)
-        return;
+    if (fiber == nullptr || modalDepth_ > 0) return;
+    if (!fiber->killRequested && !fiber->suspended && !fiber->sleeping && Clock::now() < sliceEnd_) return;
     // Never switch inside a destructor that runs during unwinding.
-    if (std::uncaught_exceptions() > 0)
-        return;
+    if (std::uncaught_exceptions() > 0) return;
     ThrowIfKilled(*fiber);
     YieldCurrent();
     ThrowIfKilled(*fiber);
@@ -168,13 +159,11 @@ void Scheduler::BackgroundTask() {
 void Scheduler::Remove(Fiber& fiber) {
     auto it = std::find_if(fibers_.begin(), fibers_.end(),
                            [&fiber](const std::unique_ptr<Fiber>& f) { return f.get() == &fiber; });
-    if (it == fibers_.end())
-        return;
+    if (it == fibers_.end()) return;
     const auto index = static_cast<std::size_t>(it - fibers_.begin());
     std::unique_ptr<Fiber> owned = std::move(*it);
     fibers_.erase(it);
-    if (index < next_)
-        --next_;
+    if (index < next_) --next_;
     owned->thread->fiber_ = nullptr;
     // Releasing the thread may run its destructor, which may start or kill
     // other threads: fibers_ is consistent by now.
@@ -183,8 +172,7 @@ void Scheduler::Remove(Fiber& fiber) {
 
 void Scheduler::Kill(Fiber& fiber) {
     fiber.killRequested = true;
-    if (InOwnCode(fiber))
-        throw ThreadKill{};
+    if (InOwnCode(fiber)) throw ThreadKill{};
     if (!fiber.started) {
         Remove(fiber);
     } else {
@@ -222,12 +210,9 @@ void Scheduler::Sleep(Fiber& fiber, std::chrono::milliseconds duration) {
 }
 
 ThreadState Scheduler::StateOf(const Fiber& fiber) const {
-    if (fiber.suspended)
-        return ThreadState::Suspended;
-    if (fiber.sleeping)
-        return ThreadState::Sleeping;
-    if (fiber.nestedLoops > 0)
-        return ThreadState::Waiting;
+    if (fiber.suspended) return ThreadState::Suspended;
+    if (fiber.sleeping) return ThreadState::Sleeping;
+    if (fiber.nestedLoops > 0) return ThreadState::Waiting;
     return ThreadState::Running;
 }
 
@@ -241,21 +226,17 @@ void Scheduler::EnterModal() {
 }
 
 void Scheduler::LeaveModal() {
-    if (modalDepth_ > 0)
-        --modalDepth_;
+    if (modalDepth_ > 0) --modalDepth_;
     UpdateTimers();
 }
 
-bool Scheduler::TimerActive() const {
-    return tick_ != nullptr && tick_->isActive();
-}
+bool Scheduler::TimerActive() const { return tick_ != nullptr && tick_->isActive(); }
 
 // Runs the zero-time timer only while some fiber can be resumed, and the
 // single-shot timer only for the earliest sleeper, so an idle program does not
 // spin.
 void Scheduler::UpdateTimers() {
-    if (tick_ == nullptr)
-        return;
+    if (tick_ == nullptr) return;
     if (modalDepth_ > 0) {
         tick_->stop();
         wake_->stop();
@@ -265,8 +246,7 @@ void Scheduler::UpdateTimers() {
     bool runnable = false;
     std::optional<Clock::time_point> earliest;
     for (const auto& fiber : fibers_) {
-        if (fiber.get() == current_ || fiber->suspended)
-            continue;
+        if (fiber.get() == current_ || fiber->suspended) continue;
         if (fiber->sleeping && fiber->wakeAt > now) {
             earliest = earliest ? std::min(*earliest, fiber->wakeAt) : fiber->wakeAt;
             continue;
@@ -276,8 +256,7 @@ void Scheduler::UpdateTimers() {
     }
     if (runnable) {
         wake_->stop();
-        if (!tick_->isActive())
-            tick_->start();
+        if (!tick_->isActive()) tick_->start();
         return;
     }
     tick_->stop();
@@ -293,17 +272,14 @@ void Scheduler::UpdateTimers() {
 // so its stack unwinds and its locals' destructors run while the application
 // still exists. Runs not yet started are dropped.
 void Scheduler::UnwindAll() {
-    if (current_ != nullptr || modalDepth_ > 0)
-        return;
+    if (current_ != nullptr || modalDepth_ > 0) return;
     for (int round = 0; round < kQuitUnwindRounds && !fibers_.empty(); ++round) {
         std::vector<Fiber*> pending;
-        for (const auto& fiber : fibers_)
-            pending.push_back(fiber.get());
+        for (const auto& fiber : fibers_) pending.push_back(fiber.get());
         for (Fiber* fiber : pending) {
             const bool present = std::any_of(fibers_.begin(), fibers_.end(),
                                              [fiber](const std::unique_ptr<Fiber>& f) { return f.get() == fiber; });
-            if (!present)
-                continue;
+            if (!present) continue;
             fiber->killRequested = true;
             fiber->suspended = false;
             fiber->sleeping = false;
@@ -316,8 +292,6 @@ void Scheduler::UnwindAll() {
     UpdateTimers();
 }
 
-bool IsSchedulerTimerActive() {
-    return Scheduler::Instance().TimerActive();
-}
+bool IsSchedulerTimerActive() { return Scheduler::Instance().TimerActive(); }
 
 }  // namespace runtime::detail

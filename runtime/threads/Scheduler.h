@@ -4,11 +4,11 @@
 // zero-time timer, round-robin. Only runtime/threads and its tests include
 // this header.
 
-#include <boost/context/fiber.hpp>
-
 #include <chrono>
 #include <memory>
 #include <vector>
+
+#include <boost/context/fiber.hpp>
 
 #include "runtime/threads/FiberStack.h"
 #include "runtime/threads/Thread.h"
@@ -25,15 +25,15 @@ struct ThreadKill {};
 
 // The scheduling record of one run of a Thread.
 struct Fiber {
-    std::shared_ptr<Thread> thread;  // keeps the object alive until the run ends
-    boost::context::fiber context;   // the suspended fiber; empty while it runs
-    boost::context::fiber scheduler; // where a yield returns to, while it runs
+    std::shared_ptr<Thread> thread;   // keeps the object alive until the run ends
+    boost::context::fiber context;    // the suspended fiber; empty while it runs
+    boost::context::fiber scheduler;  // where a yield returns to, while it runs
     bool started = false;
     bool killRequested = false;
     bool suspended = false;
     bool sleeping = false;
     Clock::time_point wakeAt{};
-    int nestedLoops = 0;             // nested event loops running on its stack
+    int nestedLoops = 0;                    // nested event loops running on its stack
     boost::context::stack_context stack{};  // its stack, for the address sanitizer
     void* sanitizerFakeStack = nullptr;
 };
@@ -79,13 +79,13 @@ private:
     static boost::context::fiber Entry(Fiber& fiber, boost::context::fiber&& scheduler);
 
     std::vector<std::unique_ptr<Fiber>> fibers_;
-    std::size_t next_ = 0;           // round-robin position in fibers_
+    std::size_t next_ = 0;  // round-robin position in fibers_
     Fiber* current_ = nullptr;
     int modalDepth_ = 0;
     std::chrono::microseconds slice_{5000};
     Clock::time_point sliceEnd_{};
-    QTimer* tick_ = nullptr;         // zero-time: resumes the next runnable fiber
-    QTimer* wake_ = nullptr;         // single-shot: the earliest sleeper's wake time
+    QTimer* tick_ = nullptr;  // zero-time: resumes the next runnable fiber
+    QTimer* wake_ = nullptr;  // single-shot: the earliest sleeper's wake time
 };
 
 // Whether the zero-time timer that resumes fibers is running.

@@ -15,8 +15,7 @@ Thread::Thread() = default;
 Thread::~Thread() = default;
 
 void Thread::Run() {
-    if (fiber_ != nullptr)
-        return;
+    if (fiber_ != nullptr) return;
     std::shared_ptr<Thread> self;
     try {
         self = std::static_pointer_cast<Thread>(shared_from_this());
@@ -27,23 +26,19 @@ void Thread::Run() {
 }
 
 void Thread::Kill() {
-    if (fiber_ != nullptr)
-        Scheduler::Instance().Kill(*fiber_);
+    if (fiber_ != nullptr) Scheduler::Instance().Kill(*fiber_);
 }
 
 void Thread::Suspend() {
-    if (fiber_ != nullptr)
-        Scheduler::Instance().Suspend(*fiber_);
+    if (fiber_ != nullptr) Scheduler::Instance().Suspend(*fiber_);
 }
 
 void Thread::Resume() {
-    if (fiber_ != nullptr)
-        Scheduler::Instance().Resume(*fiber_);
+    if (fiber_ != nullptr) Scheduler::Instance().Resume(*fiber_);
 }
 
 void Thread::Sleep(int milliseconds) {
-    if (fiber_ != nullptr)
-        Scheduler::Instance().Sleep(*fiber_, std::chrono::milliseconds{milliseconds});
+    if (fiber_ != nullptr) Scheduler::Instance().Sleep(*fiber_, std::chrono::milliseconds{milliseconds});
 }
 
 ThreadState Thread::State() const {

@@ -16,8 +16,8 @@ class Scheduler;
 }  // namespace detail
 
 enum class ThreadState {
-    Running = 0,     // scheduled: executing or ready to run
-    Waiting = 1,     // blocked in a modal call (a nested loop on its stack)
+    Running = 0,  // scheduled: executing or ready to run
+    Waiting = 1,  // blocked in a modal call (a nested loop on its stack)
     Suspended = 2,
     Sleeping = 3,
     NotRunning = 4,  // never run, or its run has ended

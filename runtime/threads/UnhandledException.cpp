@@ -1,9 +1,9 @@
 #include "runtime/threads/UnhandledException.h"
 
-#include <boost/context/detail/exception.hpp>
-
 #include <cstdio>
 #include <utility>
+
+#include <boost/context/detail/exception.hpp>
 
 #include "runtime/threads/Scheduler.h"
 
@@ -28,13 +28,10 @@ void PrintToStderr(const char* where, const std::exception_ptr& error) {
 
 }  // namespace
 
-void SetUnhandledExceptionHandler(UnhandledExceptionHandler handler) {
-    InstalledHandler() = std::move(handler);
-}
+void SetUnhandledExceptionHandler(UnhandledExceptionHandler handler) { InstalledHandler() = std::move(handler); }
 
 void ReportUnhandledException(std::exception_ptr error) {
-    if (!error)
-        return;
+    if (!error) return;
     // A copy: the handler may install another one while it runs.
     const UnhandledExceptionHandler handler = InstalledHandler();
     if (!handler) {

@@ -14,8 +14,7 @@ struct Entry {
 
 std::string Trimmed(const std::string& s) {
     const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
+    if (first == std::string::npos) return {};
     const auto last = s.find_last_not_of(" \t");
     return s.substr(first, last - first + 1);
 }
@@ -30,22 +29,19 @@ double Number(const std::string& s) {
 
 Entry Parse(const std::string& raw) {
     const std::string text = Trimmed(raw);
-    if (text.empty())
-        return {Entry::Share, 1};
+    if (text.empty()) return {Entry::Share, 1};
     if (text.back() == '*') {
         const std::string n = Trimmed(text.substr(0, text.size() - 1));
         return {Entry::Share, n.empty() ? 1 : Number(n)};
     }
-    if (text.back() == '%')
-        return {Entry::Percent, Number(text.substr(0, text.size() - 1))};
+    if (text.back() == '%') return {Entry::Percent, Number(text.substr(0, text.size() - 1))};
     return {Entry::Pixels, Number(text)};
 }
 
 }  // namespace
 
 std::vector<int> ComputeColumnWidths(const String& widths, int columnCount, int totalWidth) {
-    if (columnCount <= 0)
-        return {};
+    if (columnCount <= 0) return {};
     totalWidth = std::max(0, totalWidth);
     std::vector<Entry> entries(static_cast<size_t>(columnCount));
     const std::string text = widths.ToUTF8();
@@ -54,8 +50,7 @@ std::vector<int> ComputeColumnWidths(const String& widths, int columnCount, int 
         const size_t comma = text.find(',', start);
         const size_t end = comma == std::string::npos ? text.size() : comma;
         entries[static_cast<size_t>(column)] = Parse(text.substr(start, end - start));
-        if (comma == std::string::npos)
-            break;
+        if (comma == std::string::npos) break;
         start = comma + 1;
     }
 
@@ -69,24 +64,20 @@ std::vector<int> ComputeColumnWidths(const String& widths, int columnCount, int 
             result[i] = static_cast<int>(totalWidth * entries[i].value / 100.0);
         else
             shares += entries[i].value;
-        if (entries[i].kind != Entry::Share)
-            used += result[i];
+        if (entries[i].kind != Entry::Share) used += result[i];
     }
-    if (shares <= 0)
-        return result;
+    if (shares <= 0) return result;
     // The last shared column takes the rounding remainder.
     const int rest = std::max(0, totalWidth - used);
     int given = 0;
     size_t lastShare = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].kind != Entry::Share)
-            continue;
+        if (entries[i].kind != Entry::Share) continue;
         result[i] = static_cast<int>(rest * entries[i].value / shares);
         given += result[i];
         lastShare = i;
     }
-    if (entries[lastShare].value > 0)
-        result[lastShare] += rest - given;
+    if (entries[lastShare].value > 0) result[lastShare] += rest - given;
     return result;
 }
 

@@ -22,43 +22,49 @@ Control::~Control() {
     }
 }
 
-void Control::SetLeft(int left) { left_ = left; ApplyGeometry(); }
-void Control::SetTop(int top) { top_ = top; ApplyGeometry(); }
-void Control::SetWidth(int width) { width_ = width < 0 ? 0 : width; ApplyGeometry(); }
-void Control::SetHeight(int height) { height_ = height < 0 ? 0 : height; ApplyGeometry(); }
+void Control::SetLeft(int left) {
+    left_ = left;
+    ApplyGeometry();
+}
+void Control::SetTop(int top) {
+    top_ = top;
+    ApplyGeometry();
+}
+void Control::SetWidth(int width) {
+    width_ = width < 0 ? 0 : width;
+    ApplyGeometry();
+}
+void Control::SetHeight(int height) {
+    height_ = height < 0 ? 0 : height;
+    ApplyGeometry();
+}
 
 void Control::SetVisible(bool visible) {
     visible_ = visible;
-    if (attached_ && widget_)
-        widget_->setVisible(visible);
+    if (attached_ && widget_) widget_->setVisible(visible);
 }
 
 void Control::SetEnabled(bool enabled) {
     enabled_ = enabled;
-    if (widget_)
-        widget_->setEnabled(enabled);
+    if (widget_) widget_->setEnabled(enabled);
 }
 
 void Control::SetHelpTag(const String& helpTag) {
     helpTag_ = helpTag;
-    if (widget_)
-        widget_->setToolTip(detail::ToQString(helpTag));
+    if (widget_) widget_->setToolTip(detail::ToQString(helpTag));
 }
 
 void Control::SetTabStop(bool tabStop) {
     tabStop_ = tabStop;
-    if (widget_)
-        widget_->setFocusPolicy(tabStop ? focusPolicy_ : Qt::NoFocus);
+    if (widget_) widget_->setFocusPolicy(tabStop ? focusPolicy_ : Qt::NoFocus);
 }
 
 void Control::ApplyGeometry() {
-    if (attached_ && widget_)
-        widget_->setGeometry(left_, top_, width_, height_);
+    if (attached_ && widget_) widget_->setGeometry(left_, top_, width_, height_);
 }
 
 void Control::AttachTo(runtime::Window&, QWidget* content) {
-    if (!widget_)
-        return;
+    if (!widget_) return;
     widget_->setParent(content);
     ApplyGeometry();
     widget_->setVisible(visible_);

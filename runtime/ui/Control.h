@@ -19,7 +19,9 @@ namespace runtime {
 
 class Window;
 
-namespace detail { class WindowAccess; }
+namespace detail {
+class WindowAccess;
+}
 
 class Control : public Object {
 public:

@@ -11,14 +11,12 @@ EditCommand EditCommandFor(const String& itemName) {
         const char* name;
         EditCommand command;
     } kNames[] = {
-        {"EditUndo", EditCommand::Undo},   {"EditRedo", EditCommand::Redo},
-        {"EditCut", EditCommand::Cut},     {"EditCopy", EditCommand::Copy},
-        {"EditPaste", EditCommand::Paste}, {"EditClear", EditCommand::Clear},
+        {"EditUndo", EditCommand::Undo},           {"EditRedo", EditCommand::Redo},   {"EditCut", EditCommand::Cut},
+        {"EditCopy", EditCommand::Copy},           {"EditPaste", EditCommand::Paste}, {"EditClear", EditCommand::Clear},
         {"EditSelectAll", EditCommand::SelectAll},
     };
     for (const auto& entry : kNames)
-        if (itemName == String(entry.name))
-            return entry.command;
+        if (itemName == String(entry.name)) return entry.command;
     return EditCommand::None;
 }
 
@@ -68,8 +66,7 @@ void PerformOnTextEdit(Edit* edit, EditCommand command) {
 
 bool CanPerformEditCommand(EditCommand command, QWidget* focus) {
     TextState state;
-    if (!ReadState(focus, state))
-        return false;
+    if (!ReadState(focus, state)) return false;
     switch (command) {
     case EditCommand::Undo: return state.editable && state.canUndo;
     case EditCommand::Redo: return state.editable && state.canRedo;
@@ -84,8 +81,7 @@ bool CanPerformEditCommand(EditCommand command, QWidget* focus) {
 }
 
 void PerformEditCommand(EditCommand command, QWidget* focus) {
-    if (!CanPerformEditCommand(command, focus))
-        return;
+    if (!CanPerformEditCommand(command, focus)) return;
     if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         switch (command) {
         case EditCommand::Undo: line->undo(); break;

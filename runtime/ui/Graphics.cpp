@@ -8,19 +8,14 @@
 
 namespace runtime {
 
-Graphics::Graphics(std::shared_ptr<QImage> target)
-    : image_(std::move(target)), clearColor_(255, 255, 255, 255) {}
+Graphics::Graphics(std::shared_ptr<QImage> target) : image_(std::move(target)), clearColor_(255, 255, 255, 255) {}
 
 Graphics::Graphics(QPainter& painter, const QRect& area, const QColor& clearColor)
     : painter_(&painter), area_(area), clearColor_(clearColor) {}
 
-int Graphics::Width() const {
-    return image_ ? image_->width() : area_.width();
-}
+int Graphics::Width() const { return image_ ? image_->width() : area_.width(); }
 
-int Graphics::Height() const {
-    return image_ ? image_->height() : area_.height();
-}
+int Graphics::Height() const { return image_ ? image_->height() : area_.height(); }
 
 template <class Draw>
 void Graphics::Paint(Draw&& draw) {
@@ -29,8 +24,7 @@ void Graphics::Paint(Draw&& draw) {
         draw(painter);
         return;
     }
-    if (painter_ == nullptr)
-        return;
+    if (painter_ == nullptr) return;
     painter_->save();
     painter_->setClipRect(area_, Qt::IntersectClip);
     painter_->translate(area_.topLeft());
@@ -39,15 +33,13 @@ void Graphics::Paint(Draw&& draw) {
 }
 
 void Graphics::FillRect(int x, int y, int width, int height) {
-    if (width <= 0 || height <= 0)
-        return;
+    if (width <= 0 || height <= 0) return;
     const QColor color = detail::ToQColor(foreColor_);
     Paint([&](QPainter& p) { p.fillRect(QRect(x, y, width, height), color); });
 }
 
 void Graphics::DrawRect(int x, int y, int width, int height) {
-    if (width <= 0 || height <= 0)
-        return;
+    if (width <= 0 || height <= 0) return;
     const QColor color = detail::ToQColor(foreColor_);
     Paint([&](QPainter& p) {
         p.setPen(QPen(color, 1));
@@ -57,8 +49,7 @@ void Graphics::DrawRect(int x, int y, int width, int height) {
 }
 
 void Graphics::ClearRect(int x, int y, int width, int height) {
-    if (width <= 0 || height <= 0)
-        return;
+    if (width <= 0 || height <= 0) return;
     Paint([&](QPainter& p) {
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.fillRect(QRect(x, y, width, height), clearColor_);
@@ -75,21 +66,18 @@ void Graphics::DrawString(const String& text, int x, int y) {
 }
 
 void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y) {
-    if (!picture)
-        return;
+    if (!picture) return;
     DrawPicture(picture, x, y, picture->Width(), picture->Height(), 0, 0, picture->Width(), picture->Height());
 }
 
 void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y, int width, int height) {
-    if (!picture)
-        return;
+    if (!picture) return;
     DrawPicture(picture, x, y, width, height, 0, 0, picture->Width(), picture->Height());
 }
 
-void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y, int width, int height,
-                           int sourceX, int sourceY, int sourceWidth, int sourceHeight) {
-    if (!picture || width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0)
-        return;
+void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y, int width, int height, int sourceX,
+                           int sourceY, int sourceWidth, int sourceHeight) {
+    if (!picture || width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return;
     const QImage source = picture->ToImage();
     Paint([&](QPainter& p) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);

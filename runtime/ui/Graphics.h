@@ -43,8 +43,8 @@ public:
     // The picture as shown (its mask applied); nil draws nothing.
     void DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y);
     void DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y, int width, int height);
-    void DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y, int width, int height,
-                     int sourceX, int sourceY, int sourceWidth, int sourceHeight);
+    void DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y, int width, int height, int sourceX,
+                     int sourceY, int sourceWidth, int sourceHeight);
 
 private:
     template <class Draw>

@@ -13,9 +13,7 @@ Label::Label() : TextControl(new QLabel) {
     ApplyLook();
 }
 
-QLabel* Label::NativeLabel() const {
-    return static_cast<QLabel*>(NativeWidget());
-}
+QLabel* Label::NativeLabel() const { return static_cast<QLabel*>(NativeWidget()); }
 
 void Label::SetText(const String& text) {
     text_ = text;
@@ -28,21 +26,34 @@ void Label::SetText(const String& text) {
     }
 }
 
-void Label::SetTextAlign(int align) { textAlign_ = align; ApplyLook(); }
-void Label::SetTextColor(const Color& color) { textColor_ = color; ApplyLook(); }
-void Label::SetMultiline(bool v) { multiline_ = v; ApplyLook(); }
-void Label::SetSelectable(bool v) { selectable_ = v; ApplyLook(); }
-void Label::SetTransparent(bool v) { transparent_ = v; ApplyLook(); }
+void Label::SetTextAlign(int align) {
+    textAlign_ = align;
+    ApplyLook();
+}
+void Label::SetTextColor(const Color& color) {
+    textColor_ = color;
+    ApplyLook();
+}
+void Label::SetMultiline(bool v) {
+    multiline_ = v;
+    ApplyLook();
+}
+void Label::SetSelectable(bool v) {
+    selectable_ = v;
+    ApplyLook();
+}
+void Label::SetTransparent(bool v) {
+    transparent_ = v;
+    ApplyLook();
+}
 
 void Label::ShowFont(const QFont& font) {
-    if (QLabel* label = NativeLabel())
-        label->setFont(font);
+    if (QLabel* label = NativeLabel()) label->setFont(font);
 }
 
 void Label::ApplyLook() {
     QLabel* label = NativeLabel();
-    if (label == nullptr)
-        return;
+    if (label == nullptr) return;
     Qt::Alignment align = Qt::AlignLeft;
     if (textAlign_ == 1)
         align = Qt::AlignHCenter;

@@ -34,13 +34,12 @@ private:
 
 namespace {
 
-detail::ListboxView* ViewOf(QWidget* widget) {
-    return static_cast<detail::ListboxView*>(widget);
-}
+detail::ListboxView* ViewOf(QWidget* widget) { return static_cast<detail::ListboxView*>(widget); }
 
 }  // namespace
 
-Listbox::Listbox() : TextControl(new detail::ListboxView(*this)), model_(std::make_unique<detail::ListboxModel>(*this)) {
+Listbox::Listbox()
+    : TextControl(new detail::ListboxView(*this)), model_(std::make_unique<detail::ListboxModel>(*this)) {
     ViewOf(NativeWidget())->Connect(*model_);
     SetHasHeading(false);
     SetHierarchical(false);
@@ -60,20 +59,17 @@ QTreeView* Listbox::NativeView() const { return ViewOf(NativeWidget()); }
 
 void Listbox::SetColumnCount(int count) {
     count = std::clamp(count, 1, 256);
-    if (count == columnCount_)
-        return;
+    if (count == columnCount_) return;
     model_->BeginReset();
     columnCount_ = count;
     for (int i = 0; i < rows_.Count(); ++i) {
         auto& cells = rows_.At(i)->cells;
-        if (static_cast<int>(cells.size()) > count)
-            cells.resize(static_cast<size_t>(count));
+        if (static_cast<int>(cells.size()) > count) cells.resize(static_cast<size_t>(count));
     }
     model_->EndReset();
     // A reset forgets the view's expanded rows and selection.
     for (int i = 0; i < rows_.Count(); ++i)
-        if (rows_.At(i)->expanded)
-            SyncViewExpanded(rows_.At(i));
+        if (rows_.At(i)->expanded) SyncViewExpanded(rows_.At(i));
     SyncViewSelection();
     LayoutColumns();
 }
@@ -85,34 +81,28 @@ void Listbox::SetColumnWidths(const String& widths) {
 
 void Listbox::LayoutColumns() {
     QTreeView* view = NativeView();
-    if (view == nullptr)
-        return;
+    if (view == nullptr) return;
     const std::vector<int> widths = ComputeColumnWidths(columnWidths_, columnCount_, view->viewport()->width());
     for (int column = 0; column < columnCount_; ++column) {
         const int width = widths[static_cast<size_t>(column)];
         view->setColumnHidden(column, width == 0);
-        if (width > 0)
-            view->header()->resizeSection(column, width);
+        if (width > 0) view->header()->resizeSection(column, width);
     }
 }
 
 void Listbox::SetHasHeading(bool has) {
     hasHeading_ = has;
-    if (QTreeView* view = NativeView())
-        view->setHeaderHidden(!has);
+    if (QTreeView* view = NativeView()) view->setHeaderHidden(!has);
 }
 
 String Listbox::Heading(int column) const {
-    if (column < 0 || column >= static_cast<int>(headings_.size()))
-        return String();
+    if (column < 0 || column >= static_cast<int>(headings_.size())) return String();
     return headings_[static_cast<size_t>(column)];
 }
 
 void Listbox::SetHeading(int column, const String& text) {
-    if (column < 0 || column >= columnCount_)
-        return;
-    if (column >= static_cast<int>(headings_.size()))
-        headings_.resize(static_cast<size_t>(column) + 1);
+    if (column < 0 || column >= columnCount_) return;
+    if (column >= static_cast<int>(headings_.size())) headings_.resize(static_cast<size_t>(column) + 1);
     headings_[static_cast<size_t>(column)] = text;
     model_->HeadingsChanged();
 }
@@ -125,8 +115,7 @@ std::vector<std::string> SplitKeepingEmpty(const std::string& text, const std::s
     for (;;) {
         const size_t at = text.find_first_of(separators, start);
         parts.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
-        if (at == std::string::npos)
-            return parts;
+        if (at == std::string::npos) return parts;
         // CR LF is one line break.
         start = at + ((text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ? 2 : 1);
     }
@@ -144,8 +133,7 @@ void Listbox::SetInitialValue(const String& text) {
                 SetHeading(static_cast<int>(column), String(fields[column]));
             continue;
         }
-        if (i == lines.size() - 1 && lines[i].empty())
-            break;
+        if (i == lines.size() - 1 && lines[i].empty()) break;
         AddRow(String(fields[0]));
         for (size_t column = 1; column < fields.size(); ++column)
             SetCell(LastIndex(), static_cast<int>(column), String(fields[column]));
@@ -182,13 +170,9 @@ Listbox::Row* Listbox::AddRowTo(const String& text, bool folder) {
                     folder);
 }
 
-void Listbox::AddRow(const String& text) {
-    AddRowTo(text, false);
-}
+void Listbox::AddRow(const String& text) { AddRowTo(text, false); }
 
-void Listbox::AddFolder(const String& text) {
-    AddRowTo(text, true);
-}
+void Listbox::AddFolder(const String& text) { AddRowTo(text, true); }
 
 void Listbox::InsertRow(int row, const String& text) {
     Row* before = rows_.At(std::max(row, 0));
@@ -203,21 +187,16 @@ void Listbox::Forget(int first, int end) {
     for (int i = first; i < end; ++i) {
         Row* row = rows_.At(i);
         for (Row** watched : watches_)
-            if (*watched == row)
-                *watched = nullptr;
+            if (*watched == row) *watched = nullptr;
         for (Row*& expanding : expanding_)
-            if (expanding == row)
-                expanding = nullptr;
-        if (last_ == row)
-            last_ = nullptr;
-        if (selected_ == row)
-            selected_ = nullptr;
+            if (expanding == row) expanding = nullptr;
+        if (last_ == row) last_ = nullptr;
+        if (selected_ == row) selected_ = nullptr;
     }
 }
 
 void Listbox::RemoveRows(int first, int end, Row* parent, int firstChild, int lastChild) {
-    if (first >= end)
-        return;
+    if (first >= end) return;
     const bool wasSelected = selected_ != nullptr;
     Forget(first, end);
     model_->BeginRemove(parent, firstChild, lastChild);
@@ -227,14 +206,12 @@ void Listbox::RemoveRows(int first, int end, Row* parent, int firstChild, int la
 }
 
 void Listbox::SelectionRemoved(bool wasSelected) {
-    if (wasSelected && selected_ == nullptr && Change)
-        Change(*this);
+    if (wasSelected && selected_ == nullptr && Change) Change(*this);
 }
 
 void Listbox::RemoveRow(int row) {
     Row* target = rows_.At(row);
-    if (target == nullptr)
-        return;
+    if (target == nullptr) return;
     const int childIndex = rows_.ChildIndexOf(target);
     RemoveRows(row, rows_.SubtreeEnd(row), target->parent, childIndex, childIndex);
 }
@@ -248,33 +225,25 @@ void Listbox::DeleteAllRows() {
     SelectionRemoved(wasSelected);
 }
 
-int Listbox::LastIndex() const {
-    return rows_.IndexOf(last_);
-}
+int Listbox::LastIndex() const { return rows_.IndexOf(last_); }
 
-int Listbox::ListIndex() const {
-    return rows_.IndexOf(selected_);
-}
+int Listbox::ListIndex() const { return rows_.IndexOf(selected_); }
 
 void Listbox::SetListIndex(int row) {
     Row* target = rows_.At(row);
-    if (target == selected_)
-        return;
+    if (target == selected_) return;
     selected_ = target;
     SyncViewSelection();
-    if (Change)
-        Change(*this);
+    if (Change) Change(*this);
 }
 
 void Listbox::SyncViewSelection() {
     QTreeView* view = NativeView();
-    if (view == nullptr || view->selectionModel() == nullptr)
-        return;
+    if (view == nullptr || view->selectionModel() == nullptr) return;
     syncingView_ = true;
     if (selected_ != nullptr) {
         const QModelIndex index = model_->IndexFor(selected_);
-        view->selectionModel()->setCurrentIndex(index,
-                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         view->scrollTo(index);
     } else {
         view->selectionModel()->clear();
@@ -283,28 +252,23 @@ void Listbox::SyncViewSelection() {
 }
 
 void Listbox::UserSelected(Row* row) {
-    if (syncingView_ || row == selected_)
-        return;
+    if (syncingView_ || row == selected_) return;
     selected_ = row;
-    if (Change)
-        Change(*this);
+    if (Change) Change(*this);
 }
 
 // --- cells -------------------------------------------------------------------
 
 const ListboxCell* Listbox::CellAt(int row, int column) const {
     const Row* r = rows_.At(row);
-    if (r == nullptr || column < 0 || column >= static_cast<int>(r->cells.size()))
-        return nullptr;
+    if (r == nullptr || column < 0 || column >= static_cast<int>(r->cells.size())) return nullptr;
     return &r->cells[static_cast<size_t>(column)];
 }
 
 ListboxCell* Listbox::CellAt(int row, int column) {
     Row* r = rows_.At(row);
-    if (r == nullptr || column < 0 || column >= columnCount_)
-        return nullptr;
-    if (column >= static_cast<int>(r->cells.size()))
-        r->cells.resize(static_cast<size_t>(column) + 1);
+    if (r == nullptr || column < 0 || column >= columnCount_) return nullptr;
+    if (column >= static_cast<int>(r->cells.size())) r->cells.resize(static_cast<size_t>(column) + 1);
     return &r->cells[static_cast<size_t>(column)];
 }
 
@@ -347,12 +311,10 @@ void Listbox::SetCellCheck(int row, int column, bool checked) {
 bool Listbox::UserSetCheck(Row* row, int column, bool checked) {
     const int index = rows_.IndexOf(row);
     ListboxCell* cell = CellAt(index, column);
-    if (cell == nullptr || cell->type != TypeCheckBox)
-        return false;
+    if (cell == nullptr || cell->type != TypeCheckBox) return false;
     cell->checked = checked;
     model_->CellChanged(row, column);
-    if (CellAction)
-        CellAction(*this, index, column);
+    if (CellAction) CellAction(*this, index, column);
     return true;
 }
 
@@ -386,13 +348,11 @@ int Listbox::RowDepth(int row) const {
 }
 
 void Listbox::SetExpanded(int row, bool expanded) {
-    if (Row* r = rows_.At(row))
-        SetRowExpanded(r, expanded);
+    if (Row* r = rows_.At(row)) SetRowExpanded(r, expanded);
 }
 
 void Listbox::UserExpanded(Row* row, bool expanded) {
-    if (syncingView_ || row == nullptr)
-        return;
+    if (syncingView_ || row == nullptr) return;
     SetRowExpanded(row, expanded);
 }
 
@@ -409,10 +369,8 @@ void Listbox::SetRowExpanded(Row* row, bool expanded) {
             std::vector<Row*>& stack;
             ~Pop() { stack.pop_back(); }
         } pop{expanding_};
-        if (ExpandRow)
-            ExpandRow(*this, rows_.IndexOf(row));
-        if (watch.Get() != nullptr)
-            SyncViewExpanded(watch.Get());
+        if (ExpandRow) ExpandRow(*this, rows_.IndexOf(row));
+        if (watch.Get() != nullptr) SyncViewExpanded(watch.Get());
         return;
     }
     if (!row->expanded) {
@@ -420,11 +378,9 @@ void Listbox::SetRowExpanded(Row* row, bool expanded) {
         return;
     }
     Watch watch(*this, row);
-    if (CollapseRow)
-        CollapseRow(*this, rows_.IndexOf(row));
+    if (CollapseRow) CollapseRow(*this, rows_.IndexOf(row));
     row = watch.Get();
-    if (row == nullptr || !row->expanded)
-        return;
+    if (row == nullptr || !row->expanded) return;
     row->expanded = false;
     const int index = rows_.IndexOf(row);
     if (!row->children.empty())
@@ -434,11 +390,9 @@ void Listbox::SetRowExpanded(Row* row, bool expanded) {
 
 void Listbox::SyncViewExpanded(Row* row) {
     QTreeView* view = NativeView();
-    if (view == nullptr || row == nullptr)
-        return;
+    if (view == nullptr || row == nullptr) return;
     const QModelIndex index = model_->IndexFor(row);
-    if (view->isExpanded(index) == row->expanded)
-        return;
+    if (view->isExpanded(index) == row->expanded) return;
     syncingView_ = true;
     view->setExpanded(index, row->expanded);
     syncingView_ = false;
@@ -447,8 +401,7 @@ void Listbox::SyncViewExpanded(Row* row) {
 // --- painting and look -------------------------------------------------------
 
 bool Listbox::PaintCellBackground(QPainter& painter, Row* row, int column, const QRect& cell) {
-    if (!CellBackgroundPaint)
-        return false;
+    if (!CellBackgroundPaint) return false;
     QTreeView* view = NativeView();
     const QColor clear = view != nullptr ? view->palette().color(QPalette::Base) : QColor(Qt::white);
     Graphics g(painter, cell, clear);
@@ -456,14 +409,12 @@ bool Listbox::PaintCellBackground(QPainter& painter, Row* row, int column, const
 }
 
 void Listbox::ShowFont(const QFont& font) {
-    if (QTreeView* view = NativeView())
-        view->setFont(font);
+    if (QTreeView* view = NativeView()) view->setFont(font);
 }
 
 void Listbox::SetBorder(bool v) {
     border_ = v;
-    if (QTreeView* view = NativeView())
-        view->setFrameShape(v ? QFrame::StyledPanel : QFrame::NoFrame);
+    if (QTreeView* view = NativeView()) view->setFrameShape(v ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
 void Listbox::SetScrollBarVertical(bool v) {

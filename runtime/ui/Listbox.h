@@ -33,10 +33,10 @@
 #include <vector>
 
 #include "runtime/core/String.h"
-#include "runtime/ui/TextControl.h"
 #include "runtime/ui/Graphics.h"
 #include "runtime/ui/ListboxRows.h"
 #include "runtime/ui/Picture.h"
+#include "runtime/ui/TextControl.h"
 
 class QAbstractItemModel;
 class QPainter;

@@ -6,34 +6,27 @@
 namespace runtime::detail {
 
 ListboxRow* ListboxRows::At(int index) const {
-    if (index < 0 || index >= Count())
-        return nullptr;
+    if (index < 0 || index >= Count()) return nullptr;
     return rows_[static_cast<size_t>(index)].get();
 }
 
 void ListboxRows::Refresh() const {
-    if (fresh_)
-        return;
-    for (size_t i = 0; i < rows_.size(); ++i)
-        rows_[i]->index = static_cast<int>(i);
-    for (size_t i = 0; i < top_.size(); ++i)
-        top_[i]->childIndex = static_cast<int>(i);
+    if (fresh_) return;
+    for (size_t i = 0; i < rows_.size(); ++i) rows_[i]->index = static_cast<int>(i);
+    for (size_t i = 0; i < top_.size(); ++i) top_[i]->childIndex = static_cast<int>(i);
     for (const auto& row : rows_)
-        for (size_t i = 0; i < row->children.size(); ++i)
-            row->children[i]->childIndex = static_cast<int>(i);
+        for (size_t i = 0; i < row->children.size(); ++i) row->children[i]->childIndex = static_cast<int>(i);
     fresh_ = true;
 }
 
 int ListboxRows::IndexOf(const ListboxRow* row) const {
-    if (row == nullptr)
-        return -1;
+    if (row == nullptr) return -1;
     Refresh();
     return row->index;
 }
 
 int ListboxRows::ChildIndexOf(const ListboxRow* row) const {
-    if (row == nullptr)
-        return -1;
+    if (row == nullptr) return -1;
     Refresh();
     return row->childIndex;
 }
@@ -44,11 +37,9 @@ const std::vector<ListboxRow*>& ListboxRows::ChildrenOf(const ListboxRow* parent
 
 int ListboxRows::SubtreeEnd(int index) const {
     const ListboxRow* row = At(index);
-    if (row == nullptr)
-        return Count();
+    if (row == nullptr) return Count();
     int end = index + 1;
-    while (end < Count() && rows_[static_cast<size_t>(end)]->depth > row->depth)
-        ++end;
+    while (end < Count() && rows_[static_cast<size_t>(end)]->depth > row->depth) ++end;
     return end;
 }
 
@@ -69,15 +60,12 @@ ListboxRow* ListboxRows::Insert(int index, ListboxRow* parent, int childIndex) {
 void ListboxRows::Remove(int first, int end) {
     first = std::clamp(first, 0, Count());
     end = std::clamp(end, first, Count());
-    if (first == end)
-        return;
+    if (first == end) return;
     std::unordered_set<const ListboxRow*> removed;
-    for (int i = first; i < end; ++i)
-        removed.insert(rows_[static_cast<size_t>(i)].get());
+    for (int i = first; i < end; ++i) removed.insert(rows_[static_cast<size_t>(i)].get());
     for (int i = first; i < end; ++i) {
         ListboxRow* row = rows_[static_cast<size_t>(i)].get();
-        if (removed.count(row->parent) != 0)
-            continue;
+        if (removed.count(row->parent) != 0) continue;
         auto& siblings = row->parent == nullptr ? top_ : row->parent->children;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), row), siblings.end());
     }

@@ -50,8 +50,7 @@ void AddItems(QMenu* menu, const MenuItem& parent) {
             action->setProperty("runtimeEditCommand", static_cast<int>(edit));
         std::weak_ptr<MenuItem> weak = item;
         QObject::connect(action, &QAction::triggered, action, [weak] {
-            if (auto chosen = weak.lock())
-                chosen->Choose();
+            if (auto chosen = weak.lock()) chosen->Choose();
         });
     }
 }
@@ -71,8 +70,7 @@ QMenuBar* MenuBar::CreateNativeBar(QWidget* parent) {
 
 void MenuBar::Rebuild() {
     for (const auto& bar : bars_)
-        if (bar)
-            Fill(bar);
+        if (bar) Fill(bar);
 }
 
 void MenuBar::Fill(QMenuBar* bar) {

@@ -14,8 +14,7 @@ QString ShortcutText(const String& shortcut) {
         const QString part = parts[i].trimmed();
         // "Cmd++" names the plus key: an empty part after the last separator.
         if (part.isEmpty()) {
-            if (i == parts.size() - 1 && i > 0)
-                key = QStringLiteral("+");
+            if (i == parts.size() - 1 && i > 0) key = QStringLiteral("+");
             continue;
         }
         const QString word = part.toLower();
@@ -30,19 +29,13 @@ QString ShortcutText(const String& shortcut) {
         else
             key = part.size() == 1 ? part.toUpper() : part;
     }
-    if (key.isEmpty())
-        return {};
-    if (!ctrl && !alt && !shift && !meta && key.size() == 1)
-        ctrl = true;
+    if (key.isEmpty()) return {};
+    if (!ctrl && !alt && !shift && !meta && key.size() == 1) ctrl = true;
     QString text;
-    if (ctrl)
-        text += QStringLiteral("Ctrl+");
-    if (alt)
-        text += QStringLiteral("Alt+");
-    if (shift)
-        text += QStringLiteral("Shift+");
-    if (meta)
-        text += QStringLiteral("Meta+");
+    if (ctrl) text += QStringLiteral("Ctrl+");
+    if (alt) text += QStringLiteral("Alt+");
+    if (shift) text += QStringLiteral("Shift+");
+    if (meta) text += QStringLiteral("Meta+");
     return text + key;
 }
 

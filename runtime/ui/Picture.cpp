@@ -13,22 +13,19 @@ constexpr int kMaxSide = 16384;
 
 }  // namespace
 
-Picture::Picture(int width, int height)
-    : pixels_(std::make_shared<QImage>(width, height, QImage::Format_ARGB32)) {
+Picture::Picture(int width, int height) : pixels_(std::make_shared<QImage>(width, height, QImage::Format_ARGB32)) {
     pixels_->fill(QColor(255, 255, 255, 255));
 }
 
 std::shared_ptr<Picture> Picture::FromImage(const QImage& image) {
-    if (image.isNull() || image.width() > kMaxSide || image.height() > kMaxSide)
-        return nullptr;
+    if (image.isNull() || image.width() > kMaxSide || image.height() > kMaxSide) return nullptr;
     auto picture = std::make_shared<Picture>(image.width(), image.height());
     *picture->pixels_ = image.convertToFormat(QImage::Format_ARGB32);
     return picture;
 }
 
 std::shared_ptr<Graphics> Picture::Graphics() {
-    if (!graphics_)
-        graphics_ = std::make_shared<runtime::Graphics>(pixels_);
+    if (!graphics_) graphics_ = std::make_shared<runtime::Graphics>(pixels_);
     return graphics_;
 }
 
@@ -42,8 +39,7 @@ std::shared_ptr<Picture> Picture::Mask(bool create) {
 
 QImage Picture::ToImage() const {
     QImage image = *pixels_;
-    if (!mask_)
-        return image;
+    if (!mask_) return image;
     const QImage& mask = *mask_->pixels_;
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -59,8 +55,7 @@ QImage Picture::ToImage() const {
 
 PictureRef NewPicture(int width, int height, int depth) {
     (void)depth;
-    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
-        return nullptr;
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
     return std::make_shared<Picture>(width, height);
 }
 

@@ -13,9 +13,9 @@ namespace {
 // The window designs were drawn at 72 dots per inch, where a point is a pixel.
 double PixelsPerUnit(int unit) {
     switch (unit) {
-        case 3: return 72;          // inch
-        case 4: return 72 / 25.4;   // millimetre
-        default: return 1;          // default, pixel, point
+    case 3: return 72;         // inch
+    case 4: return 72 / 25.4;  // millimetre
+    default: return 1;         // default, pixel, point
     }
 }
 
@@ -23,10 +23,8 @@ double PixelsPerUnit(int unit) {
 
 QFont ToQFont(const TextStyle& style) {
     QFont font = QApplication::font();
-    if (!style.font.IsEmpty() && !(style.font == String("System")))
-        font.setFamily(ToQString(style.font));
-    if (style.size > 0)
-        font.setPixelSize(std::max(1, qRound(style.size * PixelsPerUnit(style.unit))));
+    if (!style.font.IsEmpty() && !(style.font == String("System"))) font.setFamily(ToQString(style.font));
+    if (style.size > 0) font.setPixelSize(std::max(1, qRound(style.size * PixelsPerUnit(style.unit))));
     font.setBold(style.bold);
     font.setItalic(style.italic);
     font.setUnderline(style.underline);

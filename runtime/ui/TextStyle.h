@@ -10,9 +10,9 @@
 namespace runtime::detail {
 
 struct TextStyle {
-    String font;          // "System" or "": the application's default font
-    double size = 0;      // 0: the default size
-    int unit = 0;         // 0 default, 1 pixel, 2 point, 3 inch, 4 millimetre
+    String font;      // "System" or "": the application's default font
+    double size = 0;  // 0: the default size
+    int unit = 0;     // 0 default, 1 pixel, 2 point, 3 inch, 4 millimetre
     bool bold = false;
     bool italic = false;
     bool underline = false;

@@ -31,8 +31,7 @@ void ToolItem::SetHelpTag(const String& helpTag) {
 }
 
 void ToolItem::Update() {
-    if (!widget_)
-        return;
+    if (!widget_) return;
     widget_->setEnabled(enabled_);
     widget_->setToolTip(detail::ToQString(helpTag_));
 }
@@ -42,15 +41,12 @@ void ToolButton::SetIcon(const PictureRef& icon) {
     Update();
 }
 
-QToolButton* ToolButton::NativeButton() const {
-    return qobject_cast<QToolButton*>(widget_.data());
-}
+QToolButton* ToolButton::NativeButton() const { return qobject_cast<QToolButton*>(widget_.data()); }
 
 void ToolButton::Update() {
     ToolItem::Update();
     QToolButton* button = NativeButton();
-    if (button == nullptr)
-        return;
+    if (button == nullptr) return;
     const QString caption = detail::ToQString(Caption());
     button->setText(caption);
     button->setAccessibleName(caption);

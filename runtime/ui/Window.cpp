@@ -22,9 +22,7 @@ namespace detail {
 // What a window does to its controls that nobody else may.
 class WindowAccess {
 public:
-    static void Attach(runtime::Control& control, Window& window, QWidget* content) {
-        control.Attach(window, content);
-    }
+    static void Attach(runtime::Control& control, Window& window, QWidget* content) { control.Attach(window, content); }
     static void WindowResized(runtime::Control& control, int dx, int dy) { control.WindowResized(dx, dy); }
     static void Opened(runtime::Control& control) { control.Opened(); }
 };
@@ -47,30 +45,22 @@ WindowRegistry& Registry() {
 WindowRef ImplicitWindow(std::type_index type) {
     auto& implicit = Registry().implicit;
     auto it = implicit.find(type);
-    if (it == implicit.end())
-        return nullptr;
+    if (it == implicit.end()) return nullptr;
     WindowRef window = it->second.lock();
-    if (!window || !window->IsOpen())
-        return nullptr;
+    if (!window || !window->IsOpen()) return nullptr;
     return window;
 }
 
-void SetImplicitWindow(std::type_index type, const WindowRef& window) {
-    Registry().implicit[type] = window;
-}
+void SetImplicitWindow(std::type_index type, const WindowRef& window) { Registry().implicit[type] = window; }
 
 }  // namespace detail
 
 using detail::Registry;
 using detail::WindowAccess;
 
-std::vector<WindowRef> OpenWindows() {
-    return Registry().open;
-}
+std::vector<WindowRef> OpenWindows() { return Registry().open; }
 
-void SetWindowClosedHandler(std::function<void(Window&)> handler) {
-    Registry().closedHandler = std::move(handler);
-}
+void SetWindowClosedHandler(std::function<void(Window&)> handler) { Registry().closedHandler = std::move(handler); }
 
 namespace {
 
@@ -81,9 +71,7 @@ std::function<bool(Window&)>& ModalWindowAnswerer() {
 
 }  // namespace
 
-void SetModalWindowAnswerer(std::function<bool(Window&)> answerer) {
-    ModalWindowAnswerer() = std::move(answerer);
-}
+void SetModalWindowAnswerer(std::function<bool(Window&)> answerer) { ModalWindowAnswerer() = std::move(answerer); }
 
 Window::Window() : widget_(new detail::WindowWidget(this)) {
     ApplyFlags();
@@ -98,9 +86,7 @@ Window::~Window() {
     widget_->deleteLater();
 }
 
-QWidget* Window::NativeWidget() const {
-    return widget_;
-}
+QWidget* Window::NativeWidget() const { return widget_; }
 
 void Window::OpenAfterConstruction() {
     open_ = true;
@@ -115,44 +101,73 @@ void Window::OpenAfterConstruction() {
     }
     ApplyTabOrder();
     built_ = true;
-    for (const auto& control : std::vector<ControlRef>(controls_))
-        WindowAccess::Opened(*control);
+    for (const auto& control : std::vector<ControlRef>(controls_)) WindowAccess::Opened(*control);
     // After the controls' Open events, which may have grown the toolbar.
     ApplySize();
-    if (visible_ && open_)
-        Show();
-    if (open_)
-        Event_Open();
+    if (visible_ && open_) Show();
+    if (open_) Event_Open();
 }
 
 // --- design values ---------------------------------------------------------
 
 void Window::SetWidth(int width) {
     width_ = std::clamp(width, 1, 32000);
-    if (!built_)
-        layoutWidth_ = width_;
+    if (!built_) layoutWidth_ = width_;
     ApplySize();
 }
 
 void Window::SetHeight(int height) {
     height_ = std::clamp(height, 1, 32000);
-    if (!built_)
-        layoutHeight_ = height_;
+    if (!built_) layoutHeight_ = height_;
     ApplySize();
 }
 
-void Window::SetMinWidth(int v) { minWidth_ = std::max(0, v); ApplySize(); }
-void Window::SetMinHeight(int v) { minHeight_ = std::max(0, v); ApplySize(); }
-void Window::SetMaxWidth(int v) { maxWidth_ = std::max(1, v); ApplySize(); }
-void Window::SetMaxHeight(int v) { maxHeight_ = std::max(1, v); ApplySize(); }
-void Window::SetFrame(int frame) { frame_ = frame; ApplyFlags(); }
-void Window::SetCloseButton(bool v) { closeButton_ = v; ApplyFlags(); }
-void Window::SetResizeable(bool v) { resizeable_ = v; ApplyFlags(); ApplySize(); }
-void Window::SetMaximizeButton(bool v) { maximizeButton_ = v; ApplyFlags(); }
-void Window::SetMinimizeButton(bool v) { minimizeButton_ = v; ApplyFlags(); }
+void Window::SetMinWidth(int v) {
+    minWidth_ = std::max(0, v);
+    ApplySize();
+}
+void Window::SetMinHeight(int v) {
+    minHeight_ = std::max(0, v);
+    ApplySize();
+}
+void Window::SetMaxWidth(int v) {
+    maxWidth_ = std::max(1, v);
+    ApplySize();
+}
+void Window::SetMaxHeight(int v) {
+    maxHeight_ = std::max(1, v);
+    ApplySize();
+}
+void Window::SetFrame(int frame) {
+    frame_ = frame;
+    ApplyFlags();
+}
+void Window::SetCloseButton(bool v) {
+    closeButton_ = v;
+    ApplyFlags();
+}
+void Window::SetResizeable(bool v) {
+    resizeable_ = v;
+    ApplyFlags();
+    ApplySize();
+}
+void Window::SetMaximizeButton(bool v) {
+    maximizeButton_ = v;
+    ApplyFlags();
+}
+void Window::SetMinimizeButton(bool v) {
+    minimizeButton_ = v;
+    ApplyFlags();
+}
 
-void Window::SetHasBackColor(bool has) { hasBackColor_ = has; ApplyBackground(); }
-void Window::SetBackColor(const Color& color) { backColor_ = color; ApplyBackground(); }
+void Window::SetHasBackColor(bool has) {
+    hasBackColor_ = has;
+    ApplyBackground();
+}
+void Window::SetBackColor(const Color& color) {
+    backColor_ = color;
+    ApplyBackground();
+}
 
 void Window::SetTitle(const String& title) {
     title_ = title;
@@ -172,15 +187,13 @@ void Window::SetVisible(bool visible) {
 
 void Window::SetMenuBarVisible(bool v) {
     menuBarVisible_ = v;
-    if (widget_->menuWidget() != nullptr)
-        widget_->menuWidget()->setVisible(v);
+    if (widget_->menuWidget() != nullptr) widget_->menuWidget()->setVisible(v);
     ApplySize();
 }
 
 void Window::SetFullScreen(bool v) {
     fullScreen_ = v;
-    if (!visible_ || !built_)
-        return;
+    if (!visible_ || !built_) return;
     if (v)
         widget_->showFullScreen();
     else
@@ -188,22 +201,16 @@ void Window::SetFullScreen(bool v) {
 }
 
 void Window::ApplyFlags() {
-    Qt::WindowFlags flags = (frame_ == 0 ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint |
-                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-    if (closeButton_)
-        flags |= Qt::WindowCloseButtonHint;
-    if (minimizeButton_)
-        flags |= Qt::WindowMinimizeButtonHint;
-    if (maximizeButton_ && resizeable_)
-        flags |= Qt::WindowMaximizeButtonHint;
-    if (!resizeable_)
-        flags |= Qt::MSWindowsFixedSizeDialogHint;
-    if (widget_->windowFlags() == flags)
-        return;
+    Qt::WindowFlags flags = (frame_ == 0 ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint;
+    if (closeButton_) flags |= Qt::WindowCloseButtonHint;
+    if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
+    if (maximizeButton_ && resizeable_) flags |= Qt::WindowMaximizeButtonHint;
+    if (!resizeable_) flags |= Qt::MSWindowsFixedSizeDialogHint;
+    if (widget_->windowFlags() == flags) return;
     const bool shown = widget_->isVisible();
     widget_->setWindowFlags(flags);  // hides the widget
-    if (shown)
-        widget_->show();
+    if (shown) widget_->show();
 }
 
 void Window::ApplySize() {
@@ -216,8 +223,7 @@ void Window::ApplySize() {
     }
     // The window is the content plus the menu bar and the toolbars above it.
     int extra = 0;
-    if (QWidget* bar = widget_->menuWidget(); bar != nullptr && menuBarVisible_)
-        extra += bar->sizeHint().height();
+    if (QWidget* bar = widget_->menuWidget(); bar != nullptr && menuBarVisible_) extra += bar->sizeHint().height();
     for (QToolBar* toolbar : widget_->findChildren<QToolBar*>(Qt::FindDirectChildrenOnly))
         extra += toolbar->sizeHint().height();
     widget_->resize(width_, height_ + extra);
@@ -243,25 +249,21 @@ void Window::ApplyTabOrder() {
     QWidget* previous = nullptr;
     for (const auto& control : ordered) {
         QWidget* widget = control->NativeWidget();
-        if (widget == nullptr || widget->parentWidget() != widget_->Content())
-            continue;
-        if (previous != nullptr)
-            QWidget::setTabOrder(previous, widget);
+        if (widget == nullptr || widget->parentWidget() != widget_->Content()) continue;
+        if (previous != nullptr) QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
 }
 
 void Window::PlaceOnScreen() {
-    if (placed_ || placement_ == 0)
-        return;
+    if (placed_ || placement_ == 0) return;
     placed_ = true;
     QRect area;
     if (placement_ == 1 && QApplication::activeWindow() != nullptr && QApplication::activeWindow() != widget_)
         area = QApplication::activeWindow()->frameGeometry();
     else if (QScreen* screen = QGuiApplication::primaryScreen())
         area = screen->availableGeometry();
-    if (area.isEmpty())
-        return;
+    if (area.isEmpty()) return;
     QRect frame = widget_->frameGeometry();
     frame.moveCenter(area.center());
     widget_->move(frame.topLeft());
@@ -270,8 +272,7 @@ void Window::PlaceOnScreen() {
 // --- controls --------------------------------------------------------------
 
 void Window::_AddControl(const String& name, const ControlRef& control) {
-    if (!control)
-        return;
+    if (!control) return;
     control->SetName(name);
     controls_.push_back(control);
     WindowAccess::Attach(*control, *this, widget_->Content());
@@ -280,14 +281,12 @@ void Window::_AddControl(const String& name, const ControlRef& control) {
 
 ControlRef Window::_ControlByName(const String& name) const {
     for (const auto& control : controls_)
-        if (control->Name() == name)
-            return control;
+        if (control->Name() == name) return control;
     return nullptr;
 }
 
 ControlRef Window::ControlAt(int index) const {
-    if (index < 0 || index >= ControlCount())
-        return nullptr;
+    if (index < 0 || index >= ControlCount()) return nullptr;
     return controls_[static_cast<size_t>(index)];
 }
 
@@ -298,20 +297,16 @@ void Window::ContentResized(int width, int height) {
     layoutHeight_ = height;
     width_ = width;
     height_ = height;
-    if (dx == 0 && dy == 0)
-        return;
-    for (const auto& control : controls_)
-        WindowAccess::WindowResized(*control, dx, dy);
+    if (dx == 0 && dy == 0) return;
+    for (const auto& control : controls_) WindowAccess::WindowResized(*control, dx, dy);
 }
 
 // --- showing and closing ---------------------------------------------------
 
 void Window::Show() {
-    if (!open_)
-        return;
+    if (!open_) return;
     visible_ = true;
-    if (!built_)
-        return;
+    if (!built_) return;
     PlaceOnScreen();
     if (fullScreen_)
         widget_->showFullScreen();
@@ -327,8 +322,7 @@ void Window::Hide() {
 }
 
 void Window::Close() {
-    if (!open_ || closing_)
-        return;
+    if (!open_ || closing_) return;
     // Keeps the object alive until this call has returned.
     auto self = std::static_pointer_cast<Window>(shared_from_this());
     {
@@ -343,23 +337,18 @@ void Window::Close() {
     widget_->hide();
     auto& open = Registry().open;
     open.erase(std::remove(open.begin(), open.end(), self), open.end());
-    if (Registry().closedHandler)
-        Registry().closedHandler(*this);
+    if (Registry().closedHandler) Registry().closedHandler(*this);
 }
 
 void Window::ShowModal() {
-    if (!open_)
-        return;
+    if (!open_) return;
     auto self = std::static_pointer_cast<Window>(shared_from_this());
-    if (widget_->isVisible())
-        widget_->hide();
+    if (widget_->isVisible()) widget_->hide();
     widget_->setWindowModality(Qt::ApplicationModal);
     Show();
-    if (const auto answerer = ModalWindowAnswerer(); answerer && answerer(*this))
-        Hide();
+    if (const auto answerer = ModalWindowAnswerer(); answerer && answerer(*this)) Hide();
     RunNestedLoop([self] { return !self->open_ || !self->visible_; });
-    if (!widget_->isVisible())
-        widget_->setWindowModality(Qt::NonModal);
+    if (!widget_->isVisible()) widget_->setWindowModality(Qt::NonModal);
 }
 
 void Window::SetMenuBar(const std::shared_ptr<runtime::MenuBar>& menuBar) {

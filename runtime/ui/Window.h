@@ -176,8 +176,7 @@ std::shared_ptr<W> NewWindow(A&&... args) {
 // longer the instance.
 template <class W>
 std::shared_ptr<W> ImplicitInstance() {
-    if (auto existing = std::dynamic_pointer_cast<W>(detail::ImplicitWindow(typeid(W))))
-        return existing;
+    if (auto existing = std::dynamic_pointer_cast<W>(detail::ImplicitWindow(typeid(W)))) return existing;
     auto window = std::make_shared<W>();
     // Registered before it opens, so its own Open event finds it.
     detail::SetImplicitWindow(typeid(W), window);

@@ -1,10 +1,10 @@
 // The catalogue: appList.txt in the bundle or beside it, its line format, and
 // the built-in table. The test program runs inside its own bundle, so the
 // files it writes are exactly where the program looks.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+
+#include <gtest/gtest.h>
 
 #include "app/App.h"
 #include "foundation/Globals.h"
@@ -81,10 +81,15 @@ TEST_F(CatalogueTest, NoFileTellsOnceAndUsesTheBuiltInTable) {
     ASSERT_EQ(Globals::gItem.size(), 6u);
     const char* labels[] = {"Tolvenade II", "Zoruba", "Pelmora", "Gablune mini", "Wistrel", "Brevindal nano"};
     for (size_t i = 0; i < 6; ++i) EXPECT_EQ(Value(i, "appLabel"), labels[i]);
-    ExpectEntries({{0, "appCount", "2"}, {0, "appType1", "APPLwTq1"},  // stored as "apptype1"
-                   {0, "appName2", "Marlocane"}, {0, "docType2", "Crd3wTq1"}, {1, "apSpName", ""},
-                   {5, "appName1", "brevindal"}, {5, "prefName", "Brevindal nano初期設定"},
-                   {3, "docType1", nullptr}, {3, "docCount", "0"}});
+    ExpectEntries({{0, "appCount", "2"},
+                   {0, "appType1", "APPLwTq1"},  // stored as "apptype1"
+                   {0, "appName2", "Marlocane"},
+                   {0, "docType2", "Crd3wTq1"},
+                   {1, "apSpName", ""},
+                   {5, "appName1", "brevindal"},
+                   {5, "prefName", "Brevindal nano初期設定"},
+                   {3, "docType1", nullptr},
+                   {3, "docCount", "0"}});
 }
 
 TEST_F(CatalogueTest, TheBundlesFileWinsOverTheOneBesideTheApplication) {
@@ -102,25 +107,37 @@ TEST_F(CatalogueTest, TheBundlesFileWinsOverTheOneBesideTheApplication) {
 }
 
 TEST_F(CatalogueTest, AFileReadsProductAfterProductSkippingBlankLines) {
-    EXPECT_TRUE(Load(std::string("\n\n") + kPelmora + "\n\nZoruba\n\n1\nZoruba\nAPPLwTq4\n\n0\n\nZoruba初期設定\n\nZoruba\n \n"));
+    EXPECT_TRUE(Load(std::string("\n\n") + kPelmora +
+                     "\n\nZoruba\n\n1\nZoruba\nAPPLwTq4\n\n0\n\nZoruba初期設定\n\nZoruba\n \n"));
     ASSERT_EQ(Globals::gItem.size(), 2u);
-    ExpectEntries({{0, "appName1", "Pelmora"}, {0, "docType1", "PelmwTq5"}, {0, "plistNam", "Pelmora"},
-                   {0, "apSpName", "Pelmora"}, {1, "appType1", "APPLwTq4"}, {1, "docCount", "0"},
-                   {1, "docType1", nullptr}, {1, "apSpName", " "}});  // a line of blanks is a value
+    ExpectEntries({{0, "appName1", "Pelmora"},
+                   {0, "docType1", "PelmwTq5"},
+                   {0, "plistNam", "Pelmora"},
+                   {0, "apSpName", "Pelmora"},
+                   {1, "appType1", "APPLwTq4"},
+                   {1, "docCount", "0"},
+                   {1, "docType1", nullptr},
+                   {1, "apSpName", " "}});  // a line of blanks is a value
 }
 
 TEST_F(CatalogueTest, CountedBlocksTakeEveryLineAndStopAtTheirCount) {
     // An empty line inside a block is a value; "x" counts, and is kept as, 0.
     EXPECT_TRUE(Load("A\n2\n\nAPPLwTq1\nB\nAPPLwTq2\nx\npref\nplist\nsupport\n"));
     ASSERT_EQ(Globals::gItem.size(), 1u);
-    ExpectEntries({{0, "appName1", ""}, {0, "appName2", "B"}, {0, "docCount", "0"}, {0, "docType1", nullptr},
-                   {0, "prefName", "pref"}, {0, "apSpName", "support"}});
+    ExpectEntries({{0, "appName1", ""},
+                   {0, "appName2", "B"},
+                   {0, "docCount", "0"},
+                   {0, "docType1", nullptr},
+                   {0, "prefName", "pref"},
+                   {0, "apSpName", "support"}});
 }
 
 TEST_F(CatalogueTest, AFileThatEndsEarlyKeepsWhatItHad) {
     EXPECT_TRUE(Load("A\n3\nOne\nAPPL0001\n"));
     ASSERT_EQ(Globals::gItem.size(), 1u);
-    ExpectEntries({{0, "appName1", "One"}, {0, "appName3", ""}, {0, "appType3", ""},  // read past the end
+    ExpectEntries({{0, "appName1", "One"},
+                   {0, "appName3", ""},
+                   {0, "appType3", ""},  // read past the end
                    {0, "docCount", nullptr}});
     EXPECT_TRUE(dialogs.asked.empty());
 }
@@ -151,7 +168,8 @@ TEST_F(CatalogueTest, AnAbsurdCountIsBoundedAndAFolderIsNoCatalogue) {
 }
 
 TEST_F(CatalogueTest, TheShippedCatalogueMatchesTheBuiltInTable) {
-    std::ifstream shipped(fs::path(KELDO_SOURCE_DIR) / "resources" / "Japanese.lproj" / "appList.txt", std::ios::binary);
+    std::ifstream shipped(fs::path(KELDO_SOURCE_DIR) / "resources" / "Japanese.lproj" / "appList.txt",
+                          std::ios::binary);
     ASSERT_TRUE(shipped.good());
     EXPECT_TRUE(Load(std::string(std::istreambuf_iterator<char>(shipped), {})));
     std::vector<DictionaryRef> fromFile = Globals::gItem;

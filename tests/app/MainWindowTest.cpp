@@ -1,13 +1,12 @@
 // The main window as the user meets it: its start state, the command states,
 // the confirmations, the stop flags and the result list's rows and events.
-#include <gtest/gtest.h>
-
-#include <QColor>
-#include <QImage>
-
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include <QColor>
+#include <QImage>
+#include <gtest/gtest.h>
 
 #include "app/Window1.h"
 #include "foundation/Globals.h"
@@ -72,7 +71,8 @@ TEST_F(MainWindowTest, OpensWithTitleColumnsStatusStripAndCommandStates) {
 
 TEST_F(MainWindowTest, TheSixCommandsHaveTheirIconsAndTheSpacersNone) {
     const Toolbar1& tb = *win->Toolbar11();
-    for (const ToolButtonRef& item : {tb.ToolItem1, tb.ToolItem4, tb.ToolItem6, tb.ToolItem8, tb.ToolItem5, tb.ToolItem9})
+    for (const ToolButtonRef& item :
+         {tb.ToolItem1, tb.ToolItem4, tb.ToolItem6, tb.ToolItem8, tb.ToolItem5, tb.ToolItem9})
         EXPECT_TRUE(item->Icon()) << item->Name().Bytes();
     for (const ToolButtonRef& item : {tb.ToolItem2, tb.ToolItem3, tb.ToolItem7})
         EXPECT_FALSE(item->Icon()) << item->Name().Bytes();

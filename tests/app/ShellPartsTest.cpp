@@ -1,8 +1,8 @@
 // The menu bar, the About panel, the toolbar and its pictures, as the user sees them.
-#include <gtest/gtest.h>
+#include <filesystem>
 
 #include <QToolButton>
-#include <filesystem>
+#include <gtest/gtest.h>
 
 #include "app/AboutPanel.h"
 #include "app/Bundle.h"
@@ -46,12 +46,16 @@ TEST(MenuBar1Test, ThreeMenusWithTheirItemsInOrder) {
 
     const std::vector<ItemRow> file = {{"FileQuit", "&Quit", "Cmd+Q"}};
     EXPECT_EQ(ItemsOf(bar->Child("FileMenu")), file);
-    const std::vector<ItemRow> edit = {
-        {"EditUndo", "取り消す", "Cmd+Z"},     {"EditRedo", "やり直す", "Cmd+Shift+Z"},
-        {"UntitledMenu1", "-", ""},            {"EditCut", "カット", "Cmd+X"},
-        {"EditCopy", "コピー", "Cmd+C"},       {"EditPaste", "ペースト", "Cmd+V"},
-        {"EditClear", "削除", ""},             {"UntitledMenu0", "-", ""},
-        {"EditSelectAll", "すべてを選択", "Cmd+A"}, {"AppleAbout", "KELDO アンインストーラについて", ""}};
+    const std::vector<ItemRow> edit = {{"EditUndo", "取り消す", "Cmd+Z"},
+                                       {"EditRedo", "やり直す", "Cmd+Shift+Z"},
+                                       {"UntitledMenu1", "-", ""},
+                                       {"EditCut", "カット", "Cmd+X"},
+                                       {"EditCopy", "コピー", "Cmd+C"},
+                                       {"EditPaste", "ペースト", "Cmd+V"},
+                                       {"EditClear", "削除", ""},
+                                       {"UntitledMenu0", "-", ""},
+                                       {"EditSelectAll", "すべてを選択", "Cmd+A"},
+                                       {"AppleAbout", "KELDO アンインストーラについて", ""}};
     EXPECT_EQ(ItemsOf(bar->Child("EditMenu")), edit);
     const std::vector<ItemRow> help = {{"HelpHome", "ホームページに接続...", ""},
                                        {"UntitledSeparator", "-", ""},
@@ -98,9 +102,11 @@ TEST(AboutPanelTest, AClickHidesThePanel) {
 TEST(Toolbar1Test, NineItemsInOrderAllEnabled) {
     Toolbar1 toolbar;
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {"ToolItem1", "自動で取得"}, {"ToolItem4", "ゴミ箱に移動"}, {"ToolItem2", "Untitled"},
-        {"ToolItem6", "指定場所を探す…"}, {"ToolItem8", "Finderに表示"}, {"ToolItem3", "Untitled"},
-        {"ToolItem5", "中止"}, {"ToolItem7", "Untitled"}, {"ToolItem9", "リストをクリア"}};
+        {"ToolItem1", "自動で取得"},    {"ToolItem4", "ゴミ箱に移動"},
+        {"ToolItem2", "Untitled"},      {"ToolItem6", "指定場所を探す…"},
+        {"ToolItem8", "Finderに表示"},  {"ToolItem3", "Untitled"},
+        {"ToolItem5", "中止"},          {"ToolItem7", "Untitled"},
+        {"ToolItem9", "リストをクリア"}};
     ASSERT_EQ(toolbar.Count(), 9);
     for (int i = 0; i < 9; ++i) {
         auto item = std::dynamic_pointer_cast<ToolButton>(toolbar.Item(i));
@@ -140,5 +146,6 @@ TEST(ItemIndexListTest, WritesWhatItReadsBack) {
     EXPECT_EQ(list.ToUTF8(), "3:4:7:4:");
     EXPECT_EQ(ItemIndexList::Read(list), (std::vector<int32_t>{3, 4, 7, 4}));
     EXPECT_TRUE(ItemIndexList::Read("").empty());
-    EXPECT_EQ(ItemIndexList::Read("12:x:5"), (std::vector<int32_t>{12, 0})) << "the text after the last \":\" is no index";
+    EXPECT_EQ(ItemIndexList::Read("12:x:5"), (std::vector<int32_t>{12, 0}))
+        << "the text after the last \":\" is no index";
 }

@@ -1,18 +1,17 @@
 // The start-up routine in its order, the application's Open event and the
 // release of the module globals, in a bundle that carries the icon plug-in.
-#include <gtest/gtest.h>
-
-#include <QImage>
+#include "app/Startup.h"
 
 #include <algorithm>
-
 #include <string>
 #include <vector>
+
+#include <QImage>
+#include <gtest/gtest.h>
 
 #include "app/App.h"
 #include "app/MenuBar1.h"
 #include "app/PluginFunctions.h"
-#include "app/Startup.h"
 #include "app/Window1.h"
 #include "foundation/Globals.h"
 #include "runtime/app/ModalResponder.h"
@@ -60,7 +59,7 @@ TEST(StartupTest, TheStartupRoutineBindsTheIconFunctionMakesTheAppObjectAndOpens
     testsupport::UrlRecorder desktop({"file", "https"});
     for (const char* item : {"AppleAbout", "HelpManual", "HelpReadMe", "HelpHome"})
         EXPECT_TRUE(app->HandleMenuCommand(item)) << item;  // the responder answers their dialogs
-    EXPECT_FALSE(app->HandleMenuCommand("FileQuit"));    // the framework's own
+    EXPECT_FALSE(app->HandleMenuCommand("FileQuit"));       // the framework's own
     ASSERT_EQ(desktop.opened.size(), 3);
     EXPECT_TRUE(desktop.opened[0].toLocalFile().endsWith(QString::fromUtf8("Japanese.lproj/簡易マニュアル.rtf")));
     EXPECT_TRUE(desktop.opened[1].toLocalFile().endsWith(QString::fromUtf8("Japanese.lproj/お読み下さい.rtf")));

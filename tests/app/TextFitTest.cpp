@@ -2,17 +2,16 @@
 // each fits the rectangle of its label at the design values, measured with the
 // label's own font, and each label is drawn in its colour, a disabled one in
 // the toolkit's disabled colour.
-#include <gtest/gtest.h>
+#include <cmath>
+#include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QTreeView>
-
-#include <cmath>
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include "app/AboutPanel.h"
 #include "app/App.h"
@@ -73,7 +72,8 @@ TEST_F(TextFitTest, TheAboutPanelsTextsFitAndTheDisabledOneIsGrey) {
         auto& panel = dynamic_cast<AboutPanel&>(window);
         shown = true;
         EXPECT_EQ(Overflowing(panel), std::vector<std::string>{});
-        EXPECT_TRUE(DrawnIn(*panel.StaticText4(), QApplication::palette().color(QPalette::Disabled, QPalette::WindowText)));
+        EXPECT_TRUE(
+            DrawnIn(*panel.StaticText4(), QApplication::palette().color(QPalette::Disabled, QPalette::WindowText)));
         EXPECT_TRUE(DrawnIn(*panel.StaticText1(), detail::ToQColor(RGB(0, 51, 102))));
         return true;
     });
@@ -84,8 +84,8 @@ TEST_F(TextFitTest, TheAboutPanelsTextsFitAndTheDisabledOneIsGrey) {
 
 TEST_F(TextFitTest, EveryStatusTextFitsTheStatusStrip) {
     LabelRef status = win->StaticText1();
-    for (const char* text : {"取得中...（検索範囲によっては数分かかる場合があります。）", "ゴミ箱に移動中...",
-                             "処理が中止されました。"}) {
+    for (const char* text :
+         {"取得中...（検索範囲によっては数分かかる場合があります。）", "ゴミ箱に移動中...", "処理が中止されました。"}) {
         status->SetText(text);
         EXPECT_EQ(Overflowing(*win), std::vector<std::string>{});
     }

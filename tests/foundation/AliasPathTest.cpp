@@ -1,10 +1,11 @@
-#include <gtest/gtest.h>
+#include "foundation/AliasPath.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "foundation/AliasPath.h"
+#include <gtest/gtest.h>
+
 #include "foundation/DecrareEtc.h"
 #include "foundation/TextEnco.h"
 #include "platform/carbon/Carbon.h"

@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
+#include "foundation/CautionDialog.h"
 
 #include <vector>
 
-#include "foundation/CautionDialog.h"
+#include <gtest/gtest.h>
+
 #include "runtime/app/ModalResponder.h"
 #include "runtime/ui/Window.h"
 #include "tests/support/ModalAnswerer.h"

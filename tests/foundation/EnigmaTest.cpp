@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
+#include "foundation/Enigma.h"
 
 #include <map>
 #include <string>
 
-#include "foundation/Enigma.h"
+#include <gtest/gtest.h>
 
 using namespace runtime;
 
@@ -28,7 +28,8 @@ std::string Scramble(const std::string& bytes, int keyNumber) {
 std::map<int, std::string> KeysByNumber() {
     std::map<int, std::string> keys;
     for (char a = ' '; a <= '~'; ++a)
-        for (char b = ' '; b <= '~'; ++b) keys.emplace(Enigma::Initialize(String(std::string{a, b})), std::string{a, b});
+        for (char b = ' '; b <= '~'; ++b)
+            keys.emplace(Enigma::Initialize(String(std::string{a, b})), std::string{a, b});
     for (char a = ' '; a <= '~'; ++a) keys.emplace(Enigma::Initialize(String(std::string{a})), std::string{a});
     return keys;
 }

@@ -1,6 +1,7 @@
+#include "foundation/Globals.h"
+
 #include <gtest/gtest.h>
 
-#include "foundation/Globals.h"
 #include "runtime/core/TextFunctions.h"
 #include "tests/support/FinderInfoData.h"
 #include "tests/support/TempFolder.h"
@@ -111,15 +112,26 @@ TEST(GlobalsMakerTest, APipeInPlaceOfABundleFileReadsAsMissingWithoutWaiting) {
 }
 
 TEST(GlobalsAliasPath, TheFirstTaggedFieldWithALengthWins) {
-    const std::string field("\x00\x02\x00\x05" "A:b:c", 9);
+    const std::string field(
+        "\x00\x02\x00\x05"
+        "A:b:c",
+        9);
     EXPECT_EQ(Globals::gAbsPath_ex(String::FromBytes("junk" + field + "tail")).Bytes(), "A:b:c");
 
     // A zero length byte does not stop the scan.
-    const std::string zeroFirst("\x00\x02\x00\x00" "\x00\x02\x00\x03" "X:y", 11);
+    const std::string zeroFirst(
+        "\x00\x02\x00\x00"
+        "\x00\x02\x00\x03"
+        "X:y",
+        11);
     EXPECT_EQ(Globals::gAbsPath_ex(String::FromBytes(zeroFirst)).Bytes(), "X:y");
 
     // A length beyond the data gives what is left.
-    EXPECT_EQ(Globals::gAbsPath_ex(String::FromBytes(std::string("\x00\x02\x00\x09" "ab", 6))).Bytes(), "ab");
+    EXPECT_EQ(Globals::gAbsPath_ex(String::FromBytes(std::string("\x00\x02\x00\x09"
+                                                                 "ab",
+                                                                 6)))
+                  .Bytes(),
+              "ab");
     // No field, or fewer than three bytes: the data comes back unchanged.
     EXPECT_EQ(Globals::gAbsPath_ex("Macintosh HD:Users:").Bytes(), "Macintosh HD:Users:");
     EXPECT_EQ(Globals::gAbsPath_ex(String::FromBytes(std::string("\x00\x02", 2))).Bytes(), std::string("\x00\x02", 2));

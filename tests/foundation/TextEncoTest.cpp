@@ -1,6 +1,7 @@
+#include "foundation/TextEnco.h"
+
 #include <gtest/gtest.h>
 
-#include "foundation/TextEnco.h"
 #include "runtime/core/Encodings.h"
 #include "runtime/core/TextConverter.h"
 

@@ -1,16 +1,17 @@
 // The plug-in's code in this process: the runtime entries it resolves, the
 // data-size checks and the alpha pass.
 
-#include <gtest/gtest.h>
+#include "plugin/Feltrix.h"
 
 #include <map>
 #include <set>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "platform/carbon/Handles.h"
 #include "platform/icons/IconFamily.h"
 #include "platform/icons/Offscreen.h"
-#include "plugin/Feltrix.h"
 #include "plugin/IconPicture.h"
 #include "plugin/IconTables.h"
 #include "plugin/RuntimeEntries.h"
@@ -32,7 +33,8 @@ REALpicture CheckingBuild(const REALpixelBuffer* buffer) {
     GDHandle device = nullptr;
     GetGWorld(&port, &device);
     gWorldWasCurrent = port && port->baseAddr == buffer->pixels && port->Width() == buffer->width;
-    auto build = reinterpret_cast<REALBuildPictureFromGWorldProc>(runtime::RuntimePluginResolver("REALBuildPictureFromGWorld"));
+    auto build =
+        reinterpret_cast<REALBuildPictureFromGWorldProc>(runtime::RuntimePluginResolver("REALBuildPictureFromGWorld"));
     return build(buffer);
 }
 
@@ -73,7 +75,8 @@ TEST_F(FeltrixCoreTest, ElementsShorterThanTheGeometryGiveNil) {
     const size_t handles = LiveHandleCount();
     EXPECT_EQ(feltrix::PictureFromFamily(FamilyWith("is32", 1023), 5), nullptr);
     EXPECT_NE(feltrix::PictureFromFamily(FamilyWith("is32", 1024), 5), nullptr);
-    EXPECT_EQ(feltrix::PictureFromFamily(FamilyWith("ICN#", 255), 12), nullptr) << "the mask half would run past the end";
+    EXPECT_EQ(feltrix::PictureFromFamily(FamilyWith("ICN#", 255), 12), nullptr)
+        << "the mask half would run past the end";
     EXPECT_NE(feltrix::PictureFromFamily(FamilyWith("ICN#", 256), 12), nullptr);
     EXPECT_EQ(feltrix::PictureFromFamily(FamilyWith("ic08", 256 * 256 * 4 - 1), 17), nullptr);
     EXPECT_EQ(feltrix::PictureFromFamily(FamilyWith("s8mk", 0), 13), nullptr) << "empty data";

@@ -1,13 +1,12 @@
 // The Feltrix library loaded by the runtime's plug-in host and called as the
 // application calls it.
 
-#include <gtest/gtest.h>
-
 #include <dlfcn.h>
 
-#include <QImage>
-
 #include <tuple>
+
+#include <QImage>
+#include <gtest/gtest.h>
 
 #include "platform/icons/FamilyCache.h"
 #include "platform/icons/IconServices.h"
@@ -108,7 +107,8 @@ TEST_F(FeltrixHostTest, AnnouncesVersionNineAndRegistersBothFunctionsInOrder) {
     EXPECT_EQ(host_.Plugins()[0].declarations, (std::vector<std::string>{kFileDeclaration, kSystemDeclaration}));
     void* library = dlopen(host_.Plugins()[0].path.c_str(), RTLD_NOW | RTLD_NOLOAD);
     ASSERT_NE(library, nullptr);
-    for (const char* name : {"REALPluginMain", "PluginEntry", "gResolver", "GetIconFromFileDefn", "GetIconFromSystemDefn"})
+    for (const char* name :
+         {"REALPluginMain", "PluginEntry", "gResolver", "GetIconFromFileDefn", "GetIconFromSystemDefn"})
         EXPECT_NE(dlsym(library, name), nullptr) << name;
     EXPECT_EQ(dlsym(library, "_ZN8platform6carbon9NewHandleEi"), nullptr) << "the layers linked in stay private";
     dlclose(library);
@@ -184,7 +184,11 @@ TEST_F(FeltrixHostTest, PngOnlyIconGivesSmallElementsScaledFromTheSmallestImageT
     Bytes broken = PngBytes(HalfOpaqueImage(32, 32));
     broken.resize(40);
     MakeBundle(dir_ / "Modern.app", "Modern", "Modern.icns",
-               Icns().Add("ic11", broken).Add("ic10", PngBytes(HalfOpaqueImage(1024, 1024))).Add("ic07", PngBytes(source)).Data());
+               Icns()
+                   .Add("ic11", broken)
+                   .Add("ic10", PngBytes(HalfOpaqueImage(1024, 1024)))
+                   .Add("ic07", PngBytes(source))
+                   .Data());
     for (auto [colorID, maskID, side] : {std::tuple{5, 13, 16}, std::tuple{3, 11, 32}}) {
         const QImage expected = source.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                                     .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
@@ -225,8 +229,9 @@ TEST_F(FeltrixHostTest, SystemIconsTrashAndFolder) {
     EXPECT_NE(trash, folder);
 
     icons::IconRef trashRef;
-    ASSERT_EQ(icons::GetIconRef(icons::kOnSystemDisk, icons::kSystemIconsCreator, carbon::FourCharCode("trsh"), &trashRef),
-              carbon::noErr);
+    ASSERT_EQ(
+        icons::GetIconRef(icons::kOnSystemDisk, icons::kSystemIconsCreator, carbon::FourCharCode("trsh"), &trashRef),
+        carbon::noErr);
     const auto argb = LayerElement(trashRef, "is32");
     ASSERT_EQ(argb.size(), 1024u);
     for (int i = 0; i < 256; ++i) {

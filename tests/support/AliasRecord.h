@@ -34,11 +34,11 @@ struct AliasRecordParts {
     bool folder = false;
     std::string volumeName = "Macintosh HD";  // bytes; the length byte says what it says, at most 27 are stored
     uint32_t parentID = 100;
-    std::string name;                         // bytes; at most 63 are stored
-    int nameLengthOverride = -1;              // >= 0: the length byte written instead of the name's length
+    std::string name;                                     // bytes; at most 63 are stored
+    int nameLengthOverride = -1;                          // >= 0: the length byte written instead of the name's length
     std::vector<std::pair<int16_t, std::string>> fields;  // in order; each padded to an even length
-    bool endMarker = true;                    // the closing field of tag -1
-    int recordSizeOverride = -1;              // >= 0: the record-size word written instead of the real size
+    bool endMarker = true;                                // the closing field of tag -1
+    int recordSizeOverride = -1;                          // >= 0: the record-size word written instead of the real size
 };
 
 namespace detail {
@@ -81,15 +81,15 @@ inline std::string BuildAliasRecord(const AliasRecordParts& parts) {
     PutWord(out, 0);       // fixed disk
     PutLong(out, parts.parentID);
     PutPadded(out, parts.name, 63, parts.nameLengthOverride);
-    PutLong(out, 0);                                     // file number
-    PutLong(out, 0);                                     // creation date
+    PutLong(out, 0);                                         // file number
+    PutLong(out, 0);                                         // creation date
     PutLong(out, parts.folder ? 0x666F6C64u : 0x3F3F3F3Fu);  // "fold" or "????"
-    PutLong(out, 0);                                     // creator
-    PutWord(out, 0xFFFF);                                // levels from
-    PutWord(out, 0xFFFF);                                // levels to
-    PutLong(out, 0);                                     // volume attributes
-    PutWord(out, 0);                                     // file system ID
-    out.append(10, '\0');                                // reserved
+    PutLong(out, 0);                                         // creator
+    PutWord(out, 0xFFFF);                                    // levels from
+    PutWord(out, 0xFFFF);                                    // levels to
+    PutLong(out, 0);                                         // volume attributes
+    PutWord(out, 0);                                         // file system ID
+    out.append(10, '\0');                                    // reserved
     for (const auto& [tag, data] : parts.fields) {
         PutWord(out, static_cast<uint16_t>(tag));
         PutWord(out, static_cast<uint16_t>(data.size()));
@@ -130,9 +130,9 @@ inline std::string AliasRecordFor(const std::string& posixPath, bool folder, con
         parts.name = MacJapanese(runtime::files::MacNameFromLinux(last));
         const std::string parentPath = runtime::files::ParentPath(posixPath);
         const std::string_view parent = runtime::files::LastName(parentPath);
-        parts.fields.emplace_back(kTagDirectoryName,
-                                  parent.empty() ? parts.volumeName
-                                                 : MacJapanese(runtime::files::MacNameFromLinux(parent)));
+        parts.fields.emplace_back(kTagDirectoryName, parent.empty()
+                                                         ? parts.volumeName
+                                                         : MacJapanese(runtime::files::MacNameFromLinux(parent)));
     }
     if (options.absolutePath) {
         std::string macPath = runtime::files::MacPathFromPosix(posixPath, folder);

@@ -3,13 +3,13 @@
 // deadline, so that a test waiting for a timer, a thread or a dialog fails
 // instead of hanging. Needs a QCoreApplication.
 
+#include <chrono>
+#include <functional>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
-
-#include <chrono>
-#include <functional>
 
 namespace testsupport {
 
@@ -21,8 +21,7 @@ inline bool PumpUntil(const std::function<bool()>& condition,
     QElapsedTimer clock;
     clock.start();
     while (!condition()) {
-        if (clock.elapsed() > timeout.count())
-            return false;
+        if (clock.elapsed() > timeout.count()) return false;
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return true;

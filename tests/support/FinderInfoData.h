@@ -31,9 +31,9 @@ inline std::string BigEndian32(uint32_t v) {
 // AppleDouble data with one Finder-info entry (id 9) at offset 50, as Mac OS writes it.
 inline std::string AppleDoubleBytes(const std::string& finderInfo) {
     std::string data = BigEndian32(0x00051607) + BigEndian32(0x00020000) + std::string(16, '\0');
-    data += std::string("\x00\x02", 2);                                       // two entries
-    data += BigEndian32(9) + BigEndian32(50) + BigEndian32(32);               // Finder info
-    data += BigEndian32(2) + BigEndian32(82) + BigEndian32(0);                // empty resource fork
+    data += std::string("\x00\x02", 2);                          // two entries
+    data += BigEndian32(9) + BigEndian32(50) + BigEndian32(32);  // Finder info
+    data += BigEndian32(2) + BigEndian32(82) + BigEndian32(0);   // empty resource fork
     data += std::string(50 - data.size(), '\0');
     data += finderInfo;
     return data;

@@ -2,13 +2,13 @@
 // Building .icns files, the application bundles that carry them and the PNG
 // images inside them, byte by byte as the format lays them out.
 
-#include <QBuffer>
-#include <QImage>
-
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include <QBuffer>
+#include <QImage>
 
 #include "tests/support/TempFolder.h"
 
@@ -66,7 +66,8 @@ inline Bytes PngBytes(const QImage& image) {
 inline QImage HalfOpaqueImage(int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) image.setPixel(x, y, x < width / 2 ? qRgba(255, 0, 0, 255) : qRgba(0, 0, 255, 0));
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, x < width / 2 ? qRgba(255, 0, 0, 255) : qRgba(0, 0, 255, 0));
     return image;
 }
 

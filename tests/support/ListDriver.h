@@ -2,13 +2,13 @@
 // The user's hand on a list, and what it shows: a click on a row's name
 // followed by a key, and the texts of one column, row by row.
 
+#include <string>
+#include <vector>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTreeView>
-
-#include <string>
-#include <vector>
 
 #include "runtime/ui/Listbox.h"
 
@@ -21,10 +21,10 @@ inline void PressKeyOnRow(runtime::Listbox& list, int row, Qt::Key key) {
     QModelIndex index = view->model()->index(0, 0);
     for (int i = 0; i < row; ++i) index = view->indexBelow(index);
     const QPoint at(view->visualRect(index).right() - 4, view->visualRect(index).center().y());
-    QMouseEvent press(QEvent::MouseButtonPress, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, view->viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, view->viewport()->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &press);
     QApplication::sendEvent(view->viewport(), &release);
     QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "");

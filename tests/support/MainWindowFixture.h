@@ -5,12 +5,12 @@
 // it calls Answer(). It drives the toolbar as its event reports a press and
 // waits for a worker's run to end. Links the program.
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "app/Window1.h"
 #include "foundation/Globals.h"

@@ -1,7 +1,6 @@
 // Test main for tests that need an event loop but no widgets.
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

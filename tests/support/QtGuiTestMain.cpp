@@ -1,7 +1,6 @@
 // Test main for tests that need widgets: a QApplication on the offscreen platform.
-#include <gtest/gtest.h>
-
 #include <QApplication>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

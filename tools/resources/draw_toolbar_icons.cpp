@@ -6,6 +6,10 @@
 // Writes clear.png, delete.png, disk.png, findItem.png, showFinder.png and
 // stop.png into OUTPUT_DIR. The output is deterministic.
 
+#include <cmath>
+#include <functional>
+#include <vector>
+
 #include <QColor>
 #include <QDir>
 #include <QGuiApplication>
@@ -18,26 +22,20 @@
 #include <QRadialGradient>
 #include <QTextStream>
 
-#include <cmath>
-#include <functional>
-#include <vector>
-
 namespace {
 
 constexpr int kSize = 32;
 
 using Painting = std::function<void(QPainter&)>;
 
-QPen outline(const QColor& c, qreal width = 1.0)
-{
+QPen outline(const QColor& c, qreal width = 1.0) {
     QPen pen(c, width);
     pen.setJoinStyle(Qt::RoundJoin);
     pen.setCapStyle(Qt::RoundCap);
     return pen;
 }
 
-QLinearGradient vertical(qreal top, qreal bottom, const QColor& from, const QColor& to)
-{
+QLinearGradient vertical(qreal top, qreal bottom, const QColor& from, const QColor& to) {
     QLinearGradient g(0, top, 0, bottom);
     g.setColorAt(0, from);
     g.setColorAt(1, to);
@@ -45,8 +43,7 @@ QLinearGradient vertical(qreal top, qreal bottom, const QColor& from, const QCol
 }
 
 // A closed folder seen from the front: a back panel with a tab and a front panel.
-void folder(QPainter& p, QRectF r)
-{
+void folder(QPainter& p, QRectF r) {
     const qreal tabW = r.width() * 0.4;
     QPainterPath back;
     back.moveTo(r.left(), r.top() + 1);
@@ -71,8 +68,7 @@ void folder(QPainter& p, QRectF r)
 }
 
 // Internal disk: a drive case with a platter on its upper face and a busy light.
-void drawDisk(QPainter& p)
-{
+void drawDisk(QPainter& p) {
     const QColor edge(0x4b, 0x52, 0x5a);
 
     QPolygonF top;
@@ -105,8 +101,7 @@ void drawDisk(QPainter& p)
 
     // Vents on the front.
     p.setPen(outline(QColor(0x45, 0x4b, 0x52), 1.0));
-    for (qreal x = 5.5; x <= 13.5; x += 2.0)
-        p.drawLine(QPointF(x, 20.0), QPointF(x, 23.0));
+    for (qreal x = 5.5; x <= 13.5; x += 2.0) p.drawLine(QPointF(x, 20.0), QPointF(x, 23.0));
 
     // Busy light.
     p.setPen(outline(QColor(0x1d, 0x4a, 0x1a)));
@@ -115,8 +110,7 @@ void drawDisk(QPainter& p)
 }
 
 // Trash can with lid, handle and ribbed body.
-void drawDelete(QPainter& p)
-{
+void drawDelete(QPainter& p) {
     const QColor edge(0x3e, 0x4a, 0x56);
 
     QLinearGradient metal(7, 0, 25, 0);
@@ -164,8 +158,7 @@ void drawDelete(QPainter& p)
 }
 
 // Magnifying glass over a folder.
-void drawFindItem(QPainter& p)
-{
+void drawFindItem(QPainter& p) {
     folder(p, QRectF(2.5, 4.5, 23.0, 18.0));
 
     const QPointF centre(19.0, 18.5);
@@ -197,8 +190,7 @@ void drawFindItem(QPainter& p)
 }
 
 // A file-manager window with a selected folder and an arrow pointing at it.
-void drawShowFinder(QPainter& p)
-{
+void drawShowFinder(QPainter& p) {
     const QColor edge(0x4f, 0x5a, 0x66);
     const QRectF win(1.5, 3.5, 27.0, 22.0);
 
@@ -219,15 +211,13 @@ void drawShowFinder(QPainter& p)
     p.drawPath(bar);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x6f, 0x7a, 0x86));
-    for (qreal x : {5.5, 9.0, 12.5})
-        p.drawEllipse(QPointF(x, win.top() + 3.0), 1.2, 1.2);
+    for (qreal x : {5.5, 9.0, 12.5}) p.drawEllipse(QPointF(x, win.top() + 3.0), 1.2, 1.2);
 
     // Sidebar with its entries.
     p.setBrush(QColor(0xe2, 0xe8, 0xef));
     p.drawRect(QRectF(win.left() + 0.5, win.top() + 5.5, 6.5, win.height() - 6.0));
     p.setPen(outline(QColor(0xa4, 0xb0, 0xbd)));
-    for (qreal y : {11.5, 14.5, 17.5, 20.5})
-        p.drawLine(QPointF(3.5, y), QPointF(6.5, y));
+    for (qreal y : {11.5, 14.5, 17.5, 20.5}) p.drawLine(QPointF(3.5, y), QPointF(6.5, y));
     p.setPen(outline(QColor(0xc3, 0xcb, 0xd4)));
     p.drawLine(QPointF(8.5, win.top() + 5.5), QPointF(8.5, win.bottom() - 0.5));
 
@@ -239,7 +229,7 @@ void drawShowFinder(QPainter& p)
 
     // Arrow from the lower right to the selection.
     QPainterPath arrow;
-    arrow.moveTo(20.0, 18.0);   // tip
+    arrow.moveTo(20.0, 18.0);  // tip
     arrow.lineTo(28.0, 19.5);
     arrow.lineTo(25.6, 21.9);
     arrow.lineTo(30.2, 26.5);
@@ -256,8 +246,7 @@ void drawShowFinder(QPainter& p)
 }
 
 // Red stop octagon with a white bar.
-void drawStop(QPainter& p)
-{
+void drawStop(QPainter& p) {
     const QPointF c(16.0, 16.0);
     auto octagon = [&](qreal r) {
         QPolygonF poly;
@@ -285,15 +274,14 @@ void drawStop(QPainter& p)
 }
 
 // A list sheet with a red clearing mark.
-void drawClear(QPainter& p)
-{
+void drawClear(QPainter& p) {
     const QRectF sheet(3.5, 2.5, 19.0, 25.0);
     p.setPen(outline(QColor(0x6c, 0x78, 0x86)));
     p.setBrush(vertical(sheet.top(), sheet.bottom(), QColor(0xff, 0xff, 0xff), QColor(0xe6, 0xeb, 0xf0)));
     p.drawRoundedRect(sheet, 1.5, 1.5);
 
     for (int i = 0; i < 5; ++i) {
-        const qreal y = 6.0 + 4.0 * i;   // top of a two-pixel row
+        const qreal y = 6.0 + 4.0 * i;  // top of a two-pixel row
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x4a, 0x86, 0xd0));
         p.drawRect(QRectF(6.0, y, 2.0, 2.0));
@@ -319,8 +307,7 @@ void drawClear(QPainter& p)
     p.drawLine(c + QPointF(-3.0, 3.0), c + QPointF(3.0, -3.0));
 }
 
-bool render(const QDir& dir, const QString& name, const Painting& paint)
-{
+bool render(const QDir& dir, const QString& name, const Painting& paint) {
     QImage image(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
@@ -331,10 +318,9 @@ bool render(const QDir& dir, const QString& name, const Painting& paint)
     return image.convertToFormat(QImage::Format_ARGB32).save(dir.filePath(name), "PNG");
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     if (argc != 2) {
@@ -348,12 +334,8 @@ int main(int argc, char** argv)
     }
 
     const std::vector<std::pair<QString, Painting>> pictures = {
-        {"clear.png", drawClear},
-        {"delete.png", drawDelete},
-        {"disk.png", drawDisk},
-        {"findItem.png", drawFindItem},
-        {"showFinder.png", drawShowFinder},
-        {"stop.png", drawStop},
+        {"clear.png", drawClear},       {"delete.png", drawDelete},         {"disk.png", drawDisk},
+        {"findItem.png", drawFindItem}, {"showFinder.png", drawShowFinder}, {"stop.png", drawStop},
     };
     int failures = 0;
     for (const auto& [name, paint] : pictures) {

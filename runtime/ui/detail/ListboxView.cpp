@@ -48,16 +48,13 @@ ListboxView::ListboxView(Listbox& list) : list_(&list) {
 void ListboxView::Connect(ListboxModel& model) {
     setModel(&model);
     connect(this, &QTreeView::expanded, this, [this, &model](const QModelIndex& index) {
-        if (list_ != nullptr)
-            list_->UserExpanded(model.RowOf(index), true);
+        if (list_ != nullptr) list_->UserExpanded(model.RowOf(index), true);
     });
     connect(this, &QTreeView::collapsed, this, [this, &model](const QModelIndex& index) {
-        if (list_ != nullptr)
-            list_->UserExpanded(model.RowOf(index), false);
+        if (list_ != nullptr) list_->UserExpanded(model.RowOf(index), false);
     });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, &model] {
-        if (list_ == nullptr)
-            return;
+        if (list_ == nullptr) return;
         const QModelIndexList rows = selectionModel()->selectedRows();
         list_->UserSelected(rows.isEmpty() ? nullptr : model.RowOf(rows.first()));
     });
@@ -68,8 +65,7 @@ void ListboxView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
         auto* model = static_cast<ListboxModel*>(this->model());
         ListboxRow* row = model->RowOf(index);
         for (int column = 0; row != nullptr && column < header()->count(); ++column) {
-            if (isColumnHidden(column) || columnWidth(column) <= 0)
-                continue;
+            if (isColumnHidden(column) || columnWidth(column) <= 0) continue;
             const QRect cell(columnViewportPosition(column), option.rect.y(), columnWidth(column),
                              option.rect.height());
             list_->PaintCellBackground(*painter, row, column, cell);
@@ -80,8 +76,7 @@ void ListboxView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
 
 void ListboxView::resizeEvent(QResizeEvent* event) {
     QTreeView::resizeEvent(event);
-    if (list_ != nullptr)
-        list_->LayoutColumns();
+    if (list_ != nullptr) list_->LayoutColumns();
 }
 
 }  // namespace runtime::detail

@@ -24,16 +24,13 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
 
 void ClearNativeTitle(QWidget& window) {
     // Other platforms may speak to an X server too, but their windows are no X windows.
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
     const WId id = window.internalWinId();
-    if (connection == nullptr || id == 0)
-        return;
+    if (connection == nullptr || id == 0) return;
     const auto xWindow = static_cast<xcb_window_t>(id);
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xWindow, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0,
-                        nullptr);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xWindow, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
     const xcb_atom_t netName = Atom(connection, "_NET_WM_NAME");
     const xcb_atom_t utf8 = Atom(connection, "UTF8_STRING");
     if (netName != XCB_ATOM_NONE && utf8 != XCB_ATOM_NONE)

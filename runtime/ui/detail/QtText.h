@@ -10,17 +10,11 @@
 namespace runtime::detail {
 
 // The text converted from its tag to UTF-8, then to Qt.
-inline QString ToQString(const String& s) {
-    return QString::fromStdString(s.ToUTF8());
-}
+inline QString ToQString(const String& s) { return QString::fromStdString(s.ToUTF8()); }
 
-inline String FromQString(const QString& s) {
-    return String(s.toStdString());
-}
+inline String FromQString(const QString& s) { return String(s.toStdString()); }
 
-inline QColor ToQColor(const Color& c) {
-    return QColor(c.red, c.green, c.blue);
-}
+inline QColor ToQColor(const Color& c) { return QColor(c.red, c.green, c.blue); }
 
 inline Color FromQColor(const QColor& c) {
     return Color{static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()), static_cast<uint8_t>(c.blue())};

@@ -21,8 +21,7 @@ void WindowContent::mousePressEvent(QMouseEvent* event) {
 
 void WindowContent::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (owner_ != nullptr)
-        owner_->ContentResized(event->size().width(), event->size().height());
+    if (owner_ != nullptr) owner_->ContentResized(event->size().width(), event->size().height());
 }
 
 WindowWidget::WindowWidget(Window* owner) : owner_(owner), content_(new WindowContent(this)) {

@@ -3,13 +3,13 @@
 // a documents lookup or reader, the modal requests described, and the
 // product preferences folders of the fake home.
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "engine/Thread2.h"
 #include "runtime/app/ModalResponder.h"

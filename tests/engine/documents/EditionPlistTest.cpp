@@ -1,7 +1,6 @@
 // The edition lookup: a copy of the edition plist, converted to XML by
 // plutil in the work folder, names the documents folder by a URL.
 
-#include <plist/plist.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +8,8 @@
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include <plist/plist.h>
 
 #include "app/Window1.h"
 #include "tests/engine/documents/DocumentsTestSupport.h"

@@ -30,12 +30,33 @@ struct Product {
 };
 
 // Name, lookup, reader, folder, file, scrambled, Shift-JIS, first record resolved, number in message.
-const Product kTolvenade{"Tolvenade", &DocumentsProbe::GetItemDocDTolv, &DocumentsProbe::GetItemDocDTolv2,
-                         "Tolvenade初期設定", "pref2", true, false, 18, true};
-const Product kZoruba{"Zoruba", &DocumentsProbe::GetItemDocDZorub, &DocumentsProbe::GetItemDocDZorub2,
-                      "Zoruba初期設定", "pref2", true, false, 17, false};
-const Product kPelmora{"Pelmora", &DocumentsProbe::GetItemDocDPlm, &DocumentsProbe::GetItemDocDPlm2,
-                       "Pelmora初期設定", "pref", false, true, 17, false};
+const Product kTolvenade{"Tolvenade",
+                         &DocumentsProbe::GetItemDocDTolv,
+                         &DocumentsProbe::GetItemDocDTolv2,
+                         "Tolvenade初期設定",
+                         "pref2",
+                         true,
+                         false,
+                         18,
+                         true};
+const Product kZoruba{"Zoruba",
+                      &DocumentsProbe::GetItemDocDZorub,
+                      &DocumentsProbe::GetItemDocDZorub2,
+                      "Zoruba初期設定",
+                      "pref2",
+                      true,
+                      false,
+                      17,
+                      false};
+const Product kPelmora{"Pelmora",
+                       &DocumentsProbe::GetItemDocDPlm,
+                       &DocumentsProbe::GetItemDocDPlm2,
+                       "Pelmora初期設定",
+                       "pref",
+                       false,
+                       true,
+                       17,
+                       false};
 const std::vector<Product> kProducts{kTolvenade, kZoruba, kPelmora};
 
 std::string ShiftJIS(const std::string& utf8) {

@@ -2,13 +2,13 @@
 // What the lookup tests share: a Thread2 whose run is one call to a lookup,
 // and readers of the main window's table of found items.
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include "engine/Thread2.h"
 #include "tests/engine/support/EngineHarness.h"

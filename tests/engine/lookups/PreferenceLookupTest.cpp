@@ -79,8 +79,9 @@ TEST_F(PreferenceLookupTest, StopOnEntryEndsTheRunBeforeLooking) {
     home.MakeFolder("Library/Preferences/Tolvenade Prefs");
     home.Write("Library/Preferences/Tolvenade.plist", "");
     home.MakeFolder("Library/Application Support/Tolvenade");
-    const std::tuple<const char*, NameLookup, const char*> lookups[] = {
-        {"GetItemPref", kPref, "Tolvenade Prefs"}, {"GetItemPlist", kPlist, "Tolvenade"}, {"GetItemAS", kAS, "Tolvenade"}};
+    const std::tuple<const char*, NameLookup, const char*> lookups[] = {{"GetItemPref", kPref, "Tolvenade Prefs"},
+                                                                        {"GetItemPlist", kPlist, "Tolvenade"},
+                                                                        {"GetItemAS", kAS, "Tolvenade"}};
     for (const auto& [what, lookup, name] : lookups) {
         SCOPED_TRACE(what);
         win->StaticText1()->SetText("");

@@ -1,9 +1,9 @@
 // One search over a tree that mixes every kind of entry the road meets:
 // the rows it lists, in order, are fixed here.
 
-#include <gmock/gmock.h>
-
 #include <filesystem>
+
+#include <gmock/gmock.h>
 
 #include "runtime/files/FinderInfo.h"
 #include "tests/engine/search/SearchTestSupport.h"

@@ -57,9 +57,9 @@ TEST_F(SearchRowsTest, ApplicationRowComesBeforeTheDocumentRowOfTheSameItem) {
 
     ASSERT_TRUE(Search());
 
-    EXPECT_THAT(Rows(), ElementsAre("Brevindal nano.app | Brevindal nano（アプリ）",
-                                    "Tolvenade.app | Tolvenade II（アプリ）", "Tolvenade.app | Zoruba（書類）",
-                                    "Tool | Zoruba（書類）"));
+    EXPECT_THAT(Rows(),
+                ElementsAre("Brevindal nano.app | Brevindal nano（アプリ）", "Tolvenade.app | Tolvenade II（アプリ）",
+                            "Tolvenade.app | Zoruba（書類）", "Tool | Zoruba（書類）"));
 }
 
 TEST_F(SearchRowsTest, FirstProductInCatalogueOrderGivesTheLabel) {
@@ -84,8 +84,8 @@ TEST_F(SearchRowsTest, ExtensionRuleIgnoresCaseAndADotlessNameOffersDotAlone) {
 
     ASSERT_TRUE(Search());
 
-    EXPECT_THAT(Rows(), ElementsAre("archive.tar.KDOC | Wistrel（書類）", "kdoc | Plain（書類）",
-                                    "README | Plain（書類）"));
+    EXPECT_THAT(Rows(),
+                ElementsAre("archive.tar.KDOC | Wistrel（書類）", "kdoc | Plain（書類）", "README | Plain（書類）"));
 }
 
 TEST_F(SearchRowsTest, ShortenedCatalogueEntriesNeverHitAndNeverStopTheSearch) {

@@ -10,8 +10,8 @@
 namespace engine_testing {
 namespace {
 
-using ::testing::ElementsAre;
 using runtime::ModalKind;
+using ::testing::ElementsAre;
 
 class SearchStartTest : public SearchTest {};
 
@@ -115,8 +115,7 @@ TEST_F(SearchStartTest, ToolbarSearchShowsProgressWhileWalkingAndResetsAfter) {
         if (!seenRunning && win->Listbox1()->ListCount() > 0) {
             seenRunning = true;
             EXPECT_TRUE(win->StaticText1()->Visible());
-            EXPECT_EQ(win->StaticText1()->Text().ToUTF8(),
-                      "取得中...（検索範囲によっては数分かかる場合があります。）");
+            EXPECT_EQ(win->StaticText1()->Text().ToUTF8(), "取得中...（検索範囲によっては数分かかる場合があります。）");
             EXPECT_TRUE(win->ProgressWheel1()->Visible());
             EXPECT_TRUE(tb->ToolItem5->Enabled());
             EXPECT_FALSE(tb->ToolItem6->Enabled());

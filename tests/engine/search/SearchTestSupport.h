@@ -3,13 +3,13 @@
 // inside the fake home, the answers that choose it, and a reader of the list's
 // rows.
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "engine/Thread2.h"
 #include "runtime/core/TextFunctions.h"
@@ -62,8 +62,7 @@ protected:
         const auto slash = relative.rfind('/');
         const std::string folder = slash == std::string::npos ? "" : relative.substr(0, slash + 1);
         const std::string name = slash == std::string::npos ? relative : relative.substr(slash + 1);
-        Write(folder + "._" + name,
-              testsupport::AppleDoubleBytes(testsupport::FinderInfoBytes(type, creator, flags)));
+        Write(folder + "._" + name, testsupport::AppleDoubleBytes(testsupport::FinderInfoBytes(type, creator, flags)));
     }
 
     // Goes on at the question, if asked, and chooses the searched folder.

@@ -1,12 +1,12 @@
 // The walk below the chosen folder: which entries are passed over, compared
 // or walked into, aliases and alias loops, and the stop request.
 
-#include <gmock/gmock.h>
-
 #include <sys/stat.h>
 
 #include <climits>
 #include <filesystem>
+
+#include <gmock/gmock.h>
 
 #include "runtime/files/FinderInfo.h"
 #include "tests/engine/search/SearchTestSupport.h"
@@ -14,9 +14,9 @@
 namespace engine_testing {
 namespace {
 
-using ::testing::ElementsAre;
 using runtime::ModalKind;
 using runtime::files::kFinderFlagInvisible;
+using ::testing::ElementsAre;
 
 class SearchWalkTest : public SearchTest {
 protected:

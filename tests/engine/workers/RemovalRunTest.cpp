@@ -1,8 +1,8 @@
 // The removal run from the toolbar: which rows go to the Trash, by which
 // script, the stop, and what the list and the window show afterwards.
-#include <gtest/gtest.h>
-
 #include <filesystem>
+
+#include <gtest/gtest.h>
 
 #include "runtime/scripts/ScriptFinder.h"
 #include "tests/engine/workers/WorkersTestSupport.h"

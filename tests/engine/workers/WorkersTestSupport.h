@@ -10,9 +10,9 @@
 namespace engine_testing {
 
 // A catalogue entry with one application and the other names of a product.
-inline runtime::DictionaryRef Product(const std::string& label, const std::string& appName,
-                                      const std::string& appType, const std::string& prefName,
-                                      const std::string& plistKey, const std::string& apSpName) {
+inline runtime::DictionaryRef Product(const std::string& label, const std::string& appName, const std::string& appType,
+                                      const std::string& prefName, const std::string& plistKey,
+                                      const std::string& apSpName) {
     auto e = std::make_shared<runtime::Dictionary>();
     e->SetValue("appLabel", runtime::String(label.c_str()));
     e->SetValue("appCount", "1");

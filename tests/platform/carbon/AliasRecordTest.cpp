@@ -1,9 +1,10 @@
-#include <gtest/gtest.h>
+#include "platform/carbon/AliasRecord.h"
 
 #include <random>
 #include <string>
 
-#include "platform/carbon/AliasRecord.h"
+#include <gtest/gtest.h>
+
 #include "tests/support/AliasRecord.h"
 
 using namespace platform::carbon;

@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
+#include "platform/carbon/Aliases.h"
 
 #include <string>
 
-#include "platform/carbon/Aliases.h"
+#include <gtest/gtest.h>
+
 #include "platform/carbon/Catalog.h"
 #include "tests/support/AliasRecord.h"
 #include "tests/support/TempFolder.h"
@@ -28,7 +29,9 @@ protected:
         DisposeHandle(h);
         return result;
     }
-    std::string TargetName() const { return std::string(reinterpret_cast<const char*>(target.name + 1), target.name[0]); }
+    std::string TargetName() const {
+        return std::string(reinterpret_cast<const char*>(target.name + 1), target.name[0]);
+    }
     static std::string MacPath(std::string posix, bool folder) {
         for (char& c : posix)
             if (c == '/') c = ':';
@@ -93,7 +96,8 @@ TEST_F(CarbonAliases, TheRootFolderIsTheVolume) {
 TEST_F(CarbonAliases, WhatCannotBeFoundOrNamedIsAnErrorAndLeavesTheSpec) {
     EXPECT_EQ(Resolve(AliasRecordFor(root / "nothing", true)), fnfErr);
     EXPECT_EQ(target.parID, -5);
-    EXPECT_EQ(Resolve(AliasRecordFor(root.Write("caf\xC3\xA9/x", "x"), false)), bdNamErr);  // a folder above has no Mac Japanese name
+    EXPECT_EQ(Resolve(AliasRecordFor(root.Write("caf\xC3\xA9/x", "x"), false)),
+              bdNamErr);  // a folder above has no Mac Japanese name
     EXPECT_EQ(Resolve(AliasRecordFor(root.Write(std::string(64, 'n'), "x"), false)), bdNamErr);
     EXPECT_EQ(target.parID, -5);
     EXPECT_EQ(Resolve(AliasRecordFor(root.Write(std::string(63, 'n'), "x"), false)), noErr);

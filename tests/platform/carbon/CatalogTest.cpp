@@ -1,9 +1,10 @@
-#include <gtest/gtest.h>
+#include "platform/carbon/Catalog.h"
 
 #include <filesystem>
 #include <string>
 
-#include "platform/carbon/Catalog.h"
+#include <gtest/gtest.h>
+
 #include "tests/support/AliasRecord.h"
 #include "tests/support/TempFolder.h"
 

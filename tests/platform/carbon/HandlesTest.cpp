@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
+#include "platform/carbon/Handles.h"
 
 #include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "platform/carbon/Handles.h"
+#include <gtest/gtest.h>
 
 using namespace platform::carbon;
 

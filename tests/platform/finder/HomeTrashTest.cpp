@@ -1,17 +1,16 @@
+#include <fcntl.h>
+#include <sys/ioctl.h>
+
+#include <gtest/gtest.h>
+#include <linux/fs.h>
+
 #include "platform/finder/Finder.h"
 #include "platform/finder/ItemPath.h"
 #include "platform/finder/Trash.h"
 #include "platform/finder/TrashInfo.h"
-
 #include "tests/platform/finder/TrashTestSupport.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/TrashHome.h"
-
-#include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 
 namespace platform::finder {
 namespace {
@@ -81,8 +80,7 @@ TEST_F(FinderHomeTrash, MovesJapaneseFileAndFolderSoTheyCanBePutBack) {
         EXPECT_TRUE(age >= 0 && age < 120) << info.deletionDate;
         results.push_back(result);
     }
-    for (const TrashResult& result : results)
-        Restore(result);
+    for (const TrashResult& result : results) Restore(result);
     EXPECT_EQ(ReadFile(file), "plist");
     EXPECT_EQ(ReadFile(folder + "/中身/a b.txt"), "inner");
 }
@@ -204,8 +202,8 @@ TEST_F(FinderHomeTrash, ASymbolicLinkIsTrashedAsTheLink) {
 TEST_F(FinderHomeTrash, RefusesRootTheTrashAndWhatHoldsIt) {
     ASSERT_TRUE(MoveToTrash(MakeItem()).Moved());
 
-    for (const std::string& path : {std::string("/"), trash_, trash_ + "/", trash_ + "/files",
-                                    trash_ + "/files/a.txt", dataHome_, home_})
+    for (const std::string& path :
+         {std::string("/"), trash_, trash_ + "/", trash_ + "/files", trash_ + "/files/a.txt", dataHome_, home_})
         EXPECT_EQ(MoveToTrash(path).outcome, TrashOutcome::Refused) << path;
     EXPECT_TRUE(Exists(trash_ + "/files/a.txt"));
     EXPECT_TRUE(Exists(trash_ + "/info/a.txt.trashinfo"));
@@ -225,8 +223,8 @@ TEST_F(FinderHomeTrash, ALinkedTrashAndEveryPathLeadingToItAreRefused) {
     ASSERT_TRUE(moved.Moved()) << moved.error;
     EXPECT_EQ(moved.trashedPath, trash_ + "/files/a.txt");
 
-    for (const std::string& path : {trash_, trash_ + "/", dataHome_, home_ + "/.local", link, target,
-                                    trash_ + "/files", target + "/info"})
+    for (const std::string& path :
+         {trash_, trash_ + "/", dataHome_, home_ + "/.local", link, target, trash_ + "/files", target + "/info"})
         EXPECT_EQ(MoveToTrash(path).outcome, TrashOutcome::Refused) << path;
     EXPECT_TRUE(std::filesystem::is_symlink(trash_));
     EXPECT_TRUE(std::filesystem::is_symlink(link));

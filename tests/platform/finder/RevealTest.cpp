@@ -1,10 +1,5 @@
-#include "platform/finder/Finder.h"
-#include "platform/finder/ItemPath.h"
-
-#include "tests/platform/finder/TrashTestSupport.h"
-#include "tests/support/EnvGuard.h"
-
-#include <gtest/gtest.h>
+#include <chrono>
+#include <thread>
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -14,9 +9,12 @@
 #include <QStringList>
 #include <QThread>
 #include <QUrl>
+#include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
+#include "platform/finder/Finder.h"
+#include "platform/finder/ItemPath.h"
+#include "tests/platform/finder/TrashTestSupport.h"
+#include "tests/support/EnvGuard.h"
 
 namespace platform::finder {
 namespace {
@@ -106,11 +104,11 @@ protected:
         const std::string socket = root_.Path() + "/bus";
         address_ = "unix:path=" + socket;
         const std::string config = root_.Path() + "/bus.conf";
-        WriteFile(config,
-                  "<busconfig><type>session</type><listen>" + address_ + "</listen>"
-                  "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                  "<allow eavesdrop=\"true\"/><allow own=\"*\"/>"
-                  "</policy></busconfig>");
+        WriteFile(config, "<busconfig><type>session</type><listen>" + address_ +
+                              "</listen>"
+                              "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                              "<allow eavesdrop=\"true\"/><allow own=\"*\"/>"
+                              "</policy></busconfig>");
         daemon_.start(QStringLiteral("dbus-daemon"),
                       {QStringLiteral("--nofork"), QStringLiteral("--config-file=") + QString::fromStdString(config)});
         if (!daemon_.waitForStarted(5000)) GTEST_SKIP() << "no dbus-daemon";
@@ -133,8 +131,8 @@ protected:
     void ServeFileManager() {
         worker_.start();
         manager_.moveToThread(&worker_);
-        QDBusConnection connection = QDBusConnection::connectToBus(QString::fromStdString(address_),
-                                                                   QStringLiteral("fake-file-manager"));
+        QDBusConnection connection =
+            QDBusConnection::connectToBus(QString::fromStdString(address_), QStringLiteral("fake-file-manager"));
         registered_ = true;
         ASSERT_TRUE(connection.isConnected());
         ASSERT_TRUE(connection.registerVirtualObject(QStringLiteral("/org/freedesktop/FileManager1"), &manager_));
@@ -163,9 +161,7 @@ TEST_F(FinderRevealOnPrivateBus, TheFileManagerIsAskedToShowTheItem) {
     EXPECT_FALSE(Exists(record_));
 }
 
-TEST_F(FinderRevealOnPrivateBus, ABusWithoutAFileManagerFallsBackToTheFolder) {
-    ExpectFolderOpenedPromptly();
-}
+TEST_F(FinderRevealOnPrivateBus, ABusWithoutAFileManagerFallsBackToTheFolder) { ExpectFolderOpenedPromptly(); }
 
 }  // namespace
 }  // namespace platform::finder

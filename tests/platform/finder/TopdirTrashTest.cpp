@@ -1,12 +1,11 @@
+#include <gtest/gtest.h>
+
 #include "platform/finder/Finder.h"
 #include "platform/finder/ItemPath.h"
 #include "platform/finder/MountTop.h"
 #include "platform/finder/Trash.h"
-
 #include "tests/platform/finder/TrashTestSupport.h"
 #include "tests/support/TrashHome.h"
-
-#include <gtest/gtest.h>
 
 namespace platform::finder {
 namespace {
@@ -129,8 +128,7 @@ TEST(FinderOtherFileSystem, ItemGoesToTheTrashAtTheTopOfItsMount) {
             << result.trashDirectory;
         EXPECT_EQ(InodeOf(result.trashedPath), inode);
         EXPECT_FALSE(Exists(item));
-        EXPECT_EQ(PercentDecode(ReadTrashInfo(result.infoPath).rawPath),
-                  item.substr(top.size() + 1));
+        EXPECT_EQ(PercentDecode(ReadTrashInfo(result.infoPath).rawPath), item.substr(top.size() + 1));
         unlink(result.trashedPath.c_str());
         unlink(result.infoPath.c_str());
         if (!hadPrivateTrash && result.trashDirectory == top + "/.Trash-" + kUid) {

@@ -1,10 +1,10 @@
-#include "platform/finder/ItemPath.h"
 #include "platform/finder/TrashInfo.h"
 
+#include <gtest/gtest.h>
+
+#include "platform/finder/ItemPath.h"
 #include "tests/platform/finder/TrashTestSupport.h"
 #include "tests/support/EnvGuard.h"
-
-#include <gtest/gtest.h>
 
 namespace platform::finder {
 namespace {

@@ -1,7 +1,8 @@
 #pragma once
 // Item facts and trash readers for the finder tests.
 
-#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,8 +12,7 @@
 #include <sstream>
 #include <string>
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
 #include "tests/support/TempFolder.h"
 

@@ -1,11 +1,12 @@
 // Reading .icns data: packed and PNG elements, and damaged files.
 
-#include <gtest/gtest.h>
+#include "platform/icons/IcnsReader.h"
 
 #include <sys/stat.h>
 
+#include <gtest/gtest.h>
+
 #include "platform/icons/ElementTypes.h"
-#include "platform/icons/IcnsReader.h"
 #include "platform/icons/RunLength.h"
 #include "tests/platform/icons/ElementCodes.h"
 #include "tests/support/IcnsBuilder.h"
@@ -123,8 +124,8 @@ TEST(IcnsReader, EveryDeclaredLengthIsBoundedByTheFile) {
     std::vector<uint32_t> totals, entries;
     for (uint32_t n = 0; n <= 16; ++n) totals.push_back(n);
     for (uint32_t n = 0; n <= 8; ++n) entries.push_back(n);
-    for (uint32_t n : {fileSize - 9, fileSize - 8, fileSize - 1, fileSize, fileSize + 1, 0x7FFFFFFFu, 0xFFFFFFF0u,
-                       0xFFFFFFFFu}) {
+    for (uint32_t n :
+         {fileSize - 9, fileSize - 8, fileSize - 1, fileSize, fileSize + 1, 0x7FFFFFFFu, 0xFFFFFFF0u, 0xFFFFFFFFu}) {
         totals.push_back(n);
         entries.push_back(n);
     }

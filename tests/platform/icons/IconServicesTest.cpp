@@ -1,19 +1,20 @@
 // Icons of items and system icons: bundles, MIME types, the cache and the
 // element data handed out.
 
-#include <gtest/gtest.h>
+#include "platform/icons/IconServices.h"
 
-#include <QApplication>
-#include <QStyle>
 #include <sys/stat.h>
 
 #include <string>
 #include <thread>
 
+#include <QApplication>
+#include <QStyle>
+#include <gtest/gtest.h>
+
 #include "platform/icons/ElementTypes.h"
 #include "platform/icons/FamilyCache.h"
 #include "platform/icons/IcnsReader.h"
-#include "platform/icons/IconServices.h"
 #include "tests/platform/icons/ElementCodes.h"
 #include "tests/support/IcnsBuilder.h"
 
@@ -169,7 +170,10 @@ TEST_F(IconServicesTest, SystemIconsByCreatorAndType) {
     ASSERT_EQ(trash.size(), 1024u);
     EXPECT_NE(trash, Element(SystemFamily("fldr"), kIs32));
     if (!QIcon::hasThemeIcon("user-trash")) {
-        const QImage expected = QApplication::style()->standardIcon(QStyle::SP_TrashIcon).pixmap(16, 16).toImage()
+        const QImage expected = QApplication::style()
+                                    ->standardIcon(QStyle::SP_TrashIcon)
+                                    .pixmap(16, 16)
+                                    .toImage()
                                     .convertToFormat(QImage::Format_ARGB32);
         EXPECT_EQ(trash[4 * 17 + 1], qRed(expected.pixel(1, 1)));
     }

@@ -1,8 +1,8 @@
 // Colour tables and offscreen worlds.
 
-#include <gtest/gtest.h>
-
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "platform/icons/ColorTables.h"
 #include "platform/icons/Offscreen.h"
@@ -59,11 +59,14 @@ TEST(Offscreen, RefusesMalformedWorlds) {
     EXPECT_EQ(NewGWorldFromPtr(&world, 24, &bounds, nullptr, nullptr, 0, pixels.data(), 64), cDepthErr);
     EXPECT_EQ(world, nullptr);
     EXPECT_EQ(NewGWorldFromPtr(&world, k1MonochromePixelFormat, &bounds, nullptr, nullptr, 0, pixels.data(), 1),
-              paramErr) << "16 one-bit pixels need 2 bytes a row";
+              paramErr)
+        << "16 one-bit pixels need 2 bytes a row";
     EXPECT_EQ(NewGWorldFromPtr(&world, k8IndexedPixelFormat, &empty, nullptr, nullptr, 0, pixels.data(), 16), paramErr);
     EXPECT_EQ(NewGWorldFromPtr(&world, k8IndexedPixelFormat, &bounds, nullptr, nullptr, 0, nullptr, 16), paramErr);
-    EXPECT_EQ(NewGWorldFromPtr(&world, k8IndexedPixelFormat, nullptr, nullptr, nullptr, 0, pixels.data(), 16), paramErr);
-    EXPECT_EQ(NewGWorldFromPtr(nullptr, k8IndexedPixelFormat, &bounds, nullptr, nullptr, 0, pixels.data(), 16), paramErr);
+    EXPECT_EQ(NewGWorldFromPtr(&world, k8IndexedPixelFormat, nullptr, nullptr, nullptr, 0, pixels.data(), 16),
+              paramErr);
+    EXPECT_EQ(NewGWorldFromPtr(nullptr, k8IndexedPixelFormat, &bounds, nullptr, nullptr, 0, pixels.data(), 16),
+              paramErr);
     ASSERT_EQ(NewGWorldFromPtr(&world, k8IndexedGrayPixelFormat, &bounds, GetCTable(40), nullptr, 0, pixels.data(), 16),
               noErr);
     EXPECT_EQ(world->Height(), 12);

@@ -1,9 +1,6 @@
 // plutil -convert xml1 FILE: binary and XML lists come out as XML in place;
 // anything else leaves the file alone and says why in one line.
 
-#include <gtest/gtest.h>
-
-#include <plist/plist.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,6 +9,9 @@
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+#include <plist/plist.h>
 
 #include "tests/support/TempFolder.h"
 

@@ -1,10 +1,9 @@
 // Test main for runtime/app: the process starts the way the program does, so
 // the runtime's own QApplication (with its exception-catching notify) is the
 // one under test.
-#include <gtest/gtest.h>
-
 #include <QByteArray>
 #include <QtGlobal>
+#include <gtest/gtest.h>
 
 #include "runtime/app/Runtime.h"
 

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
-
 #include <gtest/gtest.h>
 
 #include "runtime/app/ExceptionHook.h"

@@ -1,20 +1,20 @@
 // The application object and the life of the process: menu handlers, the
 // Open event, the event loop, translations, unhandled exceptions, and the
 // desktop hand-offs.
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <QTimer>
-
-#include <gtest/gtest.h>
+#include "runtime/app/Application.h"
 
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
 #include "AppTestSupport.h"
-#include "runtime/app/Application.h"
 #include "runtime/app/Desktop.h"
 #include "runtime/app/ExceptionHook.h"
 #include "runtime/app/Runtime.h"
@@ -167,8 +167,8 @@ TEST_F(UnhandledExceptionTest, TheInstalledHelperReceivesExceptionsOfHandlersAnd
     ASSERT_TRUE(PumpUntil([&] { return received.size() == 2; }));
     EXPECT_TRUE(PumpUntil([&] { return thread->State() == ThreadState::NotRunning; }));
     std::sort(received.begin(), received.end());
-    EXPECT_EQ(received, (std::vector<std::string>{"OutOfBoundsException: Out of bounds",
-                                                  "runtime_error: from a timer"}));
+    EXPECT_EQ(received,
+              (std::vector<std::string>{"OutOfBoundsException: Out of bounds", "runtime_error: from a timer"}));
 }
 
 TEST_F(UnhandledExceptionTest, AnExceptionWhileTheAlertIsUpShowsNoSecondAlert) {

@@ -1,5 +1,11 @@
 // The choosers: SelectFolderDialog, SelectFolder and GetOpenFolderItem, the
 // real dialog driven by keys and clicks, and the responder.
+#include "runtime/app/FolderDialogs.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
 #include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
@@ -9,15 +15,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
-#include <vector>
-
 #include "AppTestSupport.h"
-#include "runtime/app/FolderDialogs.h"
 #include "runtime/files/FolderItem.h"
 #include "runtime/threads/Thread.h"
 #include "runtime/ui/Window.h"
@@ -54,9 +54,9 @@ void Click(QWidget* widget) {
 
 // What a user sees of the chooser that is up.
 struct Seen {
-    QStringList labels;      // visible texts
-    QStringList buttons;     // visible push buttons' captions
-    QStringList listed;      // the folders the visible item views list
+    QStringList labels;   // visible texts
+    QStringList buttons;  // visible push buttons' captions
+    QStringList listed;   // the folders the visible item views list
     bool pathFieldHasKeys = false;
 };
 

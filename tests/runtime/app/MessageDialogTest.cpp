@@ -1,18 +1,18 @@
 // MessageDialog and MsgBox: blocking on the main thread and in a thread's
 // fiber, the real message box, and what the responder is told.
-#include <QAbstractButton>
-#include <QMessageBox>
-#include <QTimer>
-
-#include <gtest/gtest.h>
+#include "runtime/app/MessageDialog.h"
 
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
 #include "AppTestSupport.h"
 #include "runtime/app/Beep.h"
-#include "runtime/app/MessageDialog.h"
 #include "runtime/threads/Thread.h"
 #include "runtime/ui/Window.h"
 

@@ -1,16 +1,15 @@
 // One whole life of the process, in the order the program's start-up code
 // runs it: init, start-up routine, event loop, exit. It makes and deletes the
 // QApplication itself, so it has a binary of its own.
+#include <memory>
+#include <string>
+#include <vector>
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QThread>
 #include <QTimer>
-
 #include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "runtime/app/Application.h"
 #include "runtime/app/ExceptionHook.h"
@@ -61,8 +60,8 @@ TEST(ProcessLifeTest, StartupOpenEventLoopAndExitInOrder) {
     EXPECT_EQ(RuntimeExit(), 3);
     EXPECT_EQ(QCoreApplication::instance(), nullptr);
     EXPECT_TRUE(registered.expired());  // the runtime let go of the application object
-    EXPECT_EQ(gEvents, (std::vector<std::string>{"startup", "window open", "run", "open in loop",
-                                                 "after run", "window close"}));
+    EXPECT_EQ(gEvents,
+              (std::vector<std::string>{"startup", "window open", "run", "open in loop", "after run", "window close"}));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
+#include "runtime/core/Date.h"
 
 #include <ctime>
 #include <optional>
 
+#include <gtest/gtest.h>
 #include <unicode/locid.h>
 
-#include "runtime/core/Date.h"
 #include "runtime/core/TextFunctions.h"
 #include "tests/support/EnvGuard.h"
 

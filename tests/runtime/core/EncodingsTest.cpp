@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
+#include "runtime/core/Encodings.h"
 
 #include <functional>
 #include <random>
 #include <utility>
 
+#include <gtest/gtest.h>
+
 #include "runtime/core/EncodingGuess.h"
-#include "runtime/core/Encodings.h"
 #include "runtime/core/TextConverter.h"
 
 using namespace runtime;
@@ -40,9 +41,12 @@ TEST(RuntimeEncodings, GetTextEncodingByMacNumbers) {
 
 // The names the program compares its labels and guesses with.
 TEST(RuntimeEncodings, InternetNames) {
-    const std::pair<TextEncodingRef, const char*> names[] = {
-        {Encodings::UTF8(), "UTF-8"},   {Encodings::UTF16(), "UTF-16"},       {Encodings::ShiftJIS(), "Shift_JIS"},
-        {Encodings::EUCJP(), "EUC-JP"}, {Encodings::ISO2022JP(), "ISO-2022-JP"}, {Encodings::MacJapanese(), "X-MAC-JAPANESE"}};
+    const std::pair<TextEncodingRef, const char*> names[] = {{Encodings::UTF8(), "UTF-8"},
+                                                             {Encodings::UTF16(), "UTF-16"},
+                                                             {Encodings::ShiftJIS(), "Shift_JIS"},
+                                                             {Encodings::EUCJP(), "EUC-JP"},
+                                                             {Encodings::ISO2022JP(), "ISO-2022-JP"},
+                                                             {Encodings::MacJapanese(), "X-MAC-JAPANESE"}};
     for (const auto& [encoding, name] : names) EXPECT_EQ(encoding->internetName().Bytes(), name);
 }
 
@@ -65,12 +69,15 @@ TEST(RuntimeEncodings, EUCAndISO2022JPRoundTrip) {
 
 TEST(RuntimeEncodings, MacJapaneseAppleSingleBytes) {
     // ¥ \ NBSP © ™ … , then あ, 表 and ソ whose trail byte is 0x5C.
-    const std::string mac = "\x5C\x80\xA0\xFD\xFE\xFF\x82\xA0\x95\x5C\x83\x5C" "a~";
+    const std::string mac =
+        "\x5C\x80\xA0\xFD\xFE\xFF\x82\xA0\x95\x5C\x83\x5C"
+        "a~";
     const std::string utf8 = "¥\\\u00A0©™…あ表ソa~";
     EXPECT_EQ(Convert(mac, Encodings::MacJapanese(), Encodings::UTF8()), utf8);
     // Back: the ellipsis is written as the double-byte form.
     EXPECT_EQ(Convert(utf8, Encodings::UTF8(), Encodings::MacJapanese()),
-              "\x5C\x80\xA0\xFD\xFE\x81\x63\x82\xA0\x95\x5C\x83\x5C" "a~");
+              "\x5C\x80\xA0\xFD\xFE\x81\x63\x82\xA0\x95\x5C\x83\x5C"
+              "a~");
     // Apple's JIS forms of a few double bytes, where the CP932-style table has full-width forms.
     const std::string jisForms = "\x81\x60\x81\x5C\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA";
     EXPECT_EQ(Convert(jisForms, Encodings::MacJapanese(), Encodings::UTF8()), "〜—‖−¢£¬");
@@ -126,14 +133,17 @@ TEST(RuntimeEncodings, ConvertersAndTags) {
 
 TEST(RuntimeEncodings, InvalidInputIsSubstitutedAndBounded) {
     // Invalid bytes read as U+FFFD; characters a target lacks are written as "?".
-    EXPECT_EQ(Convert("a\xFF" "b", Encodings::UTF8(), Encodings::ShiftJIS()), "a?b");
+    EXPECT_EQ(Convert("a\xFF"
+                      "b",
+                      Encodings::UTF8(), Encodings::ShiftJIS()),
+              "a?b");
     EXPECT_EQ(Convert("a\x82", Encodings::ShiftJIS(), Encodings::UTF8()), "a\uFFFD");
     EXPECT_EQ(Convert("😀", Encodings::UTF8(), Encodings::EUCJP()), "?");
     EXPECT_EQ(Convert("x😀", Encodings::UTF8(), Encodings::MacJapanese()), "x?");
     EXPECT_EQ(Convert(std::string("\xD8\x00", 2), Encodings::UTF16BE(), Encodings::UTF8()), "\uFFFD");
 
-    const TextEncodingRef all[] = {Encodings::UTF8(),  Encodings::UTF16(),    Encodings::UTF16LE(),
-                                   Encodings::ShiftJIS(), Encodings::MacJapanese(), Encodings::EUCJP(),
+    const TextEncodingRef all[] = {Encodings::UTF8(),      Encodings::UTF16(),       Encodings::UTF16LE(),
+                                   Encodings::ShiftJIS(),  Encodings::MacJapanese(), Encodings::EUCJP(),
                                    Encodings::ISO2022JP(), Encodings::ASCII()};
     std::mt19937 random(7);
     std::string noise(3001, '\0');
@@ -141,7 +151,8 @@ TEST(RuntimeEncodings, InvalidInputIsSubstitutedAndBounded) {
     for (const auto& from : all)
         for (const auto& to : all) {
             std::string out = Convert(noise, from, to);
-            EXPECT_LE(out.size(), noise.size() * 8 + 8) << from->internetName().Bytes() << " to " << to->internetName().Bytes();
+            EXPECT_LE(out.size(), noise.size() * 8 + 8)
+                << from->internetName().Bytes() << " to " << to->internetName().Bytes();
             if (!SameEncoding(from, to)) {
                 EXPECT_FALSE(out.empty());
             }
@@ -157,7 +168,9 @@ TEST(RuntimeEncodingGuess, JapaneseTextInEachEncoding) {
     EXPECT_EQ(guessName(ConvertEncoding(String(name), Encodings::ShiftJIS())), "Shift_JIS");
     EXPECT_EQ(guessName(ConvertEncoding(String(name), Encodings::MacJapanese())), "Shift_JIS");
     EXPECT_EQ(guessName(Bytes(name)), "UTF-8");
-    EXPECT_EQ(guessName(Bytes("\xEF\xBB\xBF" "abc")), "UTF-8");
+    EXPECT_EQ(guessName(Bytes("\xEF\xBB\xBF"
+                              "abc")),
+              "UTF-8");
     const std::string utf16 = ConvertEncoding(String(name), Encodings::UTF16()).Bytes();
     EXPECT_EQ(guessName(Bytes(utf16)), "UTF-16");
     EXPECT_EQ(guessName(Bytes("\xFE\xFF" + utf16)), "UTF-16");
@@ -213,9 +226,8 @@ TEST(RuntimeEncodingGuess, RealisticPathsInEveryEncoding) {
          Encodings::UTF16()},
         {"UTF-16 with mark", [&](const String& t) { return bom + ConvertEncoding(t, Encodings::UTF16()).Bytes(); },
          "UTF-16", Encodings::UTF16()},
-        {"UTF-16LE with mark",
-         [&](const String& t) { return mark + ConvertEncoding(t, Encodings::UTF16LE()).Bytes(); }, "UTF-16",
-         Encodings::UTF16()},
+        {"UTF-16LE with mark", [&](const String& t) { return mark + ConvertEncoding(t, Encodings::UTF16LE()).Bytes(); },
+         "UTF-16", Encodings::UTF16()},
         {"UTF-16LE", [](const String& t) { return ConvertEncoding(t, Encodings::UTF16LE()).Bytes(); }, "UTF-16",
          nullptr},
     };
@@ -233,9 +245,10 @@ TEST(RuntimeEncodingGuess, RealisticPathsInEveryEncoding) {
 
 // Never JIS or EUC; kana alone in UTF-16 are ASCII bytes ("0B0D").
 TEST(RuntimeEncodingGuess, CannotTell) {
-    for (const String& text : {String(), String("plain ascii.txt"), ConvertEncoding(String("あいう"), Encodings::UTF16()),
-                               ConvertEncoding(String(kSentence), Encodings::ISO2022JP()),
-                               ConvertEncoding(String(kSentence), Encodings::EUCJP())})
+    for (const String& text :
+         {String(), String("plain ascii.txt"), ConvertEncoding(String("あいう"), Encodings::UTF16()),
+          ConvertEncoding(String(kSentence), Encodings::ISO2022JP()),
+          ConvertEncoding(String(kSentence), Encodings::EUCJP())})
         EXPECT_EQ(GuessJapaneseEncoding(text), nullptr) << text.Bytes();
 }
 

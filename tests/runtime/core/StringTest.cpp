@@ -1,7 +1,8 @@
+#include "runtime/core/String.h"
+
 #include <gtest/gtest.h>
 
 #include "runtime/core/Encodings.h"
-#include "runtime/core/String.h"
 
 using namespace runtime;
 
@@ -30,7 +31,10 @@ TEST(RuntimeString, TextsThatShareLeadBytes) {
     EXPECT_NE(String("日本"), String("日付"));
     EXPECT_LT(StrComp(String("日付"), String("日本")), 0);  // U+4ED8 before U+672C
     // A lone lead byte against a whole character: compared as stray byte and letter, both ways.
-    String stray = String::FromBytes("\xC3" "A"), letter("é");
+    String stray = String::FromBytes(
+               "\xC3"
+               "A"),
+           letter("é");
     EXPECT_NE(stray, letter);
     EXPECT_EQ(StrComp(stray, letter), -StrComp(letter, stray));
     EXPECT_GT(StrComp(stray, letter), 0);

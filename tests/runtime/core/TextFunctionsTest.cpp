@@ -1,9 +1,10 @@
-#include <gtest/gtest.h>
+#include "runtime/core/TextFunctions.h"
 
 #include <cmath>
 
+#include <gtest/gtest.h>
+
 #include "runtime/core/Encodings.h"
-#include "runtime/core/TextFunctions.h"
 
 using namespace runtime;
 
@@ -30,7 +31,9 @@ TEST(RuntimeTextFunctions, CharacterFunctionsOnShiftJISKeepTheTag) {
     String mid = Mid(sjis, 2, 1);
     EXPECT_EQ(mid.Bytes(), "\x96\x7B");
     EXPECT_TRUE(SameEncoding(mid.Encoding(), Encodings::ShiftJIS()));
-    EXPECT_EQ(Len(Bytes("a\xFF" "b")), 3);  // a stray byte is one character
+    EXPECT_EQ(Len(Bytes("a\xFF"
+                        "b")),
+              3);  // a stray byte is one character
 }
 
 TEST(RuntimeTextFunctions, InStrIgnoresCaseAndCountsCharacters) {
@@ -56,7 +59,10 @@ TEST(RuntimeTextFunctions, ByteFunctionsAreExact) {
     EXPECT_EQ(InStrB(plist, String("KELDO Software")), 9);
     EXPECT_EQ(InStrB(plist, String("keldo software")), 0);
     EXPECT_EQ(InStrB(10, plist, String("KELDO")), 0);
-    String raw = Bytes(std::string("\x00\x02\x00\x05" "A:b:c", 9));
+    String raw =
+        Bytes(std::string("\x00\x02\x00\x05"
+                          "A:b:c",
+                          9));
     EXPECT_EQ(LenB(raw), 9);
     EXPECT_EQ(InStrB(raw, Bytes(std::string("\x02\x00", 2))), 2);
     EXPECT_EQ(MidB(raw, 8, 10).Bytes(), ":c");

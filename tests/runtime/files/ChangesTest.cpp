@@ -1,12 +1,13 @@
 // Making, removing, copying and moving items; lengths and dates.
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <ctime>
+
+#include <gtest/gtest.h>
 
 #include "runtime/files/FolderItem.h"
 #include "tests/support/FinderInfoData.h"

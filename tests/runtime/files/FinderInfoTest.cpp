@@ -1,12 +1,13 @@
 // Type, creator and visibility from Finder info.
 
-#include <gtest/gtest.h>
+#include "runtime/files/FinderInfo.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "runtime/files/FinderInfo.h"
+#include <gtest/gtest.h>
+
 #include "runtime/files/FolderItem.h"
 #include "tests/support/FinderInfoData.h"
 #include "tests/support/TempFolder.h"
@@ -34,7 +35,8 @@ std::string Codes(const FolderItemRef& item) { return item->MacType().Bytes() + 
 
 TEST(FinderInfo, TypeAndCreatorFromTheAttributeElseTheAppleDoubleFile) {
     TempFolder tmp;
-    const bool attributes = testsupport::SetFinderInfoAttribute(tmp.Write("both", "x"), FinderInfoBytes("Brd1", "wTq1"));
+    const bool attributes =
+        testsupport::SetFinderInfoAttribute(tmp.Write("both", "x"), FinderInfoBytes("Brd1", "wTq1"));
     tmp.Write("._both", AppleDoubleBytes(FinderInfoBytes("Panl", "wTq4")));
     tmp.Write("double", "x");
     tmp.Write("._double", AppleDoubleBytes(FinderInfoBytes("Panl", "wTq4")));
@@ -100,20 +102,20 @@ TEST(AppleDouble, DamagedDataGivesNothing) {
     EXPECT_EQ(Parse(good)->Type(), "Brd1");
 
     EXPECT_FALSE(Parse(""));
-    EXPECT_FALSE(Parse(good.substr(0, 25)));                          // shorter than a header
+    EXPECT_FALSE(Parse(good.substr(0, 25)));  // shorter than a header
     std::string badMagic = good;
     badMagic[3] = 0x00;
     EXPECT_FALSE(Parse(badMagic));
     std::string manyEntries = good;
-    manyEntries[24] = '\xFF';                                         // 65,000 entries in 82 bytes
+    manyEntries[24] = '\xFF';  // 65,000 entries in 82 bytes
     EXPECT_FALSE(Parse(manyEntries));
     std::string farOffset = good;
-    farOffset.replace(30, 4, BigEndian32(0xFFFFFFF0));                // Finder info beyond the end
+    farOffset.replace(30, 4, BigEndian32(0xFFFFFFF0));  // Finder info beyond the end
     EXPECT_FALSE(Parse(farOffset));
     std::string longEntry = good;
-    longEntry.replace(34, 4, BigEndian32(0xFFFFFFFF));                // length beyond the end
+    longEntry.replace(34, 4, BigEndian32(0xFFFFFFFF));  // length beyond the end
     EXPECT_FALSE(Parse(longEntry));
-    EXPECT_FALSE(Parse(good.substr(0, 60)));                          // cut inside the Finder info
+    EXPECT_FALSE(Parse(good.substr(0, 60)));  // cut inside the Finder info
 }
 
 TEST(AppleDouble, AShortEntryIsPaddedAndOthersAreSkipped) {

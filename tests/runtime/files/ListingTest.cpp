@@ -1,9 +1,10 @@
 // Folder listings: order, links, freshness, Child lookups.
 
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "runtime/files/FolderItem.h"
 #include "runtime/files/NameOrder.h"
@@ -24,7 +25,7 @@ TEST(NameOrder, CaseInsensitiveThenBytewise) {
     using files::CompareNames;
     EXPECT_LT(CompareNames("apple", "Banana"), 0);
     EXPECT_GT(CompareNames("B", "a2"), 0);
-    EXPECT_LT(CompareNames("Apple", "apple"), 0);  // ties broken bytewise: "A" < "a"
+    EXPECT_LT(CompareNames("Apple", "apple"), 0);   // ties broken bytewise: "A" < "a"
     EXPECT_LT(CompareNames("Édith", "éditio"), 0);  // folded "édith" < "éditio"
     EXPECT_TRUE(files::NamesEqualIgnoringCase("ÉCOLE", "école"));
     EXPECT_FALSE(files::NamesEqualIgnoringCase("Contents", "content"));
@@ -38,8 +39,7 @@ TEST(Listing, CountAndItemInSortedOrder) {
     for (const char* name : {"b", "A", "a", "C.txt", "_x", "10", "9", "日本語"}) tmp.Write(name, "x");
     tmp.MakeFolder("Beta");
     const FolderItemRef folder = tmp.Item();
-    EXPECT_EQ(Names(folder),
-              (std::vector<std::string>{"10", "9", "_x", "A", "a", "b", "Beta", "C.txt", "日本語"}));
+    EXPECT_EQ(Names(folder), (std::vector<std::string>{"10", "9", "_x", "A", "a", "b", "Beta", "C.txt", "日本語"}));
     EXPECT_EQ(folder->Item(0), nullptr);
     EXPECT_EQ(folder->Item(10), nullptr);
     EXPECT_TRUE(folder->Item(7)->Directory());
@@ -90,7 +90,7 @@ TEST(Listing, ChangesAfterAListingAreSeen) {
     tmp.Write("a", "x");
     const FolderItemRef folder = tmp.Item();
     ASSERT_EQ(folder->Count(), 1);
-    tmp.Write("b", "x");  // at once: the same clock tick as the listing
+    tmp.Write("b", "x");                          // at once: the same clock tick as the listing
     const FolderItemRef added = folder->Item(2);  // beyond the last count: the folder is read again
     ASSERT_TRUE(added);
     EXPECT_EQ(added->Name().Bytes(), "b");

@@ -1,14 +1,15 @@
 // Shell, and the places the program finds from its bundle.
 
-#include <gtest/gtest.h>
+#include "runtime/files/Shell.h"
 
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 
+#include <gtest/gtest.h>
+
 #include "runtime/files/BundleLayout.h"
 #include "runtime/files/FolderItem.h"
-#include "runtime/files/Shell.h"
 #include "tests/support/TempFolder.h"
 
 namespace runtime {
@@ -103,7 +104,8 @@ TEST(ShellInBundle, HelpersComeFirstOnPath) {
     const std::string copy = tmp.MakeFolder("KELDO Uninstaller.app/Contents/MacOS") + "/runner";
     fs::copy_file(ApplicationExecutableFile()->NativePath(), copy);
     fs::permissions(copy, fs::perms::owner_all);
-    const std::string helper = tmp.Write("KELDO Uninstaller.app/Contents/Helpers/plutil", "#!/bin/sh\necho helper \"$@\"\n");
+    const std::string helper =
+        tmp.Write("KELDO Uninstaller.app/Contents/Helpers/plutil", "#!/bin/sh\necho helper \"$@\"\n");
     fs::permissions(helper, fs::perms::owner_all);
 
     Shell shell;

@@ -1,11 +1,12 @@
 // Special folders follow $HOME, $TMPDIR and $XDG_DATA_HOME at each call.
 
-#include <gtest/gtest.h>
+#include "runtime/files/SpecialFolder.h"
 
 #include <string>
 #include <utility>
 
-#include "runtime/files/SpecialFolder.h"
+#include <gtest/gtest.h>
+
 #include "tests/support/EnvGuard.h"
 
 namespace runtime {
@@ -35,7 +36,8 @@ TEST(SpecialFolder, ARelativeHomeIsNotTrusted) {
 }
 
 TEST(SpecialFolder, TemporaryFollowsTMPDIR) {
-    const std::pair<const char*, const char*> cases[] = {{"/var/tmp/mine/", "/var/tmp/mine"}, {nullptr, "/tmp"}, {"", "/tmp"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"/var/tmp/mine/", "/var/tmp/mine"}, {nullptr, "/tmp"}, {"", "/tmp"}};
     for (const auto& [value, expected] : cases) {
         EnvGuard tmp("TMPDIR", value);
         EXPECT_EQ(SpecialFolder::Temporary()->NativePath(), expected) << (value ? value : "unset");

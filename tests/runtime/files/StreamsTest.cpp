@@ -1,10 +1,11 @@
 // TextInputStream and BinaryStream.
 
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "runtime/core/Encodings.h"
 #include "runtime/files/FolderItem.h"
@@ -28,10 +29,14 @@ std::vector<std::string> AllLines(const std::string& bytes) {
 using Lines = std::vector<std::string>;
 
 TEST(TextInputStream, SplitsAtCRAndLFAndCRLFAndTheLastLineNeedsNoEnd) {
-    const std::pair<std::string, Lines> cases[] = {
-        {"a\nb\n", {"a", "b"}},         {"a\rb\r", {"a", "b"}},          {"a\r\nb\r\n", {"a", "b"}},
-        {"\n\nx", {"", "", "x"}},        {"a\n\rb\r\r\nc", {"a", "", "b", "", "c"}},
-        {"APPLwTq1", {"APPLwTq1"}},     {"one\ntwo", {"one", "two"}},   {"", {}}};
+    const std::pair<std::string, Lines> cases[] = {{"a\nb\n", {"a", "b"}},
+                                                   {"a\rb\r", {"a", "b"}},
+                                                   {"a\r\nb\r\n", {"a", "b"}},
+                                                   {"\n\nx", {"", "", "x"}},
+                                                   {"a\n\rb\r\r\nc", {"a", "", "b", "", "c"}},
+                                                   {"APPLwTq1", {"APPLwTq1"}},
+                                                   {"one\ntwo", {"one", "two"}},
+                                                   {"", {}}};
     for (const auto& [bytes, lines] : cases) EXPECT_EQ(AllLines(bytes), lines) << bytes;
 }
 
@@ -126,7 +131,9 @@ TEST(BinaryStream, ReadingPastTheEndGivesZeroOrEmpty) {
 
 TEST(BinaryStream, APStringIsBoundedByWhatIsLeft) {
     TempFolder tmp;
-    const BinaryStreamRef in = OpenBytes(tmp, "\xC8" "abc");  // claims 200 bytes
+    const BinaryStreamRef in = OpenBytes(tmp,
+                                         "\xC8"
+                                         "abc");  // claims 200 bytes
     ASSERT_TRUE(in);
     EXPECT_EQ(in->ReadPString().Bytes(), "abc");
     EXPECT_TRUE(in->EOF());
@@ -136,7 +143,10 @@ TEST(BinaryStream, ReadsAcrossTheReadAheadBuffer) {
     TempFolder tmp;
     std::string bytes(65534, 'x');
     bytes += std::string("\x12\x34\x56\x78", 4);
-    bytes += std::string("\x05" "tail!", 6);
+    bytes += std::string(
+        "\x05"
+        "tail!",
+        6);
     const BinaryStreamRef in = OpenBytes(tmp, bytes);
     ASSERT_TRUE(in);
     EXPECT_EQ(in->Read(65534).Bytes().size(), 65534u);
@@ -160,7 +170,9 @@ TEST(BinaryStream, WritesAtThePosition) {
         out->SetLittleEndian(false);
         EXPECT_EQ(out->ReadLong(), 0x01020304);
     }
-    EXPECT_EQ(testsupport::ReadFile(tmp / "w"), std::string("\x01\x02\x03\x04\x06\x05" "AZZ", 9));
+    EXPECT_EQ(testsupport::ReadFile(tmp / "w"), std::string("\x01\x02\x03\x04\x06\x05"
+                                                            "AZZ",
+                                                            9));
 
     const BinaryStreamRef readOnly = file->OpenAsBinaryFile(false);
     readOnly->WriteLong(0);

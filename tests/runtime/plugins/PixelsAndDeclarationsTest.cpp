@@ -1,13 +1,13 @@
 // Declaration matching, pixel-buffer conversion and the entry table, without
 // loading any library.
 
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <cstdint>
 #include <set>
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "runtime/plugins/Declaration.h"
 #include "runtime/plugins/PixelBuffer.h"

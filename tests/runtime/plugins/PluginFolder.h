@@ -26,9 +26,7 @@ public:
         fs::copy_file(builtPath, target);
         return target.string();
     }
-    void AddText(const std::string& name, const std::string& text) {
-        std::ofstream(fs::path(Path()) / name) << text;
-    }
+    void AddText(const std::string& name, const std::string& text) { std::ofstream(fs::path(Path()) / name) << text; }
 
 private:
     testsupport::TempFolder root_;

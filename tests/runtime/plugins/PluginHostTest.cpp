@@ -1,15 +1,16 @@
 // The host loading real plug-in libraries and calling what they register.
 
-#include <gtest/gtest.h>
+#include "runtime/plugins/PluginHost.h"
 
 #include <cstdint>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "runtime/files/FolderItem.h"
 #include "runtime/plugins/PluginEntrypoints.h"
-#include "runtime/plugins/PluginHost.h"
 #include "runtime/ui/Picture.h"
 #include "tests/runtime/plugins/PluginFolder.h"
 
@@ -143,8 +144,11 @@ TEST_F(PluginHostTest, PicturesBuiltFromPixelBuffersReachTheCaller) {
         // grey: 0 white ... 255 black
         {2, 2, 2, {0xFFFFFFFF, 0xFF000000, 0xFF7F7F7F, 0xFFBFBFBF}},
         // one bit a pixel across a byte boundary: 1010000011
-        {3, 10, 1, {0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF,
-                    0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000, 0xFF000000}},
+        {3,
+         10,
+         1,
+         {0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000,
+          0xFF000000}},
         // own table; an index beyond it is black
         {4, 3, 1, {0xFF123456, 0xFFABCDEF, 0xFF000000}},
         // standard palette

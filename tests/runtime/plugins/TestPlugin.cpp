@@ -21,8 +21,8 @@ REALBuildPictureFromGWorldProc gBuild = nullptr;
 std::string gLastPath;
 int32_t gLastFSRefResult = -1;
 
-REALpicture Build(int32_t width, int32_t height, int32_t rowBytes, int32_t format, const void* pixels,
-                  size_t byteCount, const uint32_t* table = nullptr, int32_t colorCount = 0) {
+REALpicture Build(int32_t width, int32_t height, int32_t rowBytes, int32_t format, const void* pixels, size_t byteCount,
+                  const uint32_t* table = nullptr, int32_t colorCount = 0) {
     REALpixelBuffer buffer{width, height, rowBytes, format, pixels, byteCount, table, colorCount};
     return gBuild(&buffer);
 }
@@ -96,7 +96,7 @@ REALpicture TestPathPicture(REALfolderItem f, int32_t) {
 extern "C" {
 
 struct TestPluginReport {
-    int32_t registered[4];   // GetIconFromFile, TestPathPicture, a respelt duplicate, a null function
+    int32_t registered[4];  // GetIconFromFile, TestPathPicture, a respelt duplicate, a null function
     int32_t unknownNameResolved;
     int32_t pictureOutsideCall;
 };

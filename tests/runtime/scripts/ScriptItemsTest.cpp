@@ -1,6 +1,6 @@
 // Script items 168, 169 and 170 reaching the Finder with the item's POSIX path.
 
-#include <gtest/gtest.h>
+#include "runtime/scripts/ScriptItems.h"
 
 #include <filesystem>
 #include <fstream>
@@ -9,8 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "runtime/scripts/ScriptFinder.h"
-#include "runtime/scripts/ScriptItems.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TrashHome.h"
 
@@ -34,7 +35,8 @@ std::string MacPath(const fs::path& posix, bool folder) {
     std::string out = "Macintosh HD";
     for (const fs::path& part : posix.relative_path()) {
         std::string name = part.string();
-        for (char& c : name) if (c == ':') c = '/';
+        for (char& c : name)
+            if (c == ':') c = '/';
         out += ":" + name;
     }
     return folder ? out + ":" : out;
@@ -105,7 +107,7 @@ TEST_F(ScriptItemsTest, NothingHappensWithoutAnItemOrForAnUnknownScript) {
 
     RunScript(kScriptMoveFileToTrash, MacPath(folder_ / "gone.txt", false));
     RunScript(kScriptMoveFolderToTrash, MacPath(fs::path(root_.Path()) / "no such folder" / "x", true));
-    RunScript(kScriptMoveFileToTrash, "");  // would be the application's own folder
+    RunScript(kScriptMoveFileToTrash, "");              // would be the application's own folder
     RunScript(kScriptMoveFileToTrash, file_.string());  // a POSIX path is not the Mac form
     RunScript(kScriptRevealItem, "Other Disk:Users:x");
     for (int32_t id : {0, -1, 128, 167, 171, 1000}) {

@@ -1,14 +1,14 @@
 // Ending, suspending and sleeping threads; exceptions that escape a run; quit.
 
-#include <QCoreApplication>
-#include <QTimer>
-
 #include <chrono>
 #include <exception>
 #include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include <QCoreApplication>
+#include <QTimer>
 
 #include "ThreadTestSupport.h"
 
@@ -119,14 +119,11 @@ TEST_F(ThreadsKill, KillingASuspendedOrSleepingThreadEndsIt) {
         CurrentThread()->Suspend();
         suspendedWentOn = true;
     });
-    auto sleeper = ProbedThread(sleeperDestroyed, [&] {
-        CurrentThread()->Sleep(60'000);
-    });
+    auto sleeper = ProbedThread(sleeperDestroyed, [&] { CurrentThread()->Sleep(60'000); });
     suspended->Run();
     sleeper->Run();
-    ASSERT_TRUE(PumpUntil([&] {
-        return suspended->State() == ThreadState::Suspended && sleeper->State() == ThreadState::Sleeping;
-    }));
+    ASSERT_TRUE(PumpUntil(
+        [&] { return suspended->State() == ThreadState::Suspended && sleeper->State() == ThreadState::Sleeping; }));
     suspended->Kill();
     sleeper->Kill();
     ASSERT_TRUE(PumpUntil([&] { return Ended(suspended) && Ended(sleeper); }, 5s));
@@ -272,12 +269,9 @@ TEST_F(ThreadsQuit, ThreadsStillRunningAtQuitAreUnwound) {
     bool suspendedDestroyed = false;
     bool notStartedRan = false;
     auto running = ProbedThread(runningDestroyed, [&] {
-        for (;;)
-            RuntimeBackgroundTask();
+        for (;;) RuntimeBackgroundTask();
     });
-    auto suspended = ProbedThread(suspendedDestroyed, [&] {
-        CurrentThread()->Suspend();
-    });
+    auto suspended = ProbedThread(suspendedDestroyed, [&] { CurrentThread()->Suspend(); });
     auto notStarted = MakeThread([&] { notStartedRan = true; });
     running->Run();
     suspended->Run();

@@ -1,13 +1,14 @@
 // Nested event loops of modal calls, on the main thread and on a thread's stack.
 
-#include <QTimer>
+#include "runtime/threads/Modal.h"
 
 #include <chrono>
 #include <string>
 #include <vector>
 
+#include <QTimer>
+
 #include "ThreadTestSupport.h"
-#include "runtime/threads/Modal.h"
 
 namespace runtime::testing {
 namespace {

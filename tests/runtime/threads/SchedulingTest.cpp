@@ -1,9 +1,5 @@
 // Running, yielding and round-robin switching of the cooperative threads.
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QObject>
-
 #include <chrono>
 #include <csignal>
 #include <cstddef>
@@ -11,6 +7,10 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
 
 #include "ThreadTestSupport.h"
 
@@ -56,16 +56,14 @@ TEST_F(ThreadsScheduling, EveryYieldWithAZeroSliceRunsTheEventLoopOnce) {
             QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
             turnsAtYield.push_back(loop.turns);
             RuntimeBackgroundTask();
-            if (receiver.received != posted + 1)
-                ++eventsMissed;
+            if (receiver.received != posted + 1) ++eventsMissed;
         }
         turnsAtYield.push_back(loop.turns);
     });
     ASSERT_TRUE(RunToEnd(thread));
 
     ASSERT_EQ(turnsAtYield.size(), static_cast<size_t>(kYields + 1));
-    for (int i = 0; i < kYields; ++i)
-        EXPECT_GT(turnsAtYield[i + 1], turnsAtYield[i]) << "no loop turn at yield " << i;
+    for (int i = 0; i < kYields; ++i) EXPECT_GT(turnsAtYield[i + 1], turnsAtYield[i]) << "no loop turn at yield " << i;
     EXPECT_EQ(eventsMissed, 0) << "posted events were not delivered across a yield";
     EXPECT_EQ(thread->runs, 1);
 }
@@ -93,8 +91,7 @@ TEST_F(ThreadsScheduling, TheSchedulerKeepsAThreadAliveAfterItsCreatorLetsGo) {
     SetThreadTimeSlice(0us);
     bool finished = false;
     auto thread = MakeThread([&] {
-        for (int i = 0; i < 10; ++i)
-            RuntimeBackgroundTask();
+        for (int i = 0; i < 10; ++i) RuntimeBackgroundTask();
         finished = true;
     });
     std::weak_ptr<FunctionThread> watch = thread;
@@ -107,8 +104,7 @@ TEST_F(ThreadsScheduling, TheSchedulerKeepsAThreadAliveAfterItsCreatorLetsGo) {
 TEST_F(ThreadsScheduling, RunOnARunningThreadDoesNothingAndAnEndedThreadRunsAgain) {
     SetThreadTimeSlice(0us);
     auto thread = MakeThread([] {
-        for (int i = 0; i < 3; ++i)
-            RuntimeBackgroundTask();
+        for (int i = 0; i < 3; ++i) RuntimeBackgroundTask();
     });
     thread->Run();
     thread->Run();
@@ -151,8 +147,7 @@ TEST_F(ThreadsScheduling, BackgroundTaskOnTheMainThreadReturnsAtOnce) {
     ASSERT_TRUE(PumpUntil([&] { return progress > 0; }));
     LoopTurnCounter loop;
     const int before = progress;
-    for (int i = 0; i < 1000; ++i)
-        RuntimeBackgroundTask();
+    for (int i = 0; i < 1000; ++i) RuntimeBackgroundTask();
     EXPECT_EQ(loop.turns, 0);
     EXPECT_EQ(progress, before);
     thread->Kill();
@@ -190,8 +185,7 @@ TEST_F(ThreadsScheduling, TheZeroTimerStopsWhenNoThreadIsRunnable) {
     SetThreadTimeSlice(0us);
     bool release = false;
     auto thread = MakeThread([&] {
-        while (!release)
-            RuntimeBackgroundTask();
+        while (!release) RuntimeBackgroundTask();
     });
     thread->Run();
     PumpFor(10ms);
@@ -213,8 +207,7 @@ TEST_F(ThreadsScheduling, TheZeroTimerStopsWhenNoThreadIsRunnable) {
 [[gnu::noinline]] std::ptrdiff_t UseStack(int depth, const volatile char* callerFrame = nullptr) {
     volatile char frame[1024];
     frame[0] = static_cast<char>(depth);
-    if (depth == 0)
-        return callerFrame != nullptr ? callerFrame - frame : 0;
+    if (depth == 0) return callerFrame != nullptr ? callerFrame - frame : 0;
     const std::ptrdiff_t frameBytes = UseStack(depth - 1, frame);
     frame[1023] = frame[0];  // the frame stays in use across the call
     return frameBytes;

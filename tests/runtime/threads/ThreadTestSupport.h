@@ -3,14 +3,13 @@
 // their short names, a loop-turn counter, a destructor probe and a thread
 // that holds one, and a fixture that restores the runtime settings.
 
-#include <gtest/gtest.h>
-
-#include <QTimer>
-
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <utility>
+
+#include <QTimer>
+#include <gtest/gtest.h>
 
 #include "runtime/threads/BackgroundTask.h"
 #include "runtime/threads/Scheduler.h"

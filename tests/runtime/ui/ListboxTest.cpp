@@ -1,6 +1,6 @@
 // The list's flat row model, its events and what its Qt model shows.
 
-#include <gtest/gtest.h>
+#include "runtime/ui/Listbox.h"
 
 #include <QAbstractItemModel>
 #include <QAccessible>
@@ -8,9 +8,9 @@
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QTreeView>
+#include <gtest/gtest.h>
 
 #include "runtime/ui/ColumnWidths.h"
-#include "runtime/ui/Listbox.h"
 #include "runtime/ui/Window.h"
 #include "tests/support/ListDriver.h"
 
@@ -70,8 +70,7 @@ TEST(ListboxExpansion, ExpandingFromTheLastRowToTheFirstKeepsEachFolderWithItsCh
     lb->ExpandRow = [](Listbox& list, int row) {
         const std::string name = list.Cell(row, 0).ToUTF8();
         const int count = std::stoi(list.Cell(row, 5).ToUTF8());
-        for (int i = 1; i <= count; ++i)
-            list.AddRow(String(name + std::to_string(i)));
+        for (int i = 1; i <= count; ++i) list.AddRow(String(name + std::to_string(i)));
     };
     const char* names[] = {"p", "q", "r"};
     const char* counts[] = {"2", "1", "3"};
@@ -79,8 +78,7 @@ TEST(ListboxExpansion, ExpandingFromTheLastRowToTheFirstKeepsEachFolderWithItsCh
         lb->AddFolder(names[i]);
         lb->SetCell(lb->LastIndex(), 5, counts[i]);
     }
-    for (int row = lb->ListCount() - 1; row >= 0; --row)
-        lb->SetExpanded(row, true);
+    for (int row = lb->ListCount() - 1; row >= 0; --row) lb->SetExpanded(row, true);
     EXPECT_EQ(Column0(*lb), (Texts{"p", "p1", "p2", "q", "q1", "r", "r1", "r2", "r3"}));
 }
 
@@ -169,7 +167,7 @@ TEST(ListboxRowsAndCells, HiddenColumnsKeepTheirCellsAndCountsFollowTheRows) {
     lb->SetColumnWidths("*,*,*,0,0,0");
     lb->AddFolder("product");
     lb->SetCell(0, 5, "3:4:7:");
-    lb->SetCell(0, 6, "ignored");            // no such column
+    lb->SetCell(0, 6, "ignored");  // no such column
     EXPECT_EQ(lb->Cell(0, 6).ToUTF8(), "");
     EXPECT_EQ(lb->Cell(7, 0).ToUTF8(), "");  // no such row
 
@@ -245,8 +243,7 @@ TEST(ListboxChecks, BoxesOnlyWhereTheCellTypeIsTwoAndCellActionOnlyOnTheUsersTog
 
 TEST(ListboxSelection, ChangeOnEverySelectionChange) {
     auto lb = NewHierarchicalList();
-    for (const char* name : {"a", "b", "c"})
-        lb->AddRow(name);
+    for (const char* name : {"a", "b", "c"}) lb->AddRow(name);
     std::vector<int> changes;
     lb->Change = [&](Listbox& list) { changes.push_back(list.ListIndex()); };
 
@@ -346,8 +343,7 @@ TEST(ListboxPainting, CellBackgroundPaintIsClippedToTheCell) {
         }
         return false;
     };
-    for (const char* name : {"r0", "r1", "r2", "r3", "r4"})
-        lb->AddRow(name);
+    for (const char* name : {"r0", "r1", "r2", "r3", "r4"}) lb->AddRow(name);
     QApplication::processEvents();
 
     QTreeView* view = lb->NativeView();

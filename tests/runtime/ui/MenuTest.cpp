@@ -1,12 +1,11 @@
 // Menus: the tree, shortcuts, the Qt menu bar and where a choice goes.
 
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <gtest/gtest.h>
 
 #include "runtime/ui/EditCommands.h"
 #include "runtime/ui/MenuBar.h"
@@ -22,8 +21,7 @@ std::shared_ptr<T> Item(const char* name, const char* text, const char* shortcut
     item->SetName(name);
     item->SetAutoEnable(true);
     item->SetText(text);
-    if (shortcut != nullptr)
-        item->SetKeyboardShortcut(shortcut);
+    if (shortcut != nullptr) item->SetKeyboardShortcut(shortcut);
     return item;
 }
 

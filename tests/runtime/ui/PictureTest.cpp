@@ -1,15 +1,15 @@
 // Pictures, their masks and their graphics.
 
-#include <gtest/gtest.h>
+#include "runtime/ui/Picture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include "runtime/files/FolderItem.h"
 #include "runtime/ui/Graphics.h"
-#include "runtime/ui/Picture.h"
 
 namespace runtime {
 namespace {

@@ -1,13 +1,13 @@
 // The toolbar: items in order, spaces, icons, presses and the Open event.
 
-#include <gtest/gtest.h>
+#include "runtime/ui/Toolbar.h"
 
 #include <QAction>
 #include <QToolBar>
 #include <QToolButton>
+#include <gtest/gtest.h>
 
 #include "runtime/ui/Picture.h"
-#include "runtime/ui/Toolbar.h"
 #include "runtime/ui/Window.h"
 
 namespace runtime {
@@ -20,9 +20,11 @@ struct ItemDesign {
 };
 
 constexpr ItemDesign kItems[] = {
-    {"ToolItem1", 0, "自動で取得"},     {"ToolItem4", 0, "ゴミ箱に移動"}, {"ToolItem2", 5, "Untitled"},
-    {"ToolItem6", 0, "指定場所を探す…"}, {"ToolItem8", 0, "Finderに表示"}, {"ToolItem3", 5, "Untitled"},
-    {"ToolItem5", 0, "中止"},           {"ToolItem7", 5, "Untitled"},     {"ToolItem9", 0, "リストをクリア"},
+    {"ToolItem1", 0, "自動で取得"},     {"ToolItem4", 0, "ゴミ箱に移動"},
+    {"ToolItem2", 5, "Untitled"},       {"ToolItem6", 0, "指定場所を探す…"},
+    {"ToolItem8", 0, "Finderに表示"},   {"ToolItem3", 5, "Untitled"},
+    {"ToolItem5", 0, "中止"},           {"ToolItem7", 5, "Untitled"},
+    {"ToolItem9", 0, "リストをクリア"},
 };
 
 class ToolWindow : public Window {

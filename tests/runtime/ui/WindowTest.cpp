@@ -1,19 +1,19 @@
 // Windows: building order, controls by name, implicit instances, the window
 // list, locked edges and modal display.
 
-#include <gtest/gtest.h>
+#include "runtime/ui/Window.h"
 
 #include <QApplication>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 #include "runtime/threads/Thread.h"
 #include "runtime/ui/Label.h"
 #include "runtime/ui/Listbox.h"
 #include "runtime/ui/ProgressWheel.h"
 #include "runtime/ui/Toolbar.h"
-#include "runtime/ui/Window.h"
 
 namespace runtime {
 namespace {
@@ -26,8 +26,7 @@ void SpinUntil(const std::function<bool()>& done) {
     QTimer::singleShot(2000, &loop, &QEventLoop::quit);
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
+        if (done()) loop.quit();
     });
     poll.start(5);
     loop.exec();
@@ -80,8 +79,8 @@ public:
 TEST(WindowBuilding, LayoutThenControlsInOrderThenOpen) {
     gLog.clear();
     auto window = NewWindow<LoggedWindow>();
-    EXPECT_EQ(gLog, (std::vector<std::string>{"Layout", "CreateControls", "Toolbar Open, controls exist",
-                                              "Open, visible"}));
+    EXPECT_EQ(gLog,
+              (std::vector<std::string>{"Layout", "CreateControls", "Toolbar Open, controls exist", "Open, visible"}));
     ASSERT_EQ(window->ControlCount(), 4);
     EXPECT_EQ(window->ControlAt(3)->Name().ToUTF8(), "StaticText1");
     EXPECT_EQ(window->ControlAt(4), nullptr);
@@ -128,9 +127,7 @@ public:
     void Event_Open() override;
 };
 
-void ImplicitWindow::Event_Open() {
-    gSeenInOpen = ImplicitInstance<ImplicitWindow>();
-}
+void ImplicitWindow::Event_Open() { gSeenInOpen = ImplicitInstance<ImplicitWindow>(); }
 
 TEST(WindowInstances, TheImplicitInstanceIsMadeOnceWhileOpen) {
     gImplicitMade = 0;
@@ -198,8 +195,8 @@ TEST(WindowModal, ShowModalReturnsWhenTheWindowIsHidden) {
     // A click in the panel hides it through its MouseDown event.
     QTimer::singleShot(20, [&] {
         QWidget* content = static_cast<QMainWindow*>(panel->NativeWidget())->centralWidget();
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), content->mapToGlobal(QPointF(5, 5)),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), content->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(content, &press);
     });
     panel->ShowModal();
@@ -266,7 +263,10 @@ TEST(WindowControls, LabelShowsItsTextAndALineBreakForCarriageReturn) {
     EXPECT_EQ(label->Text().ToUTF8(), "first\r\rsecond");
     EXPECT_FALSE(native->isEnabled());
     // A size counts pixels, as the designs drawn at 72 dots per inch mean it.
-    const struct { double size; int unit, pixels; } sizes[] = {{12, 0, 12}, {12, 1, 12}, {10, 2, 10}, {1, 3, 72}, {25.4, 4, 72}};
+    const struct {
+        double size;
+        int unit, pixels;
+    } sizes[] = {{12, 0, 12}, {12, 1, 12}, {10, 2, 10}, {1, 3, 72}, {25.4, 4, 72}};
     for (const auto& s : sizes) {
         label->SetTextUnit(s.unit);
         label->SetTextSize(s.size);
