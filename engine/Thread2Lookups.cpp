@@ -30,11 +30,12 @@ String Thread2::GetItemApp2(const FolderItemRef& folder, const String& list, con
                             const String& appType) {
     if (!folder || !pWin1) return list;
     String result = list;
-    // The count is read again at every turn: the folder may change while the
-    // thread is away at a yield.
-    for (int32_t i = 1; i <= folder->Count(); ++i) {
+    // One reading of the folder: it may change while the thread is away at a
+    // yield, and a fixed reading meets each entry that stays exactly once.
+    const FolderEntries entries = folder->Entries();
+    for (int32_t i = 1; i <= entries.Count(); ++i) {
         if (pWin1->pStopThread2) KillMyself("killGet");
-        const FolderItemRef ch = folder->Item(i);
+        const FolderItemRef ch = entries.Item(i);
         const bool considered = ch && ch->Exists() && ch->Visible() && AscB(ch->Name()) != '.' && ch->Directory();
         if (considered && MatchApp(ch, appName, appType)) result = GetItemApp3(result, ch);
         RuntimeBackgroundTask();
@@ -73,8 +74,9 @@ String Thread2::GetItemPlist(const String& list, const String& key) {
     // are not Pelmora's.
     const bool skipVantix = key == "Pelmora";
     String result = list;
-    for (int32_t i = 1; i <= folder->Count(); ++i) {
-        if (const FolderItemRef ch = folder->Item(i)) {
+    const FolderEntries entries = folder->Entries();
+    for (int32_t i = 1; i <= entries.Count(); ++i) {
+        if (const FolderItemRef ch = entries.Item(i)) {
             const String nm = ch->Name();
             const bool qualifies = InStr(nm, key) > 0 && InStr(nm, "plist") > 0;
             const bool vantix = skipVantix && InStr(nm, "Pelmora") > 0 && InStr(nm, "vantix") > 0;

@@ -40,8 +40,9 @@ bool Thread2::MatchAppF(const FolderItemRef& f, const String& appType) {
 
 bool Thread2::MatchAppD(const FolderItemRef& folder, const String& appType) {
     if (!folder || appType.IsEmpty()) return false;
-    for (int32_t i = 1; i <= folder->Count(); ++i) {
-        const FolderItemRef ch = folder->Item(i);
+    const FolderEntries entries = folder->Entries();
+    for (int32_t i = 1; i <= entries.Count(); ++i) {
+        const FolderItemRef ch = entries.Item(i);
         if (ch && ch->Exists() && (Globals::gAppPackage(ch) || ch->MacType() == "APPL") &&
             Globals::gGetTypeCre(ch) == appType)
             return true;

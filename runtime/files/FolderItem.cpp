@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "runtime/files/FileSystems.h"
 #include "runtime/files/FolderListing.h"
 #include "runtime/files/PathForms.h"
 
@@ -78,6 +79,13 @@ int32_t FolderItem::Count() const {
     return listing ? static_cast<int32_t>(listing->Count()) : 0;
 }
 
+FolderItemRef FolderItem::FromListing(const std::shared_ptr<const FolderListing>& listing, size_t index) {
+    const FolderListing::Entry& entry = listing->At(index);
+    std::string path =
+        (entry.symlink && entry.kind != ItemKind::Missing) ? listing->ResolvedPath(entry) : listing->EntryPath(entry);
+    return std::make_shared<FolderItem>(Token{}, std::move(path), listing, index);
+}
+
 FolderItemRef FolderItem::Item(int32_t index) const {
     if (index < 1) return nullptr;
     // The listing of the last Count serves; it is read again only when the
@@ -85,11 +93,16 @@ FolderItemRef FolderItem::Item(int32_t index) const {
     auto listing = listing_;
     if (!listing || static_cast<size_t>(index) > listing->Count()) listing = CurrentListing();
     if (!listing || static_cast<size_t>(index) > listing->Count()) return nullptr;
-    const size_t i = static_cast<size_t>(index) - 1;
-    const FolderListing::Entry& entry = listing->At(i);
-    std::string path =
-        (entry.symlink && entry.kind != ItemKind::Missing) ? listing->ResolvedPath(entry) : listing->EntryPath(entry);
-    return std::make_shared<FolderItem>(Token{}, std::move(path), listing, i);
+    return FromListing(listing, static_cast<size_t>(index) - 1);
+}
+
+FolderEntries FolderItem::Entries() const { return FolderEntries(CurrentListing()); }
+
+int32_t FolderEntries::Count() const { return listing_ ? static_cast<int32_t>(listing_->Count()) : 0; }
+
+FolderItemRef FolderEntries::Item(int32_t index) const {
+    if (index < 1 || index > Count()) return nullptr;
+    return FolderItem::FromListing(listing_, static_cast<size_t>(index) - 1);
 }
 
 bool FolderItem::Exists() const {
@@ -137,6 +150,14 @@ bool FolderItem::OwnedByCurrentUser() const {
     struct stat st;
     return lstat(path_.c_str(), &st) == 0 && st.st_uid == geteuid();
 }
+
+std::optional<FileIdentity> FolderItem::Identity() const {
+    struct stat st;
+    if (stat(path_.c_str(), &st) != 0) return std::nullopt;
+    return FileIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+}
+
+bool FolderItem::OnKernelFileSystem() const { return files::IsKernelFileSystem(path_); }
 
 int64_t FolderItem::Length() const {
     struct stat st;

@@ -8,12 +8,15 @@
 // Folders list their entries (Count, Item) sorted by name, letter case
 // ignored, then bytewise; "." and ".." are left out and symbolic links (the
 // Linux aliases) resolved. The listing is kept in the folder's object and read
-// again when the folder changes, so a walk costs one reading per folder. An
-// item got from Item answers Directory, Visible, MacType and MacCreator from
-// that reading; Exists, Length and the dates always ask the disk.
+// again when the folder changes. A walk takes one fixed reading (Entries), so
+// that a folder changing under it costs nothing and shifts no entry. An item
+// got from Item answers Directory, Visible, MacType and MacCreator from that
+// reading; Exists, Length, Identity and the dates always ask the disk. Inside
+// a thread, reading a long folder yields between its steps.
 //
-// Also here: GetFolderItem, ApplicationExecutableFile. Elsewhere in this
-// folder: SpecialFolder.h, TextInputStream.h, BinaryStream.h, Shell.h.
+// Also here: FolderEntries, FileIdentity, GetFolderItem,
+// ApplicationExecutableFile. Elsewhere in this folder: SpecialFolder.h,
+// TextInputStream.h, BinaryStream.h, Shell.h.
 
 #include <cstddef>
 #include <cstdint>
@@ -41,6 +44,33 @@ struct FinderInfo;
 class FolderItem;
 using FolderItemRef = std::shared_ptr<FolderItem>;
 
+// What a path leads to: one file or folder, however many paths (links, mount
+// points) lead there.
+struct FileIdentity {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+struct FileIdentityHash {
+    size_t operator()(const FileIdentity& id) const noexcept { return id.inode * 0x9E3779B97F4A7C15ULL ^ id.device; }
+};
+
+// One reading of a folder, fixed once made: a walk over it ends and meets
+// every entry that stays exactly once, however the folder changes meanwhile.
+// An entry removed since no longer Exists; one added since is not in it.
+class FolderEntries {
+public:
+    FolderEntries() = default;  // no entries
+    int32_t Count() const;
+    FolderItemRef Item(int32_t index) const;  // 1 to Count; nil outside
+
+private:
+    friend class FolderItem;
+    explicit FolderEntries(std::shared_ptr<const files::FolderListing> listing) : listing_(std::move(listing)) {}
+    std::shared_ptr<const files::FolderListing> listing_;
+};
+
 class FolderItem : public Object {
     struct Token {};
 
@@ -58,6 +88,7 @@ public:
     FolderItemRef Child(const String& name) const;
     int32_t Count() const;
     FolderItemRef Item(int32_t index) const;  // 1 to Count; nil outside
+    FolderEntries Entries() const;            // the folder as it is now; none for a file
 
     // Facts.
     bool Exists() const;
@@ -70,6 +101,11 @@ public:
     int64_t Length() const;            // bytes of a file; 0 for a folder or nothing
     DateRef ModificationDate() const;  // nil when nothing is there
     DateRef CreationDate() const;      // the birth time where the file system keeps one
+    // What the item leads to, links followed; nullopt when nothing is there.
+    std::optional<FileIdentity> Identity() const;
+    // On one of the kernel's own file systems (proc, sysfs, devtmpfs, devpts,
+    // cgroup, ...), told by its type: nobody's files, and links without end.
+    bool OnKernelFileSystem() const;
 
     // Paths.
     String AbsolutePath() const;  // the Mac form
@@ -101,7 +137,9 @@ public:
     FolderItem(Token, std::string path, std::shared_ptr<const files::FolderListing> origin, size_t entry);
 
 private:
+    friend class FolderEntries;
     static FolderItemRef Make(std::string path);
+    static FolderItemRef FromListing(const std::shared_ptr<const files::FolderListing>& listing, size_t index);
     std::shared_ptr<const files::FolderListing> CurrentListing() const;
     files::ItemKind Kind() const;
     std::optional<files::FinderInfo> ItemFinderInfo() const;

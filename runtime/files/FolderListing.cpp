@@ -6,11 +6,14 @@
 #include <time.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "runtime/files/NameOrder.h"
 #include "runtime/files/PathForms.h"
+#include "runtime/threads/BackgroundTask.h"
 
 namespace runtime::files {
 
@@ -27,6 +30,40 @@ int64_t RacyWindow() {
         return std::max<int64_t>(2 * Nanoseconds(resolution) + 1'000'000, 2'000'000);
     }();
     return window;
+}
+
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+
+// A long folder is read and sorted in steps with a yield after each, so that
+// a thread reading it keeps the event loop waiting no longer than a short one.
+constexpr size_t kEntriesPerStep = 2048;
+
+struct KeyedEntry {
+    std::string key;  // NameOrderKey of the name, made once
+    FolderListing::Entry entry;
+};
+
+bool InNameOrder(const KeyedEntry& a, const KeyedEntry& b) {
+    if (a.key != b.key) return a.key < b.key;
+    return a.entry.name < b.entry.name;
+}
+
+// Sorts steps of kEntriesPerStep, then merges them pairwise.
+void SortInSteps(std::vector<KeyedEntry>& keyed) {
+    const size_t n = keyed.size();
+    const auto at = [&keyed](size_t i) { return keyed.begin() + static_cast<std::ptrdiff_t>(i); };
+    for (size_t from = 0; from < n; from += kEntriesPerStep) {
+        std::sort(at(from), at(std::min(from + kEntriesPerStep, n)), InNameOrder);
+        if (n > kEntriesPerStep) RuntimeBackgroundTask();
+    }
+    for (size_t width = kEntriesPerStep; width < n; width *= 2) {
+        for (size_t from = 0; from + width < n; from += 2 * width) {
+            std::inplace_merge(at(from), at(from + width), at(std::min(from + 2 * width, n)), InNameOrder);
+            RuntimeBackgroundTask();
+        }
+    }
 }
 
 ItemKind KindAt(int folderFd, const char* name, int flags) {
@@ -50,9 +87,9 @@ std::shared_ptr<const FolderListing> FolderListing::Read(const std::string& fold
 }
 
 std::shared_ptr<const FolderListing> FolderListing::Read(const std::string& folderPath, const struct stat& folderStat) {
-    DIR* dir = opendir(folderPath.c_str());
+    const std::unique_ptr<DIR, DirCloser> dir(opendir(folderPath.c_str()));
     if (!dir) return nullptr;
-    const int folderFd = dirfd(dir);
+    const int folderFd = dirfd(dir.get());
 
     // Stamped with what the caller saw before the reading: a change made
     // meanwhile makes the stamp old, and the next look reads the folder again.
@@ -62,7 +99,8 @@ std::shared_ptr<const FolderListing> FolderListing::Read(const std::string& fold
     listing->inode_ = folderStat.st_ino;
     listing->modified_ = folderStat.st_mtim;
 
-    while (const struct dirent* d = readdir(dir)) {
+    std::vector<KeyedEntry> keyed;
+    while (const struct dirent* d = readdir(dir.get())) {
         const char* name = d->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
         if (name[0] == '.' && name[1] == '_') listing->hasCompanions_ = true;
@@ -84,12 +122,13 @@ std::shared_ptr<const FolderListing> FolderListing::Read(const std::string& fold
         }
         default: entry.kind = ItemKind::Other; break;
         }
-        listing->entries_.push_back(std::move(entry));
+        keyed.push_back({NameOrderKey(entry.name), std::move(entry)});
+        if (keyed.size() % kEntriesPerStep == 0) RuntimeBackgroundTask();
     }
-    closedir(dir);
 
-    std::sort(listing->entries_.begin(), listing->entries_.end(),
-              [](const Entry& a, const Entry& b) { return CompareNames(a.name, b.name) < 0; });
+    SortInSteps(keyed);
+    listing->entries_.reserve(keyed.size());
+    for (KeyedEntry& k : keyed) listing->entries_.push_back(std::move(k.entry));
 
     struct timespec now {};
     clock_gettime(CLOCK_REALTIME, &now);

@@ -3,6 +3,8 @@
 // bytewise), "." and ".." left out, each with its kind after resolving
 // symbolic links. A listing remembers the folder's identity and modification
 // time (nanoseconds) so that its owner can tell when to read the folder again.
+// Inside a thread, a long folder is read and sorted in steps with a yield
+// after each.
 //
 // Like every framework object, a listing is used from one thread at a time.
 

@@ -64,7 +64,39 @@ int CompareFolded(std::string_view a, std::string_view b) {
     return CompareUnicodeFolded(a, b);
 }
 
+// UTF-8, extended past U+10FFFF for the values of ill-formed bytes: the bytes
+// order as the values do, and no value's bytes begin another's.
+void AppendOrdered(std::string& key, int32_t v) {
+    const auto byte = [&key](int32_t b) { key.push_back(static_cast<char>(b)); };
+    if (v < 0x80) {
+        byte(v);
+    } else if (v < 0x800) {
+        byte(0xC0 | (v >> 6));
+        byte(0x80 | (v & 0x3F));
+    } else if (v < 0x10000) {
+        byte(0xE0 | (v >> 12));
+        byte(0x80 | ((v >> 6) & 0x3F));
+        byte(0x80 | (v & 0x3F));
+    } else {
+        byte(0xF0 | (v >> 18));
+        byte(0x80 | ((v >> 12) & 0x3F));
+        byte(0x80 | ((v >> 6) & 0x3F));
+        byte(0x80 | (v & 0x3F));
+    }
+}
+
 }  // namespace
+
+std::string NameOrderKey(std::string_view name) {
+    std::string key;
+    key.reserve(name.size());
+    if (IsAscii(name)) {
+        for (unsigned char c : name) key.push_back(static_cast<char>(AsciiLower(c)));
+        return key;
+    }
+    for (int32_t i = 0; i < static_cast<int32_t>(name.size());) AppendOrdered(key, NextFolded(name, i));
+    return key;
+}
 
 int CompareNames(std::string_view a, std::string_view b) {
     if (const int folded = CompareFolded(a, b); folded != 0) return folded;

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -32,6 +34,20 @@ TEST(NameOrder, CaseInsensitiveThenBytewise) {
     // Ill-formed UTF-8 still orders totally.
     EXPECT_NE(CompareNames("a\xFF", "a\xFE"), 0);
     EXPECT_EQ(CompareNames("a\xFF", "a\xFF"), 0);
+
+    // Sorting by the names' keys gives the same order.
+    const std::vector<std::string> names = {
+        "apple", "Banana", "B",  "a2", "Apple", "Édith", "éditio", "a\xFF", "a\xFE", "日本語",
+        "ﾆﾎﾝ",   "ÄB",     "äa", "ß",  "ss",    "",      "Z",      "_",     "~",     "\xF0\x9D\x90\x80",
+        "\xC3",  "ǅ",      "ǆ",  "a"};
+    std::vector<std::string> byKeys = names, byComparison = names;
+    std::sort(byKeys.begin(), byKeys.end(), [](const std::string& a, const std::string& b) {
+        const std::string ka = files::NameOrderKey(a), kb = files::NameOrderKey(b);
+        return ka != kb ? ka < kb : a < b;
+    });
+    std::sort(byComparison.begin(), byComparison.end(),
+              [](const std::string& a, const std::string& b) { return CompareNames(a, b) < 0; });
+    EXPECT_EQ(byKeys, byComparison);
 }
 
 TEST(Listing, CountAndItemInSortedOrder) {

@@ -13,6 +13,8 @@
 #include <QObject>
 
 #include "ThreadTestSupport.h"
+#include "runtime/files/FolderItem.h"
+#include "tests/support/TempFolder.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -66,6 +68,25 @@ TEST_F(ThreadsScheduling, EveryYieldWithAZeroSliceRunsTheEventLoopOnce) {
     for (int i = 0; i < kYields; ++i) EXPECT_GT(turnsAtYield[i + 1], turnsAtYield[i]) << "no loop turn at yield " << i;
     EXPECT_EQ(eventsMissed, 0) << "posted events were not delivered across a yield";
     EXPECT_EQ(thread->runs, 1);
+}
+
+TEST_F(ThreadsScheduling, ReadingALongFolderGivesTheLoopItsTurns) {
+    SetThreadTimeSlice(0us);
+    testsupport::TempFolder tmp;
+    constexpr int kEntries = 6000;
+    for (int i = 0; i < kEntries; ++i) tmp.Write("file " + std::to_string(i), "");
+    LoopTurnCounter loop;
+    int turnsWhileRead = -1;
+    int32_t count = 0;
+    auto thread = MakeThread([&] {
+        const int before = loop.turns;
+        count = FolderItem::FromNativePath(tmp.Path())->Entries().Count();
+        turnsWhileRead = loop.turns - before;
+    });
+    ASSERT_TRUE(RunToEnd(thread));
+
+    EXPECT_EQ(count, kEntries);
+    EXPECT_GE(turnsWhileRead, 3);
 }
 
 TEST_F(ThreadsScheduling, TwoThreadsAlternateAtTheirYields) {
