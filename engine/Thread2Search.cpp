@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -56,9 +55,11 @@ void AddSearchRow(Window1& win, ItemFacts& item, const Product& product, const S
     list.SetCell(row, 5, item.Item()->AbsolutePath());
 }
 
-// The walk's place in one folder: the folder and the entry it is at.
+// The walk's place in one folder: the reading it walks, the device the
+// folder is on and the entry it is at.
 struct WalkFrame {
-    FolderItemRef folder;
+    FolderEntries entries;
+    uint64_t device = 0;
     int32_t i = 1;
 };
 
@@ -88,28 +89,26 @@ void Thread2::FindItem() {
     FindItem2(folder);
 }
 
-// Depth first, each folder's entries in Item order. The folders the walk is
-// in are frames on the heap, so the worker's fixed stack does not grow with
-// the depth; their paths form the chain that a folder alias leading back up
-// names again, and such a folder is not entered a second time (paths are
-// compared byte for byte: Linux names tell case apart).
+// Depth first, each folder's entries in Item order, each folder read once
+// when the walk enters it. The folders the walk is in are frames on the heap,
+// so the worker's fixed stack does not grow with the depth. A search takes
+// each folder and each listed item once, told by what it is (device and
+// inode), not by the path that leads there: links that lead to a folder
+// again, or to an ancestor, add no walk and no row. Folders on the kernel's
+// own file systems (proc, sysfs, devtmpfs, ...) are not entered.
 void Thread2::FindItem2(const FolderItemRef& folder) {
     const Window1& win = Deref(pWin1);
-    if (!folder) return;
+    const std::optional<FileIdentity> root = folder ? folder->Identity() : std::nullopt;
+    if (!root || folder->OnKernelFileSystem()) return;
     scannedCatalogue_ = SearchCatalogue::Read();
+    const ListboxRef list = win.Listbox1();
+    std::unordered_set<FileIdentity, FileIdentityHash> taken{*root};
     std::vector<WalkFrame> frames;
-    std::unordered_set<std::string_view> chain;
-    const auto enter = [&](const FolderItemRef& f) {
-        if (!chain.insert(f->NativePath()).second) return false;
-        frames.push_back({f});
-        return true;
-    };
-    enter(folder);
+    frames.push_back({folder->Entries(), root->device});
 
     while (!frames.empty()) {
         WalkFrame& top = frames.back();
-        if (top.i > top.folder->Count()) {
-            chain.erase(top.folder->NativePath());
+        if (top.i > top.entries.Count()) {
             frames.pop_back();
             if (frames.empty()) break;
             // The entry that led into the folder is done.
@@ -121,16 +120,27 @@ void Thread2::FindItem2(const FolderItemRef& folder) {
             KillMyself("killFind");
             return;
         }
-        const FolderItemRef e = top.folder->Item(top.i);
+        const FolderItemRef e = top.entries.Item(top.i);
+        // Nothing there: the entry does not exist (any more).
+        const std::optional<FileIdentity> id = e ? e->Identity() : std::nullopt;
         ItemFacts& item = ScannedItem(e);
-        const bool usable = e && e->Exists() && e->Visible() && LeftB(item.Name(), 1) != ".";
-        if (usable && !FindItem5(e)) {
-            if (e->Directory() && !item.AppPackage()) {
-                if (enter(e)) continue;
-            } else {
-                FindItem3(e);
-                FindItem4(e);
+        const bool usable = id && !taken.contains(*id) && e->Visible() && LeftB(item.Name(), 1) != ".";
+        if (usable) {
+            const int32_t rows = Deref(list).ListCount();
+            if (!FindItem5(e)) {
+                if (e->Directory() && !item.AppPackage()) {
+                    // On another device than its folder: a mount point, perhaps of a kernel file system.
+                    if (id->device == top.device || !e->OnKernelFileSystem()) {
+                        taken.insert(*id);
+                        frames.push_back({e->Entries(), id->device});
+                        continue;
+                    }
+                } else {
+                    FindItem3(e);
+                    FindItem4(e);
+                }
             }
+            if (list->ListCount() > rows) taken.insert(*id);
         }
         RuntimeBackgroundTask();
         ++frames.back().i;

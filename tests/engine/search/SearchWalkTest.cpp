@@ -5,6 +5,8 @@
 
 #include <climits>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include <gmock/gmock.h>
 
@@ -17,6 +19,7 @@ namespace {
 using runtime::ModalKind;
 using runtime::files::kFinderFlagInvisible;
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 
 class SearchWalkTest : public SearchTest {
 protected:
@@ -78,12 +81,60 @@ TEST_F(SearchWalkTest, AliasesAreFollowedAndAnAliasLoopEnds) {
 
     ASSERT_TRUE(Search());
 
-    // Once through Links/To Real, showing its target, once in Real itself;
-    // the aliases back up are not entered again from below.
-    const std::string target = MacPath("Real/page.pdoc");
-    EXPECT_THAT(Rows(), ElementsAre("page.pdoc | Pelmora（書類）", "page.pdoc | Pelmora（書類）"));
-    for (int row = 0; row < 2; ++row) EXPECT_EQ(win->Listbox1()->Cell(row, 5).ToUTF8(), target);
+    // Found through Links/To Real, showing its target; Real itself is the
+    // same folder and is not walked again, nor are the aliases back up.
+    EXPECT_THAT(Rows(), ElementsAre("page.pdoc | Pelmora（書類）"));
+    EXPECT_EQ(win->Listbox1()->Cell(0, 5).ToUTF8(), MacPath("Real/page.pdoc"));
     ExpectSearchToolItems();
+}
+
+TEST_F(SearchWalkTest, LinkFarmsAndKernelFileSystemsEndWithEachHitOnce) {
+    // 24 levels, each holding two links to the next: 2^24 paths to the bottom.
+    constexpr int kLevels = 24;
+    const auto level = [](int i) { return "farm/" + std::to_string(i); };
+    for (int i = 0; i <= kLevels; ++i) MakeFolder(level(i));
+    for (int i = 0; i < kLevels; ++i)
+        for (const char* link : {"left", "right"})
+            std::filesystem::create_directory_symlink(searchRoot + "/" + level(i + 1),
+                                                      searchRoot + "/" + level(i) + "/" + link);
+    Write(level(12) + "/middle.pdoc");
+    Write(level(kLevels) + "/bottom.pdoc");
+    // The kernel's own file systems, behind links with plain names.
+    MakeFolder("system");
+    for (const char* system : {"/proc", "/sys", "/dev"})
+        std::filesystem::create_directory_symlink(system, searchRoot + "/system/" + (system + 1));
+
+    ASSERT_TRUE(RunToEnd(NewSearch(), std::chrono::minutes(1)));
+
+    // Depth first: level 12's link "left" leads to the bottom before its own document.
+    EXPECT_THAT(Rows(), ElementsAre("bottom.pdoc | Pelmora（書類）", "middle.pdoc | Pelmora（書類）"));
+    ExpectSearchToolItems();
+}
+
+TEST_F(SearchWalkTest, AFolderChangingUnderTheWalkGivesEveryEntryThatStaysOnce) {
+    // At every turn of the loop an entry ahead of the walk's place comes or
+    // goes, as in a cache or log folder.
+    constexpr int kDocuments = 40;
+    std::vector<std::string> expected;
+    for (int i = 0; i < kDocuments; ++i) {
+        const std::string n = std::to_string(100 + i);
+        Write("busy/doc " + n + ".pdoc");
+        Write("busy/0 old " + n);
+        expected.push_back("doc " + n + ".pdoc | Pelmora（書類）");
+    }
+    const auto search = NewSearch();
+    search->Run();
+    int turn = 0;
+    ASSERT_TRUE(testsupport::PumpUntil([&] {
+        const std::string n = std::to_string(100 + turn / 2);
+        if (turn++ % 2)
+            Write("busy/0 new " + n);
+        else
+            std::filesystem::remove(searchRoot + "/busy/0 old " + n);
+        return search->State() == runtime::ThreadState::NotRunning;
+    }));
+
+    EXPECT_THAT(Rows(), ElementsAreArray(expected));
 }
 
 TEST_F(SearchWalkTest, DeepWalksEndNormallyWithTheirRows) {
