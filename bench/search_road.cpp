@@ -27,16 +27,11 @@
 #include <vector>
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
 
 #include "app/App.h"
 #include "app/Window1.h"
-#include "engine/Thread2.h"
+#include "bench/SearchRun.h"
 #include "foundation/Globals.h"
-#include "runtime/app/ModalResponder.h"
-#include "runtime/files/FolderItem.h"
-#include "runtime/threads/BackgroundTask.h"
 
 namespace {
 
@@ -162,12 +157,7 @@ void FillFolder(const std::string& folder, const std::vector<Slot>& plan, size_t
 }
 
 std::string MakeTree() {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string root = std::string(tmp && tmp[0] == '/' ? tmp : "/tmp") + "/bench_search_road_XXXXXX";
-    if (!mkdtemp(root.data())) {
-        std::perror("mkdtemp");
-        std::exit(1);
-    }
+    const std::string root = bench::MakeTemporaryFolder("bench_search_road");
     Random random(20240611);
     const std::vector<Slot> plan = PlanSlots(random);
     size_t slot = 0;
@@ -214,49 +204,6 @@ long WalkPlain(std::string& path) {
     return entries;
 }
 
-struct SearchResult {
-    double milliseconds = 0;
-    int rows = 0;
-    double longestGapMs = 0;
-};
-
-SearchResult RunSearch(const std::shared_ptr<Window1>& win, const std::string& root) {
-    runtime::SetModalResponder([&root](const runtime::ModalRequest& request) {
-        if (request.kind == runtime::ModalKind::SelectFolder)
-            return runtime::ModalAnswer::Choose(runtime::FolderItem::FromNativePath(root));
-        return runtime::ModalAnswer::Press(runtime::ModalAnswer::Button::Action);
-    });
-    win->pCountGet = 0;
-    win->pCountFind = 0;  // the search clears the list first
-
-    auto search = std::make_shared<Thread2>();
-    search->pWin1 = win;
-    search->pMode = "FindItem";
-
-    SearchResult result;
-    QEventLoop loop;
-    QTimer turns;  // fires once per turn of the loop
-    turns.setInterval(0);
-    Clock::time_point last = Clock::now();
-    QObject::connect(&turns, &QTimer::timeout, [&] {
-        const Clock::time_point now = Clock::now();
-        result.longestGapMs =
-            std::max(result.longestGapMs, std::chrono::duration<double, std::milli>(now - last).count());
-        last = now;
-        if (search->State() == runtime::ThreadState::NotRunning) loop.quit();
-    });
-
-    const Clock::time_point start = Clock::now();
-    search->Run();
-    turns.start();
-    loop.exec();
-    result.milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    turns.stop();
-    runtime::SetModalResponder({});
-    result.rows = win->Listbox1()->ListCount();
-    return result;
-}
-
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -274,7 +221,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the shipped catalogue is not in the bundle\n");
         return 1;
     }
-    runtime::SetThreadTimeSlice(std::chrono::milliseconds(5));
     const std::string root = MakeTree();
     const auto win = Window1::Instance();
 
@@ -287,7 +233,7 @@ int main(int argc, char** argv) {
         const Clock::time_point start = Clock::now();
         const long entries = WalkPlain(path);
         const double plain = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-        const SearchResult search = RunSearch(win, root);
+        const bench::SearchRun search = bench::RunSearch(win, root);
         if (search.rows != kExpectedRows) ++failures;
         if (round == 0) continue;
         ratios.push_back(search.milliseconds / plain);
