@@ -114,7 +114,7 @@ TEST_F(SearchWalkTest, LinkFarmsAndKernelFileSystemsEndWithEachHitOnce) {
 TEST_F(SearchWalkTest, AFolderChangingUnderTheWalkGivesEveryEntryThatStaysOnce) {
     // At every turn of the loop an entry ahead of the walk's place comes or
     // goes, as in a cache or log folder.
-    constexpr int kDocuments = 40;
+    constexpr int kDocuments = 12;
     std::vector<std::string> expected;
     for (int i = 0; i < kDocuments; ++i) {
         const std::string n = std::to_string(100 + i);
@@ -125,14 +125,16 @@ TEST_F(SearchWalkTest, AFolderChangingUnderTheWalkGivesEveryEntryThatStaysOnce) 
     const auto search = NewSearch();
     search->Run();
     int turn = 0;
-    ASSERT_TRUE(testsupport::PumpUntil([&] {
-        const std::string n = std::to_string(100 + turn / 2);
-        if (turn++ % 2)
-            Write("busy/0 new " + n);
-        else
-            std::filesystem::remove(searchRoot + "/busy/0 old " + n);
-        return search->State() == runtime::ThreadState::NotRunning;
-    }));
+    ASSERT_TRUE(testsupport::PumpUntil(
+        [&] {
+            const std::string n = std::to_string(100 + turn / 2);
+            if (turn++ % 2)
+                Write("busy/0 new " + n);
+            else
+                std::filesystem::remove(searchRoot + "/busy/0 old " + n);
+            return search->State() == runtime::ThreadState::NotRunning;
+        },
+        std::chrono::seconds(30)));
 
     EXPECT_THAT(Rows(), ElementsAreArray(expected));
 }
