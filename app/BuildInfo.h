@@ -9,7 +9,8 @@ namespace BuildInfo {
 inline constexpr const char* kHomePage = "https://www.keldo.example/KELDO/";
 inline constexpr const char* kContactAddress = "support@keldo.example";
 
-// The compiler and the Qt version the program was built with.
+// The compiler (by its common name, "GCC 12.2.0") and the Qt version the
+// program was built with.
 runtime::String Toolchain();
 
 }  // namespace BuildInfo

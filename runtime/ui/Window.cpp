@@ -226,7 +226,15 @@ void Window::ApplySize() {
     if (QWidget* bar = widget_->menuWidget(); bar != nullptr && menuBarVisible_) extra += bar->sizeHint().height();
     for (QToolBar* toolbar : widget_->findChildren<QToolBar*>(Qt::FindDirectChildrenOnly))
         extra += toolbar->sizeHint().height();
-    widget_->resize(width_, height_ + extra);
+    if (resizeable_) {
+        // Limits of its own undone: the layout gives it its content's minimum.
+        widget_->setMinimumSize(0, 0);
+        widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        widget_->resize(width_, height_ + extra);
+    } else {
+        // Equal minimum and maximum: the window system offers no resizing either.
+        widget_->setFixedSize(width_, height_ + extra);
+    }
 }
 
 void Window::ApplyBackground() {

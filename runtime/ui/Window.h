@@ -9,7 +9,8 @@
 // while it is open even when nobody else holds it.
 //
 // Width and Height are the content area's; a menu bar and a toolbar are added
-// around it.
+// around it. A window that is not Resizeable keeps that size, and the window
+// system is told so.
 
 #include <functional>
 #include <memory>
