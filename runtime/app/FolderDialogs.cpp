@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QVBoxLayout>
@@ -17,6 +18,19 @@ namespace runtime {
 namespace {
 
 using detail::ToQString;
+
+// Where a chooser opens: the folder asked for or, when it is not there, its
+// nearest existing parent; the home folder when none is asked for.
+QString OpeningFolder(const FolderItemRef& asked) {
+    if (!asked) return QDir::homePath();
+    QString path = QFileInfo(QString::fromStdString(asked->NativePath())).absoluteFilePath();
+    while (!QFileInfo(path).isDir()) {
+        const QString parent = QFileInfo(path).path();
+        if (parent == path) return QDir::homePath();
+        path = parent;
+    }
+    return path;
+}
 
 // The toolkit's file dialog (folder list, path field, buttons) inside a window
 // of ours, with the prompt above it.
@@ -42,8 +56,7 @@ public:
         } else {
             files_->setFileMode(QFileDialog::ExistingFile);
         }
-        if (request.initialDirectory)
-            files_->setDirectory(QString::fromStdString(request.initialDirectory->NativePath()));
+        files_->setDirectory(OpeningFolder(request.initialDirectory));
         if (!request.action.caption.IsEmpty())
             files_->setLabelText(QFileDialog::Accept, ToQString(request.action.caption));
         if (!request.cancel.caption.IsEmpty())

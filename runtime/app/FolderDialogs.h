@@ -28,7 +28,8 @@ public:
     void SetActionButtonCaption(const String& caption) { actionCaption_ = caption; }
     const String& CancelButtonCaption() const { return cancelCaption_; }
     void SetCancelButtonCaption(const String& caption) { cancelCaption_ = caption; }
-    // Where the chooser opens; nil: the process's current folder.
+    // Where the chooser opens: this folder, or its nearest existing parent
+    // when it is not there; nil: the home folder.
     const std::shared_ptr<FolderItem>& InitialDirectory() const { return initial_; }
     void SetInitialDirectory(std::shared_ptr<FolderItem> folder) { initial_ = std::move(folder); }
 
@@ -56,7 +57,8 @@ public:
 
 using SelectFolderDialogRef = std::shared_ptr<SelectFolderDialog>;
 
-// A folder chooser with the toolkit's defaults; nil when cancelled.
+// A folder chooser with no prompt, opening in the home folder; nil when
+// cancelled.
 std::shared_ptr<FolderItem> SelectFolder();
 
 // A chooser of one existing file. The filter names the file types to list;

@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 # The folder search as a user meets it: the real program's toolbar button
 # clicked with the mouse, the chooser read through the accessibility tree,
-# Escape pressed once, then a folder's path typed and Enter pressed; the
-# search rows must appear in the main window's list.
+# Escape pressed once (with no Documents folder the chooser opens in the
+# home folder, its parent); then, with Documents made, the chooser opens there,
+# a folder's path is typed and Enter pressed; the search rows must appear in
+# the main window's list.
 #
 # Usage: folder_chooser_test.py PROGRAM. Exit status 77: no Xvfb (skipped).
 import os
@@ -34,10 +36,9 @@ def apple_double(type_creator):
 
 
 def make_home(home):
-    """Documents (where the chooser opens) and a folder "Search" holding an
-    application of the catalogue (by its code), one of its documents (by type
-    and creator) and a file of no product."""
-    os.makedirs(os.path.join(home, "Documents", "Letters"))
+    """No Documents (where the chooser is asked to open), and a folder "Search"
+    holding an application of the catalogue (by its code), one of its documents
+    (by type and creator) and a file of no product."""
     search = os.path.join(home, "Search")
     write(os.path.join(search, "Tools", "Tolvenade.app", "Contents", "PkgInfo"), b"APPLwTq1\n")
     write(os.path.join(search, "Notes", "Plan"), b"plan\n")
@@ -47,15 +48,7 @@ def make_home(home):
 
 def use_search(ui):
     searched = os.path.join(ui.home, "Search")
-    frame = ui.wait("the main window", lambda: ui.top_level(Atspi.Role.FRAME, TITLE), 30)
-
-    def controls():
-        nodes = list(ui.walk(frame))
-        buttons = {n.get_name(): n for n in nodes if n.get_role() == Atspi.Role.PUSH_BUTTON}
-        lists = [n for n in nodes if n.get_role() in (Atspi.Role.TREE, Atspi.Role.TREE_TABLE)]
-        return (buttons, lists[0]) if SEARCH in buttons and STOP in buttons and lists else None
-
-    buttons, listing = ui.wait("the toolbar and the list", controls)
+    buttons, listing = ui.buttons_and_list(TITLE, (SEARCH, STOP))
 
     def enabled(name):
         return ui.has(buttons[name], Atspi.StateType.ENABLED)
@@ -65,9 +58,10 @@ def use_search(ui):
         return [(listing.get_accessible_at(row, 0).get_name(), listing.get_accessible_at(row, 2).get_name())
                 for row in range(listing.get_n_rows())]
 
-    def open_chooser():
+    def open_chooser(folder, inside):
         """Clicks the toolbar button; once the chooser's prompt, path field and
-        folder list (showing Documents) are all shown, clicks the path field."""
+        folder list are all shown, the list in folder (its combo box names it,
+        the list holds the folder inside), clicks the path field."""
         ui.wait("the search button", lambda: ui.shown(buttons[SEARCH]) and enabled(SEARCH))
         ui.click(buttons[SEARCH])
         dialog = ui.wait("the folder chooser", lambda: ui.top_level(Atspi.Role.DIALOG))
@@ -76,13 +70,15 @@ def use_search(ui):
         def path_field():
             nodes = [n for n in ui.walk(dialog) if ui.shown(n)]
             prompt = any(n.get_role() == Atspi.Role.LABEL and n.get_name() == PROMPT for n in nodes)
-            listed = any(n.get_name() == "Letters" and n.get_parent().get_role() in views
+            at = any(n.get_role() == Atspi.Role.COMBO_BOX and n.get_name() == folder for n in nodes)
+            listed = any(n.get_name() == inside and n.get_parent().get_role() in views
                          and ui.shown(n.get_parent()) for n in nodes)
             fields = [n for n in nodes if n.get_role() in (Atspi.Role.TEXT, Atspi.Role.ENTRY)
                       and ui.has(n, Atspi.StateType.EDITABLE)]
-            return fields[0] if prompt and listed and fields else None
+            return fields[0] if prompt and at and listed and fields else None
 
-        field = ui.wait("the chooser's prompt, path field and folder list, all shown", path_field)
+        field = ui.wait(lambda: "the chooser's prompt, path field and folder list, all shown, in %s; shown: %r" % (
+            folder, [(n.get_role_name(), n.get_name()) for n in ui.walk(dialog) if ui.shown(n)]), path_field)
         if not enabled(STOP) or enabled(SEARCH):
             raise Failure("the commands are not those of a running search while the chooser is up")
         ui.click(field)
@@ -91,7 +87,7 @@ def use_search(ui):
         return enabled(SEARCH) and not enabled(STOP) and ui.top_level(Atspi.Role.DIALOG) is None
 
     # Escape: no search, nothing listed, the commands back.
-    open_chooser()
+    open_chooser(ui.home, "Search")
     ui.xdotool("key", "Escape")
     ui.wait("the chooser to close and the commands to come back after Escape", commands_restored)
     if rows():
@@ -99,7 +95,8 @@ def use_search(ui):
     print("Escape: no search")
 
     # A typed path and Enter: that folder is searched.
-    open_chooser()
+    os.makedirs(os.path.join(ui.home, "Documents", "Letters"))
+    open_chooser(os.path.join(ui.home, "Documents"), "Letters")
     ui.xdotool("type", "--delay", "10", searched)
     ui.xdotool("key", "Return")
     ui.wait(lambda: "the search rows %r (the list holds %r)" % (EXPECTED_ROWS, rows()),

@@ -240,6 +240,19 @@ class RealWindow:
                 return window
         return None
 
+    def buttons_and_list(self, title, needed):
+        """The push buttons (by name) and the list of the window of that
+        title, once the buttons needed are among them."""
+        frame = self.wait("the window " + title, lambda: self.top_level(Atspi.Role.FRAME, title), 30)
+
+        def controls():
+            nodes = list(self.walk(frame))
+            buttons = {n.get_name(): n for n in nodes if n.get_role() == Atspi.Role.PUSH_BUTTON}
+            lists = [n for n in nodes if n.get_role() in (Atspi.Role.TREE, Atspi.Role.TREE_TABLE)]
+            return (buttons, lists[0]) if all(name in buttons for name in needed) and lists else None
+
+        return self.wait("the buttons and the list of " + title, controls)
+
     @staticmethod
     def walk(node):
         yield node

@@ -88,15 +88,19 @@ TEST_F(FolderDialogsTest, ChooserShowsItsListAndPathFieldAndEnterTakesWhatIsType
     const char* prompt = "検索を開始するフォルダを指定して下さい。";
     struct Case {
         bool folder;
-        QString typed;  // "" types nothing
+        QString initial;  // asked to open there
+        QString typed;    // "" types nothing
         QString chosen;
     } cases[] = {
-        {true, "", "Documents"},  // Enter alone takes the folder it opened at
-        {true, "Documents/Projects", "Documents/Projects"},
-        {false, "Documents/note.txt", "Documents/note.txt"},
+        // Enter alone takes the folder it opened at: the nearest existing
+        // parent (first, before the toolkit has a last folder to fall back on).
+        {true, "Documents/Gone/Deeper", "", "Documents"},
+        {true, "Documents", "", "Documents"},
+        {true, "Documents", "Documents/Projects", "Documents/Projects"},
+        {false, "", "Documents/note.txt", "Documents/note.txt"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed.toStdString());
+        SCOPED_TRACE((c.initial + " " + c.typed).toStdString());
         Seen seen;
         WhenModalUp<QDialog>([&](QDialog* chooser) {
             seen = Look(chooser);
@@ -109,7 +113,7 @@ TEST_F(FolderDialogsTest, ChooserShowsItsListAndPathFieldAndEnterTakesWhatIsType
         if (c.folder) {
             SelectFolderDialog dialog;
             dialog.SetPromptText(prompt);
-            dialog.SetInitialDirectory(Item("Documents"));
+            dialog.SetInitialDirectory(Item(c.initial));
             chosen = dialog.ShowModal();
             EXPECT_TRUE(seen.labels.contains(QString::fromUtf8(prompt)));
             EXPECT_TRUE(seen.listed.contains(root_ + "/Documents")) << seen.listed.join(", ").toStdString();
