@@ -58,6 +58,13 @@ String PathOfTarget(const carbon::FSSpec& target) {
     return path;
 }
 
+// The folder chooser says again what is asked, once the message is closed.
+FolderItemRef ReplacementFolder(const String& prompt) {
+    SelectFolderDialog dialog;
+    dialog.SetPromptText(prompt);
+    return dialog.ShowModal();
+}
+
 }  // namespace
 
 String gAbsPath_dc(const String& data, bool pickAnyFile) {
@@ -72,9 +79,10 @@ String gAbsPath_dc(const String& data, bool pickAnyFile) {
     carbon::Boolean wasChanged = 0;
     if (carbon::ResolveAlias(nullptr, h, &target, &wasChanged) == carbon::noErr) return PathOfTarget(target);
 
-    const String name = TextEnco::gEncUTF8alt(RecordedPath(data), "Shift_JIS");
-    MsgBox("「" + name + "」が見つかりません。再指定して下さい。");
-    const FolderItemRef chosen = pickAnyFile ? GetOpenFolderItem("anyFile") : SelectFolder();
+    const String lost =
+        "「" + TextEnco::gEncUTF8alt(RecordedPath(data), "Shift_JIS") + "」が見つかりません。再指定して下さい。";
+    MsgBox(lost);
+    const FolderItemRef chosen = pickAnyFile ? GetOpenFolderItem("anyFile") : ReplacementFolder(lost);
     if (!chosen) return "";
     return chosen->AbsolutePath();
 }

@@ -106,6 +106,7 @@ TEST_F(AliasPathTest, LostFolderNamesTheRecordedPathThenCancelGivesNothing) {
         EXPECT_EQ(asked[0].kind, ModalKind::MsgBox);
         EXPECT_EQ(asked[0].message.ToUTF8(), "「" + MacPath(lost, true) + kLostTail);
         EXPECT_EQ(asked[1].kind, ModalKind::SelectFolder);
+        EXPECT_EQ(asked[1].prompt.ToUTF8(), asked[0].message.ToUTF8());
     }
 }
 
