@@ -80,14 +80,9 @@ void Listbox::SetColumnWidths(const String& widths) {
 }
 
 void Listbox::LayoutColumns() {
-    QTreeView* view = NativeView();
+    detail::ListboxView* view = ViewOf(NativeWidget());
     if (view == nullptr) return;
-    const std::vector<int> widths = ComputeColumnWidths(columnWidths_, columnCount_, view->viewport()->width());
-    for (int column = 0; column < columnCount_; ++column) {
-        const int width = widths[static_cast<size_t>(column)];
-        view->setColumnHidden(column, width == 0);
-        if (width > 0) view->header()->resizeSection(column, width);
-    }
+    view->SetDesignWidths(ComputeColumnWidths(columnWidths_, columnCount_, view->viewport()->width()));
 }
 
 void Listbox::SetHasHeading(bool has) {
@@ -426,7 +421,7 @@ void Listbox::SetScrollBarVertical(bool v) {
 void Listbox::SetScrollbarHorizontal(bool v) {
     scrollHorizontal_ = v;
     if (QTreeView* view = NativeView())
-        view->setHorizontalScrollBarPolicy(v ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        view->setHorizontalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
 }
 
 void Listbox::SetColumnsResizable(bool v) {

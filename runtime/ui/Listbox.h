@@ -24,6 +24,11 @@
 // One row is selected at a time; every row is as high as the font and a
 // 16-pixel row picture need, whether the row has a picture or not.
 //
+// The columns are as wide as ColumnWidths gives for the list's width, until
+// the user resizes one. Columns wider than the list scroll sideways, with or
+// without ScrollbarHorizontal, which keeps the scroll bar shown. A cell whose
+// text is cut short shows it whole in a tooltip.
+//
 // A QTreeView shows the rows through a Qt item model (ListboxModel,
 // ListboxView), so assistive technology sees each cell's text, check state and
 // a folder row's expanded state, and the user's clicks come back here.

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include "runtime/ui/Listbox.h"
 #include "runtime/ui/detail/ListboxModel.h"
@@ -24,9 +26,37 @@ public:
         QStyleOptionViewItem withPicture = option;
         initStyleOption(&withPicture, index);
         withPicture.features |= QStyleOptionViewItem::HasDecoration;
-        const QWidget* view = option.widget;
-        QStyle* style = view != nullptr ? view->style() : QApplication::style();
-        return style->sizeFromContents(QStyle::CT_ItemViewItem, &withPicture, QSize(), view);
+        return StyleOf(option)->sizeFromContents(QStyle::CT_ItemViewItem, &withPicture, QSize(), option.widget);
+    }
+
+    // The whole text of a cell that is drawn cut short; no tooltip for one
+    // that is shown whole.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (event->type() != QEvent::ToolTip) return QStyledItemDelegate::helpEvent(event, view, option, index);
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        if (!CutShort(cell)) {
+            QToolTip::hideText();
+            return false;
+        }
+        QToolTip::showText(event->globalPos(), cell.text, view->viewport(), view->visualRect(index));
+        return true;
+    }
+
+private:
+    static QStyle* StyleOf(const QStyleOptionViewItem& option) {
+        return option.widget != nullptr ? option.widget->style() : QApplication::style();
+    }
+
+    // As the style draws a cell's text: within the text rectangle less a
+    // margin on either side, elided when wider.
+    static bool CutShort(const QStyleOptionViewItem& cell) {
+        if (cell.text.isEmpty()) return false;
+        QStyle* style = StyleOf(cell);
+        const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, cell.widget);
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, cell.widget) + 1;
+        return cell.fontMetrics.horizontalAdvance(cell.text) > text.width() - 2 * margin;
     }
 };
 
@@ -40,9 +70,23 @@ ListboxView::ListboxView(Listbox& list) : list_(&list) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAllColumnsShowFocus(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
+    connect(header(), &QHeaderView::sectionResized, this, [this] {
+        if (!settingWidths_) userWidths_ = true;
+    });
+}
+
+void ListboxView::SetDesignWidths(const std::vector<int>& widths) {
+    settingWidths_ = true;
+    for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
+        const int width = widths[static_cast<size_t>(column)];
+        setColumnHidden(column, width == 0);
+        if (width > 0) header()->resizeSection(column, width);
+    }
+    settingWidths_ = false;
+    userWidths_ = false;
 }
 
 void ListboxView::Connect(ListboxModel& model) {
@@ -74,9 +118,16 @@ void ListboxView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
     QTreeView::drawRow(painter, option, index);
 }
 
-void ListboxView::resizeEvent(QResizeEvent* event) {
-    QTreeView::resizeEvent(event);
-    if (list_ != nullptr) list_->LayoutColumns();
+// The viewport's width changes with the view's and when the vertical scroll
+// bar comes or goes; a change of its height alone (the horizontal scroll bar
+// coming) leaves the columns as they are.
+bool ListboxView::viewportEvent(QEvent* event) {
+    const bool handled = QTreeView::viewportEvent(event);
+    if (event->type() == QEvent::Resize && list_ != nullptr && !userWidths_) {
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        if (resize->size().width() != resize->oldSize().width()) list_->LayoutColumns();
+    }
+    return handled;
 }
 
 }  // namespace runtime::detail

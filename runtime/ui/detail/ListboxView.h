@@ -1,8 +1,14 @@
 #pragma once
 // The QTreeView that shows a Listbox: it sizes the columns from the list's
 // column widths, paints each cell's background through the list's
-// CellBackgroundPaint event and reports the user's expanding, collapsing and
-// selecting back to the list.
+// CellBackgroundPaint event, shows a cut-short cell's whole text in a tooltip
+// and reports the user's expanding, collapsing and selecting back to the list.
+//
+// The columns take their widths from the list whenever the width of the view
+// changes, until the user resizes one; from then on they keep the user's
+// widths, and the view scrolls sideways when they are wider than it.
+
+#include <vector>
 
 #include <QTreeView>
 
@@ -21,13 +27,18 @@ public:
     void Connect(ListboxModel& model);
     // The list goes away before the view, which is deleted later.
     void Detach() { list_ = nullptr; }
+    // The widths the list's column widths give (0 hides a column); the
+    // user's widths are forgotten.
+    void SetDesignWidths(const std::vector<int>& widths);
 
 protected:
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     Listbox* list_;
+    bool settingWidths_ = false;
+    bool userWidths_ = false;
 };
 
 }  // namespace runtime::detail
