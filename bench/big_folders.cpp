@@ -29,8 +29,9 @@ constexpr int kBigFolder = 100'000;
 constexpr int kChangingFolder = 50'000;
 constexpr auto kChangeInterval = std::chrono::milliseconds(50);
 
-const char* const kWords[] = {"写真", "旅行", "東京", "会議", "資料", "報告書", "ノート", "メモ", "見積もり", "議事録",
-                              "カタログ", "スケジュール", "請求書", "デザイン", "原稿", "アルバム", "日記"};
+const char* const kWords[] = {"写真",   "旅行",     "東京",     "会議",     "資料",     "報告書",
+                              "ノート", "メモ",     "見積もり", "議事録",   "カタログ", "スケジュール",
+                              "請求書", "デザイン", "原稿",     "アルバム", "日記"};
 const char* const kExtensions[] = {".jpg", ".txt", ".pdf", ".docx", ".png", ""};
 
 void Touch(const std::string& path) {

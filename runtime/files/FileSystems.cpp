@@ -1,6 +1,5 @@
 #include "runtime/files/FileSystems.h"
 
-#include <linux/magic.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/sysmacros.h>
@@ -11,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <linux/magic.h>
+
 namespace runtime::files {
 
 namespace {
@@ -18,10 +19,24 @@ namespace {
 // Types whose magic number says enough. Not all of them have a name in
 // <linux/magic.h>.
 constexpr uint64_t kKernelTypes[] = {
-    PROC_SUPER_MAGIC,   SYSFS_MAGIC,    DEVPTS_SUPER_MAGIC, CGROUP_SUPER_MAGIC, CGROUP2_SUPER_MAGIC,
-    DEBUGFS_MAGIC,      TRACEFS_MAGIC,  SECURITYFS_MAGIC,   PSTOREFS_MAGIC,     BPF_FS_MAGIC,
-    BINFMTFS_MAGIC,     EFIVARFS_MAGIC, SELINUX_MAGIC,      SMACK_MAGIC,        NSFS_MAGIC,
-    0x62656570 /* configfs */, 0x65735543 /* fusectl */, 0x19800202 /* mqueue */,
+    PROC_SUPER_MAGIC,
+    SYSFS_MAGIC,
+    DEVPTS_SUPER_MAGIC,
+    CGROUP_SUPER_MAGIC,
+    CGROUP2_SUPER_MAGIC,
+    DEBUGFS_MAGIC,
+    TRACEFS_MAGIC,
+    SECURITYFS_MAGIC,
+    PSTOREFS_MAGIC,
+    BPF_FS_MAGIC,
+    BINFMTFS_MAGIC,
+    EFIVARFS_MAGIC,
+    SELINUX_MAGIC,
+    SMACK_MAGIC,
+    NSFS_MAGIC,
+    0x62656570 /* configfs */,
+    0x65735543 /* fusectl */,
+    0x19800202 /* mqueue */,
 };
 
 // The type the mount table gives the file system of that device, "" when
