@@ -2,13 +2,10 @@
 
 #include <sys/stat.h>
 
-#include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
-#include <plist/plist.h>
-
 #include "platform/icons/FileBytes.h"
+#include "platform/plist/PropertyList.h"
 
 namespace platform::icons {
 
@@ -26,22 +23,10 @@ bool EndsWithIgnoringCase(std::string_view name, std::string_view lowerSuffix) {
 
 // The plist's CFBundleIconFile string, "" when there is none.
 std::string IconFileName(const std::vector<uint8_t>& plistBytes) {
-    if (plistBytes.empty() || plistBytes.size() > UINT32_MAX) return {};
-    plist_t root = nullptr;
-    plist_from_memory(reinterpret_cast<const char*>(plistBytes.data()), uint32_t(plistBytes.size()), &root);
-    if (!root) return {};
-    std::string name;
-    if (plist_get_node_type(root) == PLIST_DICT) {
-        plist_t node = plist_dict_get_item(root, "CFBundleIconFile");
-        if (node && plist_get_node_type(node) == PLIST_STRING) {
-            char* value = nullptr;
-            plist_get_string_val(node, &value);
-            if (value) name = value;
-            std::free(value);
-        }
-    }
-    plist_free(root);
-    return name;
+    const auto root =
+        plist::ParsePropertyList(std::string_view(reinterpret_cast<const char*>(plistBytes.data()), plistBytes.size()));
+    if (!root || plist_get_node_type(root.get()) != PLIST_DICT) return {};
+    return plist::StringValue(plist_dict_get_item(root.get(), "CFBundleIconFile")).value_or("");
 }
 
 // A name that stays inside the Resources folder.
@@ -60,7 +45,7 @@ bool IsApplicationPackage(const std::string& folderPath) {
 
 std::string BundleIconFile(const std::string& bundlePath) {
     const std::string contents = bundlePath + "/Contents";
-    auto plistBytes = ReadFileBytes(contents + "/Info.plist", kMaxInfoPlistBytes);
+    auto plistBytes = ReadFileBytes(contents + "/Info.plist", plist::kMaxInfoPlistBytes);
     if (!plistBytes) return {};
     std::string name = IconFileName(*plistBytes);
     if (!IsPlainFileName(name)) return {};

@@ -11,7 +11,7 @@
 #include <memory>
 #include <optional>
 
-#include <plist/plist.h>
+#include "platform/plist/PropertyList.h"
 
 namespace platform::plutil {
 namespace {
@@ -35,11 +35,6 @@ public:
 private:
     int fd_;
 };
-
-struct PlistDeleter {
-    void operator()(plist_t node) const { plist_free(node); }
-};
-using PlistHolder = std::unique_ptr<void, PlistDeleter>;
 
 struct XmlDeleter {
     void operator()(char* text) const { plist_to_xml_free(text); }
@@ -134,9 +129,9 @@ std::string ConvertFileToXml(const std::string& path) {
     if (!data) return reason;
     if (data->empty()) return "not a property list";
 
-    plist_t parsed = nullptr;
-    plist_from_memory(data->data(), static_cast<uint32_t>(data->size()), &parsed);
-    const PlistHolder root(parsed);
+    // libplist's XML writer would put a string's U+0000 into the text as it is;
+    // such a list is refused here with the deep and the cyclic ones.
+    const auto root = plist::ParsePropertyList(*data);
     if (!root) return "not a property list";
 
     char* xml = nullptr;

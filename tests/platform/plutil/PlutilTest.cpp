@@ -1,5 +1,6 @@
 // plutil -convert xml1 FILE: binary and XML lists come out as XML in place;
-// anything else leaves the file alone and says why in one line.
+// anything else, hostile lists included, leaves the file alone and says why
+// in one line.
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
+#include "tests/support/HostilePlists.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -145,13 +147,16 @@ TEST_F(PlutilTest, XmlListStaysXmlWithTheSameValues) {
 
 TEST_F(PlutilTest, FileThatIsNoPropertyListFailsAndStaysAsItWas) {
     const std::string binary = EditionPreferences();
-    const std::vector<std::pair<std::string, std::string>> cases = {
+    std::vector<testsupport::HostilePlist> cases = {
         {"text", "prefFolderPath = file:///tmp/\n"},
         {"empty", ""},
         {"truncated-binary", binary.substr(0, binary.size() - 9)},
         {"bare-magic", "bplist00"},
         {"unclosed-xml", "<?xml version=\"1.0\"?><plist><dict><key>a</key>"},
     };
+    // Lists whose XML would be wrong (a NUL), or that no stack or memory holds.
+    for (auto& hostile : testsupport::HostilePlists()) cases.push_back(std::move(hostile));
+    std::vector<std::string> names;
     for (const auto& [name, bytes] : cases) {
         SCOPED_TRACE(name);
         const std::string path = folder.Write(name, bytes);
@@ -159,8 +164,9 @@ TEST_F(PlutilTest, FileThatIsNoPropertyListFailsAndStaysAsItWas) {
         ExpectRefused(outcome);
         EXPECT_NE(outcome.errors.find(name), std::string::npos) << outcome.errors;
         EXPECT_EQ(ReadFile(path), bytes);
+        names.push_back(name);
     }
-    ExpectFolderHolds({"text", "empty", "truncated-binary", "bare-magic", "unclosed-xml"});
+    ExpectFolderHolds(names);
 }
 
 TEST_F(PlutilTest, MissingFileOrFolderFails) {

@@ -1,0 +1,20 @@
+#pragma once
+// How much of a property list written by others the program takes.
+
+#include <cstddef>
+
+namespace platform::plist {
+
+// The largest Info.plist read; a larger one is not read at all.
+inline constexpr size_t kMaxInfoPlistBytes = 4u << 20;
+
+// The deepest nesting of values parsed, the outermost value being level 1.
+// libplist parses and frees recursively, on a worker's 512 KB stack: at this
+// depth both take under 32 KB of it.
+inline constexpr size_t kMaxNesting = 256;
+
+// The most values parsed, dictionary keys included. A binary list may refer
+// to one object from many places; libplist makes a value for each reference.
+inline constexpr size_t kMaxValues = 1u << 18;
+
+}  // namespace platform::plist
