@@ -1,5 +1,6 @@
 #include "foundation/Globals.h"
 
+#include "platform/plist/Limits.h"
 #include "runtime/core/TextFunctions.h"
 #include "runtime/files/TextInputStream.h"
 #include "runtime/threads/BackgroundTask.h"
@@ -13,6 +14,9 @@ std::vector<FolderItemRef> gDocDir;
 bool gBeep = false;
 
 namespace {
+
+// A PkgInfo holds the type and the creator, four bytes each.
+constexpr int64_t kPkgInfoBytes = 8;
 
 // contents/<name> of an item; nil when the item has no contents folder.
 FolderItemRef ContentsChild(const FolderItemRef& item, const String& name) {
@@ -54,9 +58,12 @@ String gGetTypeCre(const FolderItemRef& item) {
     if (!pkgInfo || !pkgInfo->Exists()) return "";
     TextInputStreamRef stream = pkgInfo->OpenAsTextFile();
     if (!stream) return "";
-    String line = stream->ReadLine();
+    String code = stream->Read(kPkgInfoBytes);
     stream->Close();
-    return line;
+    // The first line within them, ended as ReadLine ends it.
+    for (const char* lineEnd : {"\r", "\n"})
+        if (const int32_t at = InStrB(code, lineEnd); at > 0) code = LeftB(code, at - 1);
+    return code;
 }
 
 bool gGetTypeFileInfo(const FolderItemRef& item) {
@@ -64,9 +71,12 @@ bool gGetTypeFileInfo(const FolderItemRef& item) {
     if (!infoPlist || !infoPlist->Exists()) return false;
     TextInputStreamRef stream = infoPlist->OpenAsTextFile();
     if (!stream) return false;
-    String all = stream->ReadAll();
+    // A file larger than any Info.plist the program reads is not read at all,
+    // as the icon lookup does not read it.
+    const int64_t bound = int64_t(platform::plist::kMaxInfoPlistBytes);
+    String text = stream->Read(bound + 1);
     stream->Close();
-    return InStrB(all, "KELDO Software") > 0;
+    return LenB(text) <= bound && InStrB(text, "KELDO Software") > 0;
 }
 
 String gAbsPath_ex(const String& data) {

@@ -26,9 +26,11 @@ runtime::String gExtractExtn(const runtime::String& name);
 
 // A folder (or package) whose name has the extension "app".
 bool gAppPackage(const runtime::FolderItemRef& item);
-// Type and creator: the first line of a package's PkgInfo, else MacType + MacCreator.
+// Type and creator: the first line within the first 8 bytes of a package's
+// PkgInfo, else MacType + MacCreator.
 runtime::String gGetTypeCre(const runtime::FolderItemRef& item);
-// The item's contents/Info.plist holds the maker's name, byte for byte.
+// The item's contents/Info.plist holds the maker's name, byte for byte; False
+// for one larger than platform::plist::kMaxInfoPlistBytes.
 bool gGetTypeFileInfo(const runtime::FolderItemRef& item);
 
 // The absolute-path field inside alias data, or the data unchanged.

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace runtime {
@@ -53,6 +54,17 @@ std::string TextInputStream::ReadLineBytes() {
     return line;
 }
 
+std::string TextInputStream::ReadBytes(int64_t count) {
+    std::string bytes;
+    while (count > 0 && Fill()) {
+        const size_t n = std::min(end_ - position_, static_cast<size_t>(count));
+        bytes.append(buffer_.data() + position_, n);
+        position_ += n;
+        count -= static_cast<int64_t>(n);
+    }
+    return bytes;
+}
+
 std::string TextInputStream::ReadAllBytes() {
     std::string all;
     while (Fill()) {
@@ -65,6 +77,10 @@ std::string TextInputStream::ReadAllBytes() {
 String TextInputStream::ReadLine() { return String::FromBytes(ReadLineBytes(), encoding_); }
 String TextInputStream::ReadLine(const TextEncodingRef& encoding) {
     return String::FromBytes(ReadLineBytes(), encoding);
+}
+String TextInputStream::Read(int64_t count) { return String::FromBytes(ReadBytes(count), encoding_); }
+String TextInputStream::Read(int64_t count, const TextEncodingRef& encoding) {
+    return String::FromBytes(ReadBytes(count), encoding);
 }
 String TextInputStream::ReadAll() { return String::FromBytes(ReadAllBytes(), encoding_); }
 String TextInputStream::ReadAll(const TextEncodingRef& encoding) { return String::FromBytes(ReadAllBytes(), encoding); }

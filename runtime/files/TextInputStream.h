@@ -4,6 +4,7 @@
 // was given) and is never converted.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,9 @@ public:
     // The next line without its end; "" for an empty line and at the end.
     String ReadLine();
     String ReadLine(const TextEncodingRef& encoding);
+    // The next `count` bytes, fewer at the end; "" for a count below 1.
+    String Read(int64_t count);
+    String Read(int64_t count, const TextEncodingRef& encoding);
     // Everything not read yet.
     String ReadAll();
     String ReadAll(const TextEncodingRef& encoding);
@@ -35,6 +39,7 @@ public:
 private:
     bool Fill();  // reads more when everything buffered is used; false at the end
     std::string ReadLineBytes();
+    std::string ReadBytes(int64_t count);
     std::string ReadAllBytes();
 
     int fd_;

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/plist/Limits.h"
 #include "runtime/core/TextFunctions.h"
 #include "tests/support/FinderInfoData.h"
+#include "tests/support/HostilePlists.h"
 #include "tests/support/TempFolder.h"
 
 using namespace runtime;
@@ -60,11 +62,16 @@ TEST(GlobalsTypeCreator, PackagesReadTheirPkgInfoOthersTheirFinderInfo) {
     tmp.MakeFolder("Empty.app/Contents");
     tmp.MakeFolder("Bare.app");
     tmp.Write("Lined.app/Contents/PkgInfo", "APPLwTq5\nrest");
+    tmp.Write("Short.app/Contents/PkgInfo", "APL\r\nxyz");
+    // 1 GiB without a line end: only the 8 bytes a PkgInfo holds are read.
+    testsupport::WriteSparseFile(tmp / "Huge.app/Contents/PkgInfo", "APPLwTq1", off_t(1) << 30);
     const std::string doc = tmp.Write("doc.brd", "data");
     const std::string plain = tmp.Write("plain.txt", "data");
 
     EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Tolvenade.app")).Bytes(), "APPLwTq1");
     EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Lined.app")).Bytes(), "APPLwTq5");
+    EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Short.app")).Bytes(), "APL");
+    EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Huge.app")).Bytes(), "APPLwTq1");
     EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Empty.app")).Bytes(), "");
     EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Bare.app")).Bytes(), "");
     EXPECT_EQ(Globals::gGetTypeCre(Item(plain)).Bytes(), "");
@@ -91,9 +98,17 @@ TEST(GlobalsMakerTest, OnlyTheExactBytesOfTheMakerNameCount) {
     const std::string plain = tmp.Write("plain", "KELDO Software");
     // The test does not ask for a package first: any folder with contents/Info.plist.
     tmp.Write("Folder/Contents/Info.plist", "KELDO Software");
+    // Up to the one bound on Info.plist files; beyond it nothing is read.
+    const size_t bound = platform::plist::kMaxInfoPlistBytes;
+    tmp.Write("AtBound.app/Contents/Info.plist", std::string(bound - 14, ' ') + "KELDO Software");
+    tmp.Write("Oversize.app/Contents/Info.plist", "KELDO Software" + std::string(bound - 13, ' '));
+    testsupport::WriteSparseFile(tmp / "Sparse.app/Contents/Info.plist", "KELDO Software", off_t(1) << 30);
 
     EXPECT_TRUE(Globals::gGetTypeFileInfo(Item(tmp / "Good.app")));
     EXPECT_TRUE(Globals::gGetTypeFileInfo(Item(tmp / "Folder")));
+    EXPECT_TRUE(Globals::gGetTypeFileInfo(Item(tmp / "AtBound.app")));
+    EXPECT_FALSE(Globals::gGetTypeFileInfo(Item(tmp / "Oversize.app")));
+    EXPECT_FALSE(Globals::gGetTypeFileInfo(Item(tmp / "Sparse.app")));
     EXPECT_FALSE(Globals::gGetTypeFileInfo(Item(tmp / "Case.app")));
     EXPECT_FALSE(Globals::gGetTypeFileInfo(Item(tmp / "Wide.app")));
     EXPECT_FALSE(Globals::gGetTypeFileInfo(Item(tmp / "NoPlist.app")));

@@ -60,6 +60,19 @@ TEST(TextInputStream, ReadingAtTheEndGivesEmptyText) {
     EXPECT_EQ(in->ReadLine().Bytes(), "");
 }
 
+TEST(TextInputStream, ReadTakesAtMostCountBytesLineEndsAndAll) {
+    TempFolder tmp;
+    const std::string rest(70000, 'x');  // longer than the read-ahead buffer
+    const TextInputStreamRef in = FolderItem::FromNativePath(tmp.Write("t", "ab\r\n" + rest))->OpenAsTextFile();
+    ASSERT_TRUE(in);
+    EXPECT_EQ(in->Read(0).Bytes(), "");
+    EXPECT_EQ(in->Read(-1).Bytes(), "");
+    EXPECT_EQ(in->Read(3).Bytes(), "ab\r");
+    EXPECT_EQ(in->ReadLine().Bytes(), "") << "reading goes on after the bytes read";
+    EXPECT_EQ(in->Read(70001).Bytes(), rest) << "fewer at the end";
+    EXPECT_TRUE(in->EOF());
+}
+
 TEST(TextInputStream, TextCarriesTheStreamsEncoding) {
     TempFolder tmp;
     const FolderItemRef file = FolderItem::FromNativePath(tmp.Write("t", "一行目\r\n残り\n全部"));
