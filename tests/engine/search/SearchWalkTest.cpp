@@ -1,17 +1,26 @@
 // The walk below the chosen folder: which entries are passed over, compared
-// or walked into, aliases and alias loops, and the stop request.
+// or walked into, aliases and alias loops, damaged packages, and the stop
+// request.
 
 #include <sys/stat.h>
 
 #include <climits>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
+#include <QImage>
 #include <gmock/gmock.h>
 
+#include "app/PluginFunctions.h"
+#include "app/Startup.h"
+#include "platform/plist/Limits.h"
 #include "runtime/files/FinderInfo.h"
+#include "runtime/plugins/PluginHost.h"
 #include "tests/engine/search/SearchTestSupport.h"
+#include "tests/support/HostilePlists.h"
+#include "tests/support/IcnsBuilder.h"
 
 namespace engine_testing {
 namespace {
@@ -20,6 +29,7 @@ using runtime::ModalKind;
 using runtime::files::kFinderFlagInvisible;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
+using ::testing::UnorderedElementsAreArray;
 
 class SearchWalkTest : public SearchTest {
 protected:
@@ -162,6 +172,61 @@ TEST_F(SearchWalkTest, DeepWalksEndNormallyWithTheirRows) {
 
     EXPECT_THAT(Rows(), ElementsAre("middle.pdoc | Pelmora（書類）", "end.pdoc | Pelmora（書類）",
                                     "bottom.pdoc | Pelmora（書類）"));
+    ExpectSearchToolItems();
+}
+
+// With the icon plug-in bound as at start-up, so that each row's icon is
+// made on the search worker from the package's Info.plist.
+class SearchWithIconsTest : public SearchWalkTest {
+protected:
+    void SetUp() override {
+        SearchWalkTest::SetUp();
+        std::filesystem::copy_file(FELTRIX_LIBRARY, plugins_ / "Feltrix");
+        ASSERT_EQ(runtime::PluginHost::Shared().LoadFolder(plugins_.Path()), 1);
+        _InitPluginEntrypoints();
+    }
+    void TearDown() override {
+        PluginEntrypoints() = runtime::PluginEntrypointTable();
+        SearchWalkTest::TearDown();
+    }
+
+private:
+    testsupport::TempFolder plugins_;
+};
+
+TEST_F(SearchWithIconsTest, DamagedPackagesAreListedWithTheGenericApplicationIcon) {
+    using namespace testsupport;
+    // Every package holds Sample.icns, and all but Generic.app and Huge.app an
+    // Info.plist that names it.
+    const Bytes icns = Icns().Add("is32", PackedColor(256, 10, 20, 30)).Add("s8mk", Bytes(256, 255)).Data();
+    std::vector<std::pair<std::string, std::string>> packages = {
+        {"Generic.app", ""},
+        {"Sound.app", InfoPlist("Sample")},
+        {"Oversize.app", InfoPlist("Sample") + std::string(platform::plist::kMaxInfoPlistBytes, ' ')},
+    };
+    for (const auto& [name, bytes] : HostilePlists()) packages.emplace_back(name + ".app", bytes);
+    std::vector<std::string> rows;
+    for (const auto& [name, plist] : packages) {
+        MakeAppBundle(name, "APPLwTq5");
+        WriteFile(searchRoot + "/" + name + "/Contents/Resources/Sample.icns", icns);
+        if (!plist.empty()) Write(name + "/Contents/Info.plist", plist);
+        rows.push_back(name + " | Pelmora（アプリ）");
+    }
+    // A PkgInfo of 1 GiB without a line end.
+    WriteSparseFile(MakeFolder("Huge.app/Contents") + "/PkgInfo", "APPLwTq5", off_t(1) << 30);
+    rows.push_back("Huge.app | Pelmora（アプリ）");
+
+    ASSERT_TRUE(Search());
+
+    EXPECT_THAT(Rows(), UnorderedElementsAreArray(rows));
+    std::map<std::string, QImage> icons;
+    const auto list = win->Listbox1();
+    for (int row = 0; row < list->ListCount(); ++row)
+        icons[list->Cell(row, 0).ToUTF8()] = list->RowPicture(row)->ToImage();
+    ASSERT_EQ(icons.size(), rows.size());
+    EXPECT_EQ(icons["Sound.app"].pixel(8, 8), qRgb(10, 20, 30)) << "the icon the Info.plist names";
+    for (const auto& [name, icon] : icons)
+        if (name != "Sound.app") EXPECT_EQ(icon, icons["Generic.app"]) << name;
     ExpectSearchToolItems();
 }
 
