@@ -1,5 +1,6 @@
 #include "runtime/scripts/ScriptFinder.h"
 
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <mutex>
@@ -24,15 +25,39 @@ const char* FailureText(TrashOutcome outcome) {
     return "";
 }
 
+ScriptOutcome OutcomeOf(const platform::finder::TrashResult& result) {
+    switch (result.outcome) {
+    case TrashOutcome::Moved:
+    case TrashOutcome::NotFound: return ScriptOutcome::Done;  // gone meanwhile: nothing stayed
+    case TrashOutcome::Refused: return ScriptOutcome::ItemNotMovable;
+    default: break;
+    }
+    switch (result.error) {
+    case EROFS: return ScriptOutcome::DiskReadOnly;
+    case ENOSPC:
+    case EDQUOT: return ScriptOutcome::DiskFull;
+    case EBUSY:
+    case ETXTBSY: return ScriptOutcome::ItemInUse;
+    case EACCES:
+    case EPERM:
+        // Only the rename touches the item's own folder; the other steps write the Trash.
+        return result.outcome == TrashOutcome::MoveFailed ? ScriptOutcome::ItemNotWritable
+                                                          : ScriptOutcome::TrashNotWritable;
+    default: break;
+    }
+    return result.outcome == TrashOutcome::NoUsableTrash ? ScriptOutcome::NoTrash : ScriptOutcome::Failed;
+}
+
 }  // namespace
 
-// The scripts return nothing, so the failure is reported here or nowhere.
-void SystemScriptFinder::MoveToTrash(const std::string& posixPath) {
+ScriptOutcome SystemScriptFinder::MoveToTrash(const std::string& posixPath) {
     const platform::finder::TrashResult result = platform::finder::MoveToTrash(posixPath);
-    if (result.Moved()) return;
-    std::cerr << "Trash: " << posixPath << " stays where it is: " << FailureText(result.outcome);
-    if (result.error != 0) std::cerr << " (" << std::strerror(result.error) << ')';
-    std::cerr << '\n';
+    if (!result.Moved()) {
+        std::cerr << "Trash: " << posixPath << " stays where it is: " << FailureText(result.outcome);
+        if (result.error != 0) std::cerr << " (" << std::strerror(result.error) << ')';
+        std::cerr << '\n';
+    }
+    return OutcomeOf(result);
 }
 
 void SystemScriptFinder::RevealItem(const std::string& posixPath) {

@@ -5,21 +5,24 @@
 #include <memory>
 #include <string>
 
+#include "runtime/scripts/ScriptOutcome.h"
+
 namespace runtime {
 
 class ScriptFinder {
 public:
     virtual ~ScriptFinder() = default;
-    // Both take an absolute POSIX path of an item that exists.
-    virtual void MoveToTrash(const std::string& posixPath) = 0;
+    // Both take an absolute POSIX path of an item that exists. MoveToTrash
+    // tells why the item stayed where it was, if it did.
+    [[nodiscard]] virtual ScriptOutcome MoveToTrash(const std::string& posixPath) = 0;
     virtual void RevealItem(const std::string& posixPath) = 0;
 };
 
 // The Finder of this system: platform/finder. A move or a reveal that fails
-// leaves one line on stderr.
+// also leaves one line on stderr.
 class SystemScriptFinder : public ScriptFinder {
 public:
-    void MoveToTrash(const std::string& posixPath) override;
+    [[nodiscard]] ScriptOutcome MoveToTrash(const std::string& posixPath) override;
     void RevealItem(const std::string& posixPath) override;
 };
 

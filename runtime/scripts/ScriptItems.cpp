@@ -6,13 +6,13 @@ void ScriptCall::Add(ScriptParam param) {
     if (!completed_) params_.push_back(std::move(param));
 }
 
-void ScriptCall::Complete() {
-    if (completed_) return;
+ScriptOutcome ScriptCall::Complete() {
+    if (completed_) return ScriptOutcome::Done;
     completed_ = true;
-    RunScriptResource(scriptID_, params_);
+    return RunScriptResource(scriptID_, params_);
 }
 
-void RuntimeScriptExecute(int32_t scriptID) { RunScriptResource(scriptID, {}); }
+ScriptOutcome RuntimeScriptExecute(int32_t scriptID) { return RunScriptResource(scriptID, {}); }
 
 ScriptCallRef RuntimeStartParamScript(int32_t scriptID) { return std::make_shared<ScriptCall>(scriptID); }
 
@@ -24,8 +24,8 @@ void RuntimeAddStringScriptParam(const ScriptCallRef& call, const String& text) 
     if (call) call->Add(text);
 }
 
-void RuntimeCompleteParamScriptExecute(const ScriptCallRef& call) {
-    if (call) call->Complete();
+ScriptOutcome RuntimeCompleteParamScriptExecute(const ScriptCallRef& call) {
+    return call ? call->Complete() : ScriptOutcome::Done;
 }
 
 }  // namespace runtime

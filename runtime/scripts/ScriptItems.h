@@ -1,7 +1,7 @@
 #pragma once
 // Script items: the application's script resources, run by number, with or
-// without parameters. Scripts return nothing; what each does is in
-// ScriptResources.h.
+// without parameters. A run gives only its ScriptOutcome; what each script
+// does is in ScriptResources.h.
 
 #include <cstdint>
 #include <memory>
@@ -22,8 +22,9 @@ public:
     bool Completed() const { return completed_; }
 
     void Add(ScriptParam param);
-    // Runs the script once; later calls, and parameters added after it, do nothing.
-    void Complete();
+    // Runs the script once; later calls, and parameters added after it, do
+    // nothing (and give Done).
+    ScriptOutcome Complete();
 
 private:
     int32_t scriptID_;
@@ -34,13 +35,14 @@ private:
 using ScriptCallRef = std::shared_ptr<ScriptCall>;
 
 // Runs a script without parameters.
-void RuntimeScriptExecute(int32_t scriptID);
+ScriptOutcome RuntimeScriptExecute(int32_t scriptID);
 
 // A parameterised run: start, add parameters in order, complete (which runs
-// the script and returns when it has finished). A nil handle is ignored.
+// the script and returns when it has finished). A nil handle is ignored
+// (Done).
 ScriptCallRef RuntimeStartParamScript(int32_t scriptID);
 void RuntimeAddIntegerScriptParam(const ScriptCallRef& call, int32_t value);
 void RuntimeAddStringScriptParam(const ScriptCallRef& call, const String& text);
-void RuntimeCompleteParamScriptExecute(const ScriptCallRef& call);
+ScriptOutcome RuntimeCompleteParamScriptExecute(const ScriptCallRef& call);
 
 }  // namespace runtime

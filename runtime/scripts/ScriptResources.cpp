@@ -22,15 +22,14 @@ std::optional<std::string> ItemPathParam(const std::vector<ScriptParam>& params)
 
 }  // namespace
 
-void RunScriptResource(int32_t scriptID, const std::vector<ScriptParam>& params) {
+ScriptOutcome RunScriptResource(int32_t scriptID, const std::vector<ScriptParam>& params) {
     if (scriptID != kScriptMoveFileToTrash && scriptID != kScriptMoveFolderToTrash && scriptID != kScriptRevealItem)
-        return;
+        return ScriptOutcome::Done;
     const std::optional<std::string> path = ItemPathParam(params);
-    if (!path) return;
-    if (scriptID == kScriptRevealItem)
-        CurrentScriptFinder()->RevealItem(*path);
-    else
-        CurrentScriptFinder()->MoveToTrash(*path);
+    if (!path) return ScriptOutcome::Done;
+    if (scriptID != kScriptRevealItem) return CurrentScriptFinder()->MoveToTrash(*path);
+    CurrentScriptFinder()->RevealItem(*path);
+    return ScriptOutcome::Done;
 }
 
 }  // namespace runtime

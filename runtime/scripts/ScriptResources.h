@@ -11,13 +11,15 @@
 // end in ":") and ignores any others. 168 and 169 move whatever the path names,
 // file or folder alike, as the Finder would. A script does nothing without
 // parameters, with an integer first parameter, with a path that names no
-// existing item, and for any other number.
+// existing item, and for any other number. A run gives its ScriptOutcome:
+// Done unless a Trash script's item stayed where it was.
 
 #include <cstdint>
 #include <variant>
 #include <vector>
 
 #include "runtime/core/String.h"
+#include "runtime/scripts/ScriptOutcome.h"
 
 namespace runtime {
 
@@ -29,6 +31,6 @@ enum ScriptResourceID : int32_t {
 
 using ScriptParam = std::variant<int32_t, String>;
 
-void RunScriptResource(int32_t scriptID, const std::vector<ScriptParam>& params);
+ScriptOutcome RunScriptResource(int32_t scriptID, const std::vector<ScriptParam>& params);
 
 }  // namespace runtime

@@ -22,7 +22,10 @@ namespace {
 
 struct RecordingFinder : ScriptFinder {
     std::vector<std::string> trashed, revealed;
-    void MoveToTrash(const std::string& path) override { trashed.push_back(path); }
+    ScriptOutcome MoveToTrash(const std::string& path) override {
+        trashed.push_back(path);
+        return ScriptOutcome::Done;
+    }
     void RevealItem(const std::string& path) override { revealed.push_back(path); }
 };
 

@@ -18,11 +18,11 @@ namespace engine_testing {
 namespace {
 
 struct RecordingFinder : ScriptFinder {
-    std::function<void(const std::string&)> onTrash;
+    std::function<ScriptOutcome(const std::string&)> onTrash;
     Strings trashed;
-    void MoveToTrash(const std::string& path) override {
+    ScriptOutcome MoveToTrash(const std::string& path) override {
         trashed.push_back(path);
-        if (onTrash) onTrash(path);
+        return onTrash ? onTrash(path) : ScriptOutcome::Done;
     }
     void RevealItem(const std::string&) override {}
 };
@@ -106,7 +106,10 @@ TEST_F(RemovalRunTest, AnUntickedProductKeepsEveryItemAlsoPastOneThatHasGone) {
 
 TEST_F(RemovalRunTest, StopTakesEffectAtTheNextRow) {
     auto finder = Record();
-    finder->onTrash = [this](const std::string&) { win->pStopThread1 = true; };
+    finder->onTrash = [this](const std::string&) {
+        win->pStopThread1 = true;
+        return ScriptOutcome::Done;
+    };
     ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
     EXPECT_EQ(finder->trashed, Strings{app});
     EXPECT_TRUE(win->StaticText1()->Visible());

@@ -25,7 +25,10 @@ using Calls = std::vector<std::pair<std::string, std::string>>;  // (what, path)
 
 struct RecordingFinder : ScriptFinder {
     Calls calls;
-    void MoveToTrash(const std::string& path) override { calls.emplace_back("trash", path); }
+    ScriptOutcome MoveToTrash(const std::string& path) override {
+        calls.emplace_back("trash", path);
+        return ScriptOutcome::Done;
+    }
     void RevealItem(const std::string& path) override { calls.emplace_back("reveal", path); }
 };
 
@@ -42,10 +45,10 @@ std::string MacPath(const fs::path& posix, bool folder) {
     return folder ? out + ":" : out;
 }
 
-void RunScript(int32_t id, const String& path) {
+ScriptOutcome RunScript(int32_t id, const String& path) {
     ScriptCallRef call = RuntimeStartParamScript(id);
     RuntimeAddStringScriptParam(call, path);
-    RuntimeCompleteParamScriptExecute(call);
+    return RuntimeCompleteParamScriptExecute(call);
 }
 
 class ScriptItemsTest : public ::testing::Test {
@@ -144,9 +147,10 @@ TEST(ScriptItemsSystemFinder, MovesTheFileIntoTheHomeTrash) {
     const fs::path file = fs::path(home.Home()) / "消す ファイル:1.txt";
     std::ofstream(file) << "bye";
     std::shared_ptr<ScriptFinder> previous = SetScriptFinder(nullptr);
-    RunScript(kScriptMoveFileToTrash, MacPath(file, false));
+    const ScriptOutcome outcome = RunScript(kScriptMoveFileToTrash, MacPath(file, false));
     SetScriptFinder(previous);
 
+    EXPECT_EQ(outcome, ScriptOutcome::Done);
     EXPECT_FALSE(fs::exists(fs::symlink_status(file)));
     const fs::path trash = home.Trash();
     EXPECT_EQ(testsupport::ReadFile(trash / "files" / file.filename()), "bye");
@@ -154,18 +158,30 @@ TEST(ScriptItemsSystemFinder, MovesTheFileIntoTheHomeTrash) {
 }
 
 // A move the system Finder refuses (here: the Trash itself) leaves the item
-// in place and names it on stderr.
-TEST(ScriptItemsSystemFinder, AFailedMoveIsReportedOnStderr) {
+// in place, gives the program the reason and names the item on stderr; so
+// does a Trash that a file stands in the way of.
+TEST(ScriptItemsSystemFinder, AFailedMoveGivesItsReason) {
     const testsupport::TrashHome home;
     home.MakeTrash();
     std::shared_ptr<ScriptFinder> previous = SetScriptFinder(nullptr);
     testing::internal::CaptureStderr();
-    RunScript(kScriptMoveFolderToTrash, MacPath(home.Trash(), true));
+    const ScriptOutcome refused = RunScript(kScriptMoveFolderToTrash, MacPath(home.Trash(), true));
     const std::string reported = testing::internal::GetCapturedStderr();
-    SetScriptFinder(previous);
-
+    EXPECT_EQ(refused, ScriptOutcome::ItemNotMovable);
     EXPECT_TRUE(fs::is_directory(home.Trash() + "/files"));
     EXPECT_NE(reported.find(home.Trash() + " stays where it is"), std::string::npos) << reported;
+
+    const fs::path file = fs::path(home.Home()) / "a.txt";
+    std::ofstream(file) << "stays";
+    fs::remove_all(home.Trash());
+    std::ofstream(home.Trash()) << "not a folder";
+    testing::internal::CaptureStderr();
+    const ScriptOutcome noTrash = RunScript(kScriptMoveFileToTrash, MacPath(file, false));
+    testing::internal::GetCapturedStderr();
+    SetScriptFinder(previous);
+
+    EXPECT_EQ(noTrash, ScriptOutcome::NoTrash);
+    EXPECT_EQ(testsupport::ReadFile(file), "stays");
 }
 
 }  // namespace
