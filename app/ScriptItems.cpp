@@ -10,11 +10,8 @@ using namespace runtime;
 
 namespace {
 
-void RunScriptItem(int32_t scriptID, const std::vector<Variant>& args) {
-    if (args.empty()) {
-        RuntimeScriptExecute(scriptID);
-        return;
-    }
+ScriptOutcome RunScriptItem(int32_t scriptID, const std::vector<Variant>& args) {
+    if (args.empty()) return RuntimeScriptExecute(scriptID);
     ScriptCallRef call = RuntimeStartParamScript(scriptID);
     for (const Variant& arg : args) {
         if (arg.VarType() == Variant::TypeInteger)
@@ -23,13 +20,14 @@ void RunScriptItem(int32_t scriptID, const std::vector<Variant>& args) {
             RuntimeAddStringScriptParam(call, arg.StringValue());
         RuntimeBackgroundTask();
     }
-    RuntimeCompleteParamScriptExecute(call);
+    return RuntimeCompleteParamScriptExecute(call);
 }
 
 }  // namespace
 
-void deleteFile(const std::vector<Variant>& args) { RunScriptItem(168, args); }
+ScriptOutcome deleteFile(const std::vector<Variant>& args) { return RunScriptItem(168, args); }
 
-void deleteFolder(const std::vector<Variant>& args) { RunScriptItem(169, args); }
+ScriptOutcome deleteFolder(const std::vector<Variant>& args) { return RunScriptItem(169, args); }
 
+// A reveal always comes to Done.
 void revealFile(const std::vector<Variant>& args) { RunScriptItem(170, args); }

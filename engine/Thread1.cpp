@@ -26,7 +26,7 @@ void RestoreTools(Window1& win) {
 // The script of each ItemKind: folders and files go by different scripts.
 struct KindScript {
     const char* kind;
-    void (*script)(const std::vector<Variant>& args);
+    ScriptOutcome (*script)(const std::vector<Variant>& args);
 };
 constexpr KindScript kKindScripts[] = {
     {"AD", deleteFolder}, {"A", deleteFile},    {"P", deleteFolder},
@@ -34,13 +34,11 @@ constexpr KindScript kKindScripts[] = {
 };
 
 // Runs the script of the kind on the path; an unknown kind has none.
-void MoveToTrash(const String& kind, const String& path) {
+ScriptOutcome MoveToTrash(const String& kind, const String& path) {
     for (const KindScript& entry : kKindScripts) {
-        if (kind == entry.kind) {
-            entry.script({Variant(path)});
-            return;
-        }
+        if (kind == entry.kind) return entry.script({Variant(path)});
     }
+    return ScriptOutcome::Done;
 }
 
 }  // namespace
@@ -55,6 +53,7 @@ void Thread1::Event_Run() {
     label->SetVisible(false);
     win.ProgressWheel1()->SetVisible(false);
     RestoreTools(win);
+    stayed_.Tell(pWin1);
 }
 
 void Thread1::DeleteItem() {
@@ -69,7 +68,7 @@ void Thread1::DeleteItem() {
             if (index >= 0 && index <= Ubound(win.pFI)) {
                 FolderItemRef item = Deref(win.pFI[index]).Value("item").ObjectValue<FolderItem>();
                 DebugConsoleModule::TRACE(Deref(item).AbsolutePath());
-                if (item->Exists()) MoveToTrash(list->Cell(row, 4), item->AbsolutePath());
+                if (item->Exists()) stayed_.Note(item->Name(), MoveToTrash(list->Cell(row, 4), item->AbsolutePath()));
             }
         }
         RuntimeBackgroundTask();
@@ -81,5 +80,7 @@ void Thread1::KillMyself() {
     Deref(win.StaticText1()).SetText("処理が中止されました。");
     Deref(win.ProgressWheel1()).SetVisible(false);
     RestoreTools(win);
+    // What stayed before the stop is told all the same.
+    stayed_.Tell(pWin1);
     Kill();
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The removal worker: moves the item of every ticked item row of the main
-// window's list to the Trash, by the script its kind names.
+// window's list to the Trash, by the script its kind names. When the run
+// ends, completed or stopped, one message names the items that stayed.
 
 #include <memory>
 
+#include "engine/StayedItems.h"
 #include "runtime/threads/Thread.h"
 
 class Window1;
@@ -18,6 +20,9 @@ public:
 protected:
     void DeleteItem();
     void KillMyself();
+
+private:
+    StayedItems stayed_;
 };
 
 using Thread1Ref = std::shared_ptr<Thread1>;

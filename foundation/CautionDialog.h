@@ -1,5 +1,6 @@
 #pragma once
-// Module Globals: the one confirmation dialog every command that asks first uses.
+// Module Globals: the one caution alert. Every command that asks first asks
+// through it; with one button it tells what could not be done.
 
 #include <cstdint>
 #include <memory>

@@ -100,7 +100,8 @@ class RealWindow:
         try:
             runtime_dir = os.path.join(self.work, "runtime")
             os.makedirs(runtime_dir, mode=0o700)
-            left_out = ("AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY") + (
+            # The fake home holds the Trash.
+            left_out = ("AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "XDG_DATA_HOME") + (
                 ("DBUS_SESSION_BUS_ADDRESS",) if self.accessibility else ())
             self.env = {k: v for k, v in os.environ.items() if k not in left_out}
             self.env.update(HOME=self.home, XDG_RUNTIME_DIR=runtime_dir, DISPLAY=self._start_display())
@@ -271,6 +272,34 @@ class RealWindow:
         r = node.get_extents(Atspi.CoordType.SCREEN)
         return (RealWindow.has(node, Atspi.StateType.VISIBLE) and RealWindow.has(node, Atspi.StateType.SHOWING)
                 and r.width > 0 and r.height > 0)
+
+    def buttons_and_list(self, frame, *names):
+        """The frame's push buttons by name and its list, once the named
+        buttons and a list are there."""
+        def probe():
+            nodes = list(self.walk(frame))
+            buttons = {n.get_name(): n for n in nodes if n.get_role() == Atspi.Role.PUSH_BUTTON}
+            lists = [n for n in nodes if n.get_role() in (Atspi.Role.TREE, Atspi.Role.TREE_TABLE)]
+            return (buttons, lists[0]) if lists and all(name in buttons for name in names) else None
+        return self.wait("the buttons %s and the list" % ", ".join(names), probe)
+
+    def alert_reading(self, part):
+        """The alert that is up and its texts, when one of them holds part; else None."""
+        alert = self.top_level(Atspi.Role.ALERT)
+        texts = [n.get_name() for n in self.walk(alert) if n.get_role() == Atspi.Role.LABEL and n.get_name()
+                 ] if alert else []
+        return (alert, texts) if any(part in text for text in texts) else None
+
+    def answer_alert(self, part, button="OK"):
+        """Clicks the button of the alert whose texts hold part, once it is up;
+        gives the texts once the alert has closed."""
+        alert, texts = self.wait('an alert reading "%s"' % part, lambda: self.alert_reading(part), 30)
+        pressed = [n for n in self.walk(alert) if n.get_role() == Atspi.Role.PUSH_BUTTON and n.get_name() == button]
+        if not pressed:
+            raise Failure('the alert %r has no button "%s"' % (texts, button))
+        self.click(pressed[0])
+        self.wait('the alert reading "%s" to close' % part, lambda: not self.alert_reading(part))
+        return texts
 
     # The window system's view.
 

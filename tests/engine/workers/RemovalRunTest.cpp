@@ -104,18 +104,47 @@ TEST_F(RemovalRunTest, AnUntickedProductKeepsEveryItemAlsoPastOneThatHasGone) {
     EXPECT_TRUE(list->CellCheck(2, 0));
 }
 
+// One message at the end: the items that stayed, under their reasons in the
+// order the reasons came up; the item that went is not named.
+TEST_F(RemovalRunTest, TheItemsThatStayedAreNamedUnderTheirReasons) {
+    auto finder = Record();
+    finder->onTrash = [this](const std::string& path) {
+        if (path == app) return ScriptOutcome::Done;
+        return path == plist ? ScriptOutcome::DiskFull : ScriptOutcome::ItemNotWritable;
+    };
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
+    ASSERT_EQ(Messages(), (Strings{"本当にゴミ箱に移動しますか？", "3個の項目をゴミ箱に移動できませんでした。"}));
+    EXPECT_EQ(asked.back().explanation.Bytes(),
+              "次の項目は元の場所に残っています。\n\n"
+              "項目、または項目の入っているフォルダを変更できません：\n"
+              "・Zoruba初期設定\n・Pelmora初期設定\n\n"
+              "ディスクに空きがありません：\n・com.keldo.Zoruba.plist");
+}
+
+// What stayed before the stop is told all the same, with the window as it is after a stop.
 TEST_F(RemovalRunTest, StopTakesEffectAtTheNextRow) {
     auto finder = Record();
     finder->onTrash = [this](const std::string&) {
         win->pStopThread1 = true;
-        return ScriptOutcome::Done;
+        return ScriptOutcome::ItemInUse;
     };
+    std::string stateWhileTold;
+    SetModalResponder([&](const ModalRequest& request) {
+        asked.push_back(request);
+        stateWhileTold = win->StaticText1()->Text().Bytes() + " " + ToolItemStates();
+        return ModalAnswer::Press(ModalAnswer::Button::Action);
+    });
     ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
     EXPECT_EQ(finder->trashed, Strings{app});
     EXPECT_TRUE(win->StaticText1()->Visible());
     EXPECT_EQ(win->StaticText1()->Text().Bytes(), "処理が中止されました。");
     EXPECT_FALSE(win->ProgressWheel1()->Visible());
     EXPECT_EQ(ToolItemStates(), "111001");
+
+    ASSERT_EQ(Messages().back(), "1個の項目をゴミ箱に移動できませんでした。");
+    EXPECT_EQ(asked.back().explanation.Bytes(),
+              "次の項目は元の場所に残っています。\n\n項目が使用中です：\n・Zoruba.app");
+    EXPECT_EQ(stateWhileTold, "処理が中止されました。 111001");
 }
 
 TEST_F(RemovalRunTest, TheItemsLandInTheTrashWhereTheyCanBePutBack) {
