@@ -2,6 +2,8 @@
 
 #include "app/AboutPanel.h"
 #include "app/Bundle.h"
+#include "app/Window1.h"
+#include "foundation/CautionDialog.h"
 #include "foundation/Globals.h"
 
 using namespace runtime;
@@ -40,8 +42,9 @@ void App::ShowAboutPanel() {
 namespace {
 
 // The help document of the bundle's Japanese.lproj folder, else the fallback
-// beside the application; opened when one of them exists.
-void LaunchHelpDocument(const String& bundleName, const String& fallbackName) {
+// beside the application; opened when one of them exists, and the user is
+// told, with the document's place, when nothing could open it.
+void LaunchHelpDocument(const String& title, const String& bundleName, const String& fallbackName) {
     FolderItemRef document;
     if (FolderItemRef resources = Bundle::Resources()) {
         if (FolderItemRef lproj = resources->Child("Japanese.lproj")) document = lproj->Child(bundleName);
@@ -50,12 +53,14 @@ void LaunchHelpDocument(const String& bundleName, const String& fallbackName) {
         FolderItemRef beside = GetFolderItem("");
         document = beside ? beside->Child(fallbackName) : nullptr;
     }
-    if (!document || !document->Exists()) return;
-    document->Launch(true);
+    if (!document || !document->Exists() || document->Launch(true)) return;
+    Globals::gCautionDlg(Window1::Instance(), true, 1, "", "", "", "「" + title + "」を開けませんでした。",
+                         String("この書類を開くアプリケーションが見つかりません。書類は次の場所にあります：\n") +
+                             document->NativePath());
 }
 
 }  // namespace
 
-void App::LaunchReadme() { LaunchHelpDocument("お読み下さい.rtf", "readme.rtf"); }
+void App::LaunchReadme() { LaunchHelpDocument("お読み下さい", "お読み下さい.rtf", "readme.rtf"); }
 
-void App::LaunchManual() { LaunchHelpDocument("簡易マニュアル.rtf", "manual.rtf"); }
+void App::LaunchManual() { LaunchHelpDocument("簡易マニュアル", "簡易マニュアル.rtf", "manual.rtf"); }

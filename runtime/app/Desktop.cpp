@@ -7,15 +7,15 @@
 
 namespace runtime {
 
-void ShowURL(const String& url) {
+bool ShowURL(const String& url) {
     const QUrl address(QString::fromStdString(url.ToUTF8()));
-    if (address.isValid() && !address.scheme().isEmpty()) QDesktopServices::openUrl(address);
+    return address.isValid() && !address.scheme().isEmpty() && QDesktopServices::openUrl(address);
 }
 
 // The desktop brings the application it starts to the front by itself, so
 // activate asks for nothing more.
-void FolderItem::Launch(bool /*activate*/) const {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(NativePath())));
+bool FolderItem::Launch(bool /*activate*/) const {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(NativePath())));
 }
 
 }  // namespace runtime

@@ -129,8 +129,9 @@ public:
     TextInputStreamRef OpenAsTextFile() const;
     BinaryStreamRef OpenAsBinaryFile(bool write = false) const;
 
-    // Provided by the windows layer.
-    void Launch(bool activate = true) const;
+    // Provided by the windows layer (runtime/app/Desktop.h); False when
+    // nothing could be started to open the item.
+    [[nodiscard]] bool Launch(bool activate = true) const;
     std::shared_ptr<Picture> OpenAsPicture() const;
 
     FolderItem(Token, std::string path);

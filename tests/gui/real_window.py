@@ -58,11 +58,12 @@ def missing_tools(accessibility):
     return "missing %s: scripts/install-deps installs them" % ", ".join(missing) if missing else None
 
 
-def run_test(body, accessibility=True, make_home=None):
+def run_test(body, accessibility=True, make_home=None, program_env=None):
     """The whole of a real-window test of the program named on the command
     line: make_home(home) fills a fresh home before the program starts, then
-    body(ui) acts on the running program. Gives the exit status: 0 passed,
-    1 failed (the logs are printed), 77 skipped (no Xvfb)."""
+    body(ui) acts on the running program. program_env sets variables of the
+    program's environment (None leaves one out). Gives the exit status:
+    0 passed, 1 failed (the logs are printed), 77 skipped (no Xvfb)."""
     if not shutil.which("Xvfb"):
         print("skipped: Xvfb is not installed")
         return 77
@@ -73,7 +74,7 @@ def run_test(body, accessibility=True, make_home=None):
     try:
         if make_home:
             make_home(home)
-        with RealWindow(sys.argv[1], home, accessibility) as ui:
+        with RealWindow(sys.argv[1], home, accessibility, program_env) as ui:
             try:
                 body(ui)
                 return 0
@@ -86,8 +87,9 @@ def run_test(body, accessibility=True, make_home=None):
 
 
 class RealWindow:
-    def __init__(self, program, home, accessibility=True):
+    def __init__(self, program, home, accessibility=True, program_env=None):
         self.work = tempfile.mkdtemp(prefix="keldo-window-")
+        self.program_env = program_env or {}
         self.processes = []
         self.pids = []  # started by others for us
         self.home = home
@@ -106,12 +108,12 @@ class RealWindow:
             self.env = {k: v for k, v in os.environ.items() if k not in left_out}
             self.env.update(HOME=self.home, XDG_RUNTIME_DIR=runtime_dir, DISPLAY=self._start_display())
             if not self.accessibility:
-                self.app_process = self._start([self.program], dict(self.env, QT_QPA_PLATFORM="xcb"))
+                self.app_process = self._start([self.program], self._program_env(QT_QPA_PLATFORM="xcb"))
                 return self
             a11y_address = self._start_buses()
             # Qt registers with the accessibility bus only when it finds it itself.
-            self.app_process = self._start([self.program], dict(
-                self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+            self.app_process = self._start([self.program], self._program_env(
+                QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
             os.environ.update(DISPLAY=self.env["DISPLAY"], AT_SPI_BUS_ADDRESS=a11y_address,
                               DBUS_SESSION_BUS_ADDRESS=self.env["DBUS_SESSION_BUS_ADDRESS"])
             Atspi.init()
@@ -158,6 +160,15 @@ class RealWindow:
         log.close()
         self.processes.append(process)
         return process
+
+    def _program_env(self, **settings):
+        env = dict(self.env, **settings)
+        for name, value in self.program_env.items():
+            if value is None:
+                env.pop(name, None)
+            else:
+                env[name] = value
+        return env
 
     def _start_display(self):
         read_end, write_end = os.pipe()

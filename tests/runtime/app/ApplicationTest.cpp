@@ -197,10 +197,10 @@ TEST(DesktopTest, ShowUrlAndLaunchHandTheirTargetsToTheDesktop) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
 
-    ShowURL("https://www.keldo.example/KELDO/");
-    ShowURL("");
-    ShowURL("no scheme");
-    FolderItem::FromNativePath(path.toStdString())->Launch(true);
+    EXPECT_TRUE(ShowURL("https://www.keldo.example/KELDO/"));
+    EXPECT_FALSE(ShowURL(""));
+    EXPECT_FALSE(ShowURL("no scheme"));
+    EXPECT_TRUE(FolderItem::FromNativePath(path.toStdString())->Launch(true));
 
     ASSERT_EQ(desktop.opened.size(), 2);
     EXPECT_EQ(desktop.opened[0], QUrl("https://www.keldo.example/KELDO/"));
