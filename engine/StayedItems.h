@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/core/String.h"
+#include "runtime/files/FolderItem.h"
 #include "runtime/scripts/ScriptOutcome.h"
 
 namespace runtime {
@@ -14,17 +15,20 @@ class Window;
 
 class StayedItems {
 public:
-    // Keeps the item unless the script's outcome is Done.
-    void Note(const runtime::String& name, runtime::ScriptOutcome outcome);
+    // Keeps the item unless the script's outcome is Done; an item kept
+    // already (listed under two products) is kept once.
+    void Note(const runtime::FolderItem& item, runtime::ScriptOutcome outcome);
 
     // Tells the user, modal to the window, which items stayed and why, the
-    // first kListed of them by name; nothing when none stayed.
+    // first ten of them by name and the rest by their number; nothing when
+    // none stayed.
     void Tell(const std::shared_ptr<runtime::Window>& window) const;
 
+private:
     static constexpr size_t kListed = 10;
 
-private:
     struct Item {
+        runtime::String path;
         runtime::String name;
         runtime::ScriptOutcome outcome;
     };

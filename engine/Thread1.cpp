@@ -68,7 +68,7 @@ void Thread1::DeleteItem() {
             if (index >= 0 && index <= Ubound(win.pFI)) {
                 FolderItemRef item = Deref(win.pFI[index]).Value("item").ObjectValue<FolderItem>();
                 DebugConsoleModule::TRACE(Deref(item).AbsolutePath());
-                if (item->Exists()) stayed_.Note(item->Name(), MoveToTrash(list->Cell(row, 4), item->AbsolutePath()));
+                if (item->Exists()) stayed_.Note(*item, MoveToTrash(list->Cell(row, 4), item->AbsolutePath()));
             }
         }
         RuntimeBackgroundTask();

@@ -105,20 +105,26 @@ TEST_F(RemovalRunTest, AnUntickedProductKeepsEveryItemAlsoPastOneThatHasGone) {
 }
 
 // One message at the end: the items that stayed, under their reasons in the
-// order the reasons came up; the item that went is not named.
-TEST_F(RemovalRunTest, TheItemsThatStayedAreNamedUnderTheirReasons) {
+// order the reasons came up, each once even when listed under two products;
+// the item that went is not named.
+TEST_F(RemovalRunTest, TheItemsThatStayedAreNamedOnceUnderTheirReasons) {
+    home.Write("Library/Preferences/com.keldo.ZorubaPelmora.plist", "<plist/>");
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
+    ASSERT_EQ(win->Listbox1()->ListCount(), 8);
     auto finder = Record();
     finder->onTrash = [this](const std::string& path) {
         if (path == app) return ScriptOutcome::Done;
-        return path == plist ? ScriptOutcome::DiskFull : ScriptOutcome::ItemNotWritable;
+        return path.find(".plist") != std::string::npos ? ScriptOutcome::DiskFull : ScriptOutcome::ItemNotWritable;
     };
+    asked.clear();
     ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
-    ASSERT_EQ(Messages(), (Strings{"本当にゴミ箱に移動しますか？", "3個の項目をゴミ箱に移動できませんでした。"}));
+    ASSERT_EQ(finder->trashed.size(), 6u);
+    ASSERT_EQ(Messages(), (Strings{"本当にゴミ箱に移動しますか？", "4個の項目をゴミ箱に移動できませんでした。"}));
     EXPECT_EQ(asked.back().explanation.Bytes(),
               "次の項目は元の場所に残っています。\n\n"
               "項目、または項目の入っているフォルダを変更できません：\n"
               "・Zoruba初期設定\n・Pelmora初期設定\n\n"
-              "ディスクに空きがありません：\n・com.keldo.Zoruba.plist");
+              "ディスクに空きがありません：\n・com.keldo.Zoruba.plist\n・com.keldo.ZorubaPelmora.plist");
 }
 
 // What stayed before the stop is told all the same, with the window as it is after a stop.
