@@ -52,17 +52,11 @@ def auto_get(ui):
         return next((n for n in ui.walk(window) if n.get_role() == role and name in (None, n.get_name())
                      and ui.shown(n)), None)
 
-    def answer_alert(text):
-        ui.wait("the message %r" % text, lambda: (lambda a: a and shown_in(a, Atspi.Role.LABEL, text))(
-            ui.top_level(Atspi.Role.ALERT)))
-        ui.xdotool("key", "Return")
-        ui.wait("the message to close", lambda: ui.top_level(Atspi.Role.ALERT) is None)
-
     ui.wait("the auto-get button", lambda: ui.shown(buttons[AUTO_GET]))
     ui.click(buttons[AUTO_GET])
 
     # The lost location: the message, then the chooser saying it again.
-    answer_alert(LOST_ALIAS)
+    ui.answer_alert(LOST_ALIAS)
     chooser = ui.wait("the chooser", lambda: ui.top_level(Atspi.Role.DIALOG))
     ui.wait(lambda: "the chooser's prompt and the home folder; shown: %r" % [
         (n.get_role_name(), n.get_name()) for n in ui.walk(chooser) if ui.shown(n)],
@@ -70,7 +64,7 @@ def auto_get(ui):
     ui.click(ui.wait("the path field", lambda: next((n for n in ui.walk(chooser) if n.get_role() in (
         Atspi.Role.TEXT, Atspi.Role.ENTRY) and ui.has(n, Atspi.StateType.EDITABLE) and ui.shown(n)), None)))
     ui.xdotool("key", "Escape")
-    answer_alert(LOST_RECORD)
+    ui.answer_alert(LOST_RECORD)
     print("lost location: asked again in a chooser that says so, opening in the home folder")
 
     def row_of(name):

@@ -54,9 +54,8 @@ def use_search(ui):
         return ui.has(buttons[name], Atspi.StateType.ENABLED)
 
     def rows():
-        """Each row's name and kind (columns 0 and 2)."""
-        return [(listing.get_accessible_at(row, 0).get_name(), listing.get_accessible_at(row, 2).get_name())
-                for row in range(listing.get_n_rows())]
+        """Each row's name and kind."""
+        return ui.cells(listing, 0, 2)
 
     def open_chooser(folder, inside):
         """Clicks the toolbar button; once the chooser's prompt, path field and

@@ -115,22 +115,13 @@ def peak_memory_mb(pid):
 
 
 def live_through_it(ui):
-    frame = ui.wait("the main window", lambda: ui.top_level(Atspi.Role.FRAME, TITLE), 30)
-
-    def controls():
-        nodes = list(ui.walk(frame))
-        buttons = {n.get_name(): n for n in nodes if n.get_role() == Atspi.Role.PUSH_BUTTON}
-        lists = [n for n in nodes if n.get_role() in (Atspi.Role.TREE, Atspi.Role.TREE_TABLE)]
-        return (buttons, lists[0]) if AUTO_GET in buttons and lists else None
-
-    buttons, listing = ui.wait("the toolbar and the list", controls)
+    buttons, listing = ui.buttons_and_list(TITLE, (AUTO_GET, SEARCH, STOP))
 
     def enabled(name):
         return ui.has(buttons[name], Atspi.StateType.ENABLED)
 
     def rows():
-        return [(listing.get_accessible_at(row, 0).get_name(), listing.get_accessible_at(row, 2).get_name())
-                for row in range(listing.get_n_rows())]
+        return ui.cells(listing, 0, 2)
 
     def ended():
         return enabled(SEARCH) and not enabled(STOP) and ui.top_level(Atspi.Role.DIALOG) is None
@@ -142,9 +133,7 @@ def live_through_it(ui):
     print("auto-get: %d rows, peak memory %.0f MB" % (len(rows()), peak_memory_mb(ui.app_process.pid)))
 
     ui.click(buttons[SEARCH])
-    question = ui.wait("the question before the auto-get list is cleared", lambda: ui.top_level(Atspi.Role.ALERT))
-    go_on = [n for n in ui.walk(question) if n.get_role() == Atspi.Role.PUSH_BUTTON and n.get_name() != "キャンセル"]
-    ui.click(go_on[0])
+    ui.answer_alert("自動取得リストはクリアされます")
     dialog = ui.wait("the folder chooser", lambda: ui.top_level(Atspi.Role.DIALOG))
     field = ui.wait("the chooser's path field", lambda: next(
         (n for n in ui.walk(dialog) if n.get_role() in (Atspi.Role.TEXT, Atspi.Role.ENTRY) and ui.shown(n)

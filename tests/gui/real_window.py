@@ -284,15 +284,11 @@ class RealWindow:
         return (RealWindow.has(node, Atspi.StateType.VISIBLE) and RealWindow.has(node, Atspi.StateType.SHOWING)
                 and r.width > 0 and r.height > 0)
 
-    def buttons_and_list(self, frame, *names):
-        """The frame's push buttons by name and its list, once the named
-        buttons and a list are there."""
-        def probe():
-            nodes = list(self.walk(frame))
-            buttons = {n.get_name(): n for n in nodes if n.get_role() == Atspi.Role.PUSH_BUTTON}
-            lists = [n for n in nodes if n.get_role() in (Atspi.Role.TREE, Atspi.Role.TREE_TABLE)]
-            return (buttons, lists[0]) if lists and all(name in buttons for name in names) else None
-        return self.wait("the buttons %s and the list" % ", ".join(names), probe)
+    @staticmethod
+    def cells(listing, *columns):
+        """Each row of the list as a tuple of the texts of those columns."""
+        return [tuple(listing.get_accessible_at(row, column).get_name() for column in columns)
+                for row in range(listing.get_n_rows())]
 
     def alert_reading(self, part):
         """The alert that is up and its texts, when one of them holds part; else None."""

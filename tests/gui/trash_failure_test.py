@@ -64,14 +64,13 @@ def make_home(home):
 
 
 def move_to_trash(ui):
-    frame = ui.wait("the main window", lambda: ui.top_level(Atspi.Role.FRAME, TITLE), 30)
-    buttons, listing = ui.buttons_and_list(frame, GET, MOVE)
+    buttons, listing = ui.buttons_and_list(TITLE, (GET, MOVE))
 
     def ready(name):
         return ui.shown(buttons[name]) and ui.has(buttons[name], Atspi.StateType.ENABLED)
 
     def names():
-        return [listing.get_accessible_at(row, 0).get_name() for row in range(listing.get_n_rows())]
+        return [name for name, in ui.cells(listing, 0)]
 
     ui.wait("the auto-get command", lambda: ready(GET))
     ui.click(buttons[GET])
