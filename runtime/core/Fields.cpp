@@ -42,4 +42,19 @@ String NthField(const String& s, const String& separator, int32_t n) {
                              s.Encoding());
 }
 
+std::vector<String> Fields(const String& s, const String& separator) {
+    const std::string& text = s.Bytes();
+    if (text.empty()) return {};
+    const std::string sep = SeparatorFor(s, separator);
+    if (sep.empty()) return {s};
+    std::vector<String> fields;
+    size_t begin = 0;
+    for (size_t at = text.find(sep); at != std::string::npos; at = text.find(sep, begin)) {
+        fields.push_back(String::FromBytes(text.substr(begin, at - begin), s.Encoding()));
+        begin = at + sep.size();
+    }
+    fields.push_back(String::FromBytes(text.substr(begin), s.Encoding()));
+    return fields;
+}
+
 }  // namespace runtime

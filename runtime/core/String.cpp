@@ -66,4 +66,11 @@ int StrComp(const String& a, const String& b) {
     return detail::CompareCaseless(UTF8View(a, sa), UTF8View(b, sb));
 }
 
+// Equal bytes under the same tag read as the same UTF-8, so the fast path of
+// operator== needs nothing of its own here.
+std::string CaselessKey(const String& s) {
+    std::string storage;
+    return detail::FoldCase(UTF8View(s, storage));
+}
+
 }  // namespace runtime

@@ -53,4 +53,8 @@ private:
 // Text comparison as the framework does it: <0, 0, >0, letter case ignored.
 int StrComp(const String& a, const String& b);
 
+// A key for hashing texts by their equality: the keys of two texts are equal,
+// byte for byte, exactly when the texts are equal (operator==).
+std::string CaselessKey(const String& s);
+
 }  // namespace runtime

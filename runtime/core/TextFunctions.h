@@ -9,6 +9,7 @@
 
 #include <concepts>
 #include <cstdint>
+#include <vector>
 
 #include "runtime/core/String.h"
 
@@ -71,5 +72,7 @@ String Format(double value, const String& mask);
 int32_t CountFields(const String& s, const String& separator);
 // Field n (1-based) of s; "" when n is out of range.
 String NthField(const String& s, const String& separator, int32_t n);
+// Every field of s in one pass: NthField 1 to CountFields, in order.
+std::vector<String> Fields(const String& s, const String& separator);
 
 }  // namespace runtime

@@ -1,5 +1,9 @@
 #include "runtime/core/String.h"
 
+#include <algorithm>
+#include <set>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "runtime/core/Encodings.h"
@@ -54,6 +58,35 @@ TEST(RuntimeString, DifferentTagsCompareAsText) {
     EXPECT_EQ(utf16, sjis);
     EXPECT_EQ(Bytes("ABC", Encodings::ShiftJIS()), Bytes("abc"));
     EXPECT_NE(sjis, String("日"));
+}
+
+TEST(RuntimeString, CaselessKeyAgreesWithEquality) {
+    // Every text of up to three pieces that fold, fold to several letters,
+    // share lead bytes or are no UTF-8; and texts under other tags.
+    const char* const pieces[] = {"A", "a", "S", "ss",     "ß", "é", "É", "\xC3", "\xA9",
+                                  "ﬁ", "K", "k", "\u212A", "İ", "i", "σ", "ς",    "\xFF"};
+    std::vector<String> texts = {String(), Bytes("\x93\xFA\x96\x7B", Encodings::ShiftJIS()), String("日本"),
+                                 Bytes(std::string("\x65\xE5\x67\x2C", 4), Encodings::UTF16()),
+                                 Bytes("ABC", Encodings::ShiftJIS())};
+    for (const char* a : pieces) {
+        texts.push_back(Bytes(a));
+        for (const char* b : pieces) {
+            texts.push_back(Bytes(std::string(a) + b));
+            for (const char* c : pieces) texts.push_back(Bytes(std::string(a) + b + c));
+        }
+    }
+    // Sorted, equal texts stand together: each run of them has one key, and no two runs share one.
+    std::stable_sort(texts.begin(), texts.end(), [](const String& a, const String& b) { return StrComp(a, b) < 0; });
+    std::set<std::string> keys = {CaselessKey(texts[0])};
+    size_t runs = 1;
+    for (size_t i = 1; i < texts.size(); ++i) {
+        const bool equal = texts[i - 1] == texts[i];
+        runs += !equal;
+        keys.insert(CaselessKey(texts[i]));
+        ASSERT_EQ(equal, CaselessKey(texts[i - 1]) == CaselessKey(texts[i]))
+            << texts[i - 1].Bytes() << " | " << texts[i].Bytes();
+    }
+    EXPECT_EQ(keys.size(), runs);
 }
 
 TEST(RuntimeString, StrCompOrdersIgnoringCase) {

@@ -1,6 +1,7 @@
 #include "runtime/core/TextFunctions.h"
 
 #include <cmath>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,18 @@ TEST(RuntimeTextFunctions, FieldsEdgeCases) {
     // A separator in another encoding is matched in the text's own bytes.
     String sjis = Bytes("\x93\xFA.\x96\x7B", Encodings::ShiftJIS());
     EXPECT_EQ(NthField(sjis, String("."), 2).Bytes(), "\x96\x7B");
+
+    // Fields gives NthField 1 to CountFields, under the text's tag.
+    const std::pair<String, String> splits[] = {{"a.b.c", "."},  {".profile", "."},  {"name.", "."}, {"readme", "."},
+                                                {String(), "."}, {"a::b:::c", "::"}, {"abc", ""},    {sjis, "."}};
+    for (const auto& [text, separator] : splits) {
+        const std::vector<String> fields = Fields(text, separator);
+        ASSERT_EQ(static_cast<int32_t>(fields.size()), CountFields(text, separator)) << text.Bytes();
+        for (size_t i = 0; i < fields.size(); ++i) {
+            EXPECT_TRUE(fields[i].EqualsBytes(NthField(text, separator, static_cast<int32_t>(i) + 1))) << text.Bytes();
+            EXPECT_EQ(fields[i].Encoding(), text.Encoding());
+        }
+    }
 }
 
 }  // namespace
