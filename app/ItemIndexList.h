@@ -12,16 +12,19 @@
 
 namespace ItemIndexList {
 
-// The list with one more index at its end.
-inline runtime::String Append(const runtime::String& list, int32_t index) { return list + runtime::Str(index) + ":"; }
+// The list with one more index at its end; a list moved in grows in place.
+inline runtime::String Append(runtime::String list, int32_t index) {
+    list += runtime::Str(index);
+    list += ":";
+    return list;
+}
 
 // The indexes in their order; the text after the last ":" is not one, and a
 // field that is no number reads as 0.
 inline std::vector<int32_t> Read(const runtime::String& list) {
-    const int32_t n = runtime::CountFields(list, ":");
+    const std::vector<runtime::String> fields = runtime::Fields(list, ":");
     std::vector<int32_t> indexes;
-    for (int32_t i = 1; i <= n - 1; ++i)
-        indexes.push_back(runtime::CInt32(runtime::Val(runtime::NthField(list, ":", i))));
+    for (size_t i = 0; i + 1 < fields.size(); ++i) indexes.push_back(runtime::CInt32(runtime::Val(fields[i])));
     return indexes;
 }
 

@@ -42,10 +42,9 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
+#include "app/FoundItems.h"
 #include "app/Toolbar1.h"
-#include "runtime/core/Dictionary.h"
 #include "runtime/core/String.h"
 #include "runtime/files/FolderItem.h"
 #include "runtime/ui/Graphics.h"
@@ -63,7 +62,7 @@ public:
     // Read and written directly by the workers.
     bool pStopThread2 = false;
     // Found items ("item": FolderItem, "kind": ItemKind); rows refer to them by index.
-    std::vector<runtime::DictionaryRef> pFI;
+    FoundItems pFI;
     bool pStopThread1 = false;
     // 1 while the list holds the result of an auto-get run.
     int32_t pCountGet = 0;

@@ -37,18 +37,9 @@ String KindColumnText(const String& kind) {
 }  // namespace
 
 int32_t Window1::AddFIlist(const FolderItemRef& f, const String& kind) {
-    const String path = Deref(f).AbsolutePath();
-    for (size_t i = 0; i < pFI.size(); ++i) {
-        const bool same = Deref(pFI[i]).Value("item").ObjectValue<FolderItem>()->AbsolutePath() == path;
-        RuntimeBackgroundTask();
-        if (same) return static_cast<int32_t>(i);
-    }
-    auto entry = std::make_shared<Dictionary>();
-    entry->SetValue("item", f);
-    entry->SetValue("kind", kind);
-    pFI.push_back(entry);
-    if (kind == "DD") Globals::gDocDir.push_back(f);
-    return Ubound(pFI);
+    const FoundItems::Added added = pFI.Add(f, kind);
+    if (added.isNew && kind == "DD") Globals::gDocDir.push_back(f);
+    return added.index;
 }
 
 void Window1::Listbox1_ExpandRow(Listbox& lb, int32_t row) { ExpRow(row); }

@@ -6,6 +6,8 @@
 
 #include "engine/Thread2.h"
 
+#include <utility>
+
 #include "app/ItemIndexList.h"
 #include "app/Window1.h"
 #include "engine/ExistingChild.h"
@@ -80,7 +82,7 @@ String Thread2::GetItemPlist(const String& list, const String& key) {
             const String nm = ch->Name();
             const bool qualifies = InStr(nm, key) > 0 && InStr(nm, "plist") > 0;
             const bool vantix = skipVantix && InStr(nm, "Pelmora") > 0 && InStr(nm, "vantix") > 0;
-            if (qualifies && !vantix) result = ItemIndexList::Append(result, pWin1->AddFIlist(ch, "PL"));
+            if (qualifies && !vantix) result = ItemIndexList::Append(std::move(result), pWin1->AddFIlist(ch, "PL"));
         }
         RuntimeBackgroundTask();
     }

@@ -112,7 +112,7 @@ TEST_F(MainWindowTest, ASpacerPressDoesNothing) {
 }
 
 TEST_F(MainWindowTest, CancellingTheTrashQuestionChangesNothing) {
-    win->pFI.push_back(std::make_shared<Dictionary>());
+    win->AddFIlist(Item(home.MakeFolder("Library/Preferences/Tolvenade初期設定")), "P");
     AddProductRow("Tolvenade", "0:");
     win->Listbox1()->SetListIndex(0);
     win->pStopThread1 = true;
@@ -133,7 +133,7 @@ TEST_F(MainWindowTest, CancellingTheTrashQuestionChangesNothing) {
 }
 
 TEST_F(MainWindowTest, ClearAsksThenEmptiesListTableAndCounters) {
-    win->pFI.push_back(std::make_shared<Dictionary>());
+    win->AddFIlist(Item(home.MakeFolder("Library/Preferences/Tolvenade初期設定")), "P");
     AddProductRow("Tolvenade", "0:");
     win->pCountGet = 1;
     win->pCountFind = 3;
