@@ -146,12 +146,12 @@ void Listbox::SetHierarchical(bool hierarchical) {
 // --- rows --------------------------------------------------------------------
 
 Listbox::Row* Listbox::InsertAt(int index, Row* parent, int childIndex, const String& text, bool folder) {
-    model_->BeginInsert(parent, childIndex);
+    const bool shown = model_->BeginInsert(parent, childIndex);
     Row* row = rows_.Insert(index, parent, childIndex);
     row->folder = folder;
     row->cells.resize(1);
     row->cells[0].text = text;
-    model_->EndInsert();
+    model_->EndInsert(shown);
     last_ = row;
     return row;
 }
@@ -194,9 +194,9 @@ void Listbox::RemoveRows(int first, int end, Row* parent, int firstChild, int la
     if (first >= end) return;
     const bool wasSelected = selected_ != nullptr;
     Forget(first, end);
-    model_->BeginRemove(parent, firstChild, lastChild);
+    const bool shown = model_->BeginRemove(parent, firstChild, lastChild);
     rows_.Remove(first, end);
-    model_->EndRemove();
+    model_->EndRemove(shown);
     SelectionRemoved(wasSelected);
 }
 
@@ -359,12 +359,24 @@ void Listbox::SetRowExpanded(Row* row, bool expanded) {
         }
         row->expanded = true;
         Watch watch(*this, row);
+        // A row the view shows collapsed is filled out of the view's sight:
+        // one insertion of all its children afterwards instead of one per row.
+        const QTreeView* view = NativeView();
+        row->filling = row->children.empty() && (view == nullptr || !view->isExpanded(model_->IndexFor(row)));
         expanding_.push_back(row);
-        struct Pop {
-            std::vector<Row*>& stack;
-            ~Pop() { stack.pop_back(); }
-        } pop{expanding_};
+        struct End {
+            Listbox& list;
+            Watch& watch;
+            void operator()() const {
+                if (Row* filled = watch.Get(); filled != nullptr && filled->filling) list.FillingEnded(filled);
+            }
+            ~End() {
+                list.expanding_.pop_back();
+                (*this)();  // when ExpandRow threw
+            }
+        } end{*this, watch};
         if (ExpandRow) ExpandRow(*this, rows_.IndexOf(row));
+        end();
         if (watch.Get() != nullptr) SyncViewExpanded(watch.Get());
         return;
     }
@@ -383,11 +395,21 @@ void Listbox::SetRowExpanded(Row* row, bool expanded) {
     SyncViewExpanded(row);
 }
 
+void Listbox::FillingEnded(Row* row) {
+    model_->FillingEnded(row);
+    // The view can show now what was set on the rows below while they were out of its sight.
+    const int first = rows_.IndexOf(row);
+    const int end = rows_.SubtreeEnd(first);
+    for (int i = first + 1; i < end; ++i)
+        if (rows_.At(i)->expanded) SyncViewExpanded(rows_.At(i));
+    if (selected_ != nullptr) SyncViewSelection();
+}
+
 void Listbox::SyncViewExpanded(Row* row) {
     QTreeView* view = NativeView();
     if (view == nullptr || row == nullptr) return;
     const QModelIndex index = model_->IndexFor(row);
-    if (view->isExpanded(index) == row->expanded) return;
+    if (!index.isValid() || view->isExpanded(index) == row->expanded) return;
     syncingView_ = true;
     view->setExpanded(index, row->expanded);
     syncingView_ = false;

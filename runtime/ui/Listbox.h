@@ -154,6 +154,7 @@ private:
     void RemoveRows(int first, int end, Row* parent, int firstChild, int lastChild);
     void Forget(int first, int end);
     void SetRowExpanded(Row* row, bool expanded);
+    void FillingEnded(Row* row);
     void SyncViewExpanded(Row* row);
     void SyncViewSelection();
     void SelectionRemoved(bool wasSelected);

@@ -2,6 +2,10 @@
 // The rows of a Listbox: the framework's flat model, in which a child row is
 // an ordinary row below its parent, with a tree kept alongside so that the
 // rows can be shown as one. Row indexes are flat positions.
+//
+// The flat rows are kept in a gap buffer, so that rows added one after
+// another at one place (a folder's children, rows at the end) take constant
+// time however many rows follow, and a row's index is known at once.
 
 #include <memory>
 #include <vector>
@@ -22,22 +26,24 @@ struct ListboxRow {
     int depth = 0;
     bool folder = false;
     bool expanded = false;
+    // While ExpandRow fills a row that the view shows collapsed, the Qt model
+    // shows the row without children and learns of them all at once after.
+    bool filling = false;
     PictureRef picture;
     ListboxRow* parent = nullptr;  // nullptr: a top-level row
     std::vector<ListboxRow*> children;
-    // Positions, valid after ListboxRows refreshed them.
-    int index = -1;
-    int childIndex = -1;
+    int childIndex = -1;  // the position among the parent's children
+    size_t slot = 0;      // the position in ListboxRows' buffer
 };
 
 class ListboxRows {
 public:
-    int Count() const { return static_cast<int>(rows_.size()); }
+    int Count() const { return static_cast<int>(slots_.size() - GapSize()); }
     // nullptr outside 0 ... Count() - 1.
     ListboxRow* At(int index) const;
     int IndexOf(const ListboxRow* row) const;
     // The row's position among its parent's children.
-    int ChildIndexOf(const ListboxRow* row) const;
+    int ChildIndexOf(const ListboxRow* row) const { return row == nullptr ? -1 : row->childIndex; }
     // The children of parent; nullptr gives the top-level rows.
     const std::vector<ListboxRow*>& ChildrenOf(const ListboxRow* parent) const;
     // The flat position just after the row at index and all rows below it
@@ -51,11 +57,15 @@ public:
     void Clear();
 
 private:
-    void Refresh() const;
+    size_t GapSize() const { return gapEnd_ - gapBegin_; }
+    // Moves the gap to begin at flat position index, making it at least one slot wide.
+    void OpenGapAt(size_t index);
+    void Place(size_t slot, std::unique_ptr<ListboxRow> row);
 
-    std::vector<std::unique_ptr<ListboxRow>> rows_;
+    std::vector<std::unique_ptr<ListboxRow>> slots_;  // the rows in order, with the gap empty
+    size_t gapBegin_ = 0;
+    size_t gapEnd_ = 0;
     std::vector<ListboxRow*> top_;
-    mutable bool fresh_ = true;
 };
 
 }  // namespace runtime::detail

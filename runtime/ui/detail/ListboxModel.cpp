@@ -10,8 +10,14 @@ namespace runtime::detail {
 
 ListboxModel::ListboxModel(Listbox& list) : list_(list) {}
 
+bool ListboxModel::ShowsChildrenOf(const ListboxRow* parent) const {
+    for (const ListboxRow* row = parent; row != nullptr; row = row->parent)
+        if (row->filling) return false;
+    return true;
+}
+
 QModelIndex ListboxModel::IndexFor(const ListboxRow* row, int column) const {
-    if (row == nullptr) return {};
+    if (row == nullptr || !ShowsChildrenOf(row->parent)) return {};
     return createIndex(list_.Rows().ChildIndexOf(row), column, const_cast<ListboxRow*>(row));
 }
 
@@ -20,17 +26,32 @@ ListboxRow* ListboxModel::RowOf(const QModelIndex& index) const {
     return static_cast<ListboxRow*>(index.internalPointer());
 }
 
-void ListboxModel::BeginInsert(ListboxRow* parent, int childIndex) {
+bool ListboxModel::BeginInsert(ListboxRow* parent, int childIndex) {
+    if (!ShowsChildrenOf(parent)) return false;
     beginInsertRows(IndexFor(parent), childIndex, childIndex);
+    return true;
 }
 
-void ListboxModel::EndInsert() { endInsertRows(); }
+void ListboxModel::EndInsert(bool shown) {
+    if (shown) endInsertRows();
+}
 
-void ListboxModel::BeginRemove(ListboxRow* parent, int firstChild, int lastChild) {
+bool ListboxModel::BeginRemove(ListboxRow* parent, int firstChild, int lastChild) {
+    if (!ShowsChildrenOf(parent)) return false;
     beginRemoveRows(IndexFor(parent), firstChild, lastChild);
+    return true;
 }
 
-void ListboxModel::EndRemove() { endRemoveRows(); }
+void ListboxModel::EndRemove(bool shown) {
+    if (shown) endRemoveRows();
+}
+
+void ListboxModel::FillingEnded(ListboxRow* row) {
+    const bool shown = !row->children.empty() && ShowsChildrenOf(row->parent);
+    if (shown) beginInsertRows(IndexFor(row), 0, static_cast<int>(row->children.size()) - 1);
+    row->filling = false;
+    if (shown) endInsertRows();
+}
 void ListboxModel::BeginReset() { beginResetModel(); }
 void ListboxModel::EndReset() { endResetModel(); }
 
@@ -40,7 +61,7 @@ void ListboxModel::CellChanged(const ListboxRow* row, int column) {
 }
 
 void ListboxModel::RowChanged(const ListboxRow* row) {
-    if (row == nullptr || list_.ColumnCount() <= 0) return;
+    if (!IndexFor(row).isValid() || list_.ColumnCount() <= 0) return;
     emit dataChanged(IndexFor(row, 0), IndexFor(row, list_.ColumnCount() - 1));
 }
 
@@ -50,8 +71,8 @@ void ListboxModel::HeadingsChanged() {
 
 QModelIndex ListboxModel::index(int row, int column, const QModelIndex& parent) const {
     if (column < 0 || column >= list_.ColumnCount() || (parent.isValid() && parent.column() != 0)) return {};
+    if (row < 0 || row >= rowCount(parent)) return {};
     const auto& children = list_.Rows().ChildrenOf(RowOf(parent));
-    if (row < 0 || row >= static_cast<int>(children.size())) return {};
     return createIndex(row, column, children[static_cast<size_t>(row)]);
 }
 
@@ -63,7 +84,9 @@ QModelIndex ListboxModel::parent(const QModelIndex& child) const {
 
 int ListboxModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() && parent.column() != 0) return 0;
-    return static_cast<int>(list_.Rows().ChildrenOf(RowOf(parent)).size());
+    const ListboxRow* row = RowOf(parent);
+    if (row != nullptr && row->filling) return 0;
+    return static_cast<int>(list_.Rows().ChildrenOf(row).size());
 }
 
 int ListboxModel::columnCount(const QModelIndex&) const { return list_.ColumnCount(); }

@@ -2,7 +2,8 @@
 // The Qt item model over a Listbox's rows: a tree whose shape follows the
 // rows' depths. It shows each cell's text, a check box where the cell type is
 // 2 (Qt::CheckStateRole) and the row picture in column 0; a user's check goes
-// back to the list through setData.
+// back to the list through setData. The rows below a row that is filling
+// (ListboxRows.h) are not in the model until FillingEnded.
 
 #include <QAbstractItemModel>
 
@@ -18,14 +19,19 @@ class ListboxModel : public QAbstractItemModel {
 public:
     explicit ListboxModel(Listbox& list);
 
+    // An invalid index for a row that is not in the model.
     QModelIndex IndexFor(const ListboxRow* row, int column = 0) const;
     ListboxRow* RowOf(const QModelIndex& index) const;
 
-    // Notifications from the list, around its changes of the rows.
-    void BeginInsert(ListboxRow* parent, int childIndex);
-    void EndInsert();
-    void BeginRemove(ListboxRow* parent, int firstChild, int lastChild);
-    void EndRemove();
+    // Notifications from the list, around its changes of the rows. Begin
+    // returns whether the change is one of the model's; End takes that back.
+    bool BeginInsert(ListboxRow* parent, int childIndex);
+    void EndInsert(bool shown);
+    bool BeginRemove(ListboxRow* parent, int firstChild, int lastChild);
+    void EndRemove(bool shown);
+    // Ends the row's filling (a row starts filling only while it has no
+    // children): its children join the model.
+    void FillingEnded(ListboxRow* row);
     void BeginReset();
     void EndReset();
     void CellChanged(const ListboxRow* row, int column);
@@ -43,6 +49,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    bool ShowsChildrenOf(const ListboxRow* parent) const;
+
     Listbox& list_;
 };
 

@@ -2,7 +2,10 @@
 
 #include "runtime/ui/Listbox.h"
 
+#include <stdexcept>
+
 #include <QAbstractItemModel>
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
@@ -82,6 +85,54 @@ TEST(ListboxExpansion, ExpandingFromTheLastRowToTheFirstKeepsEachFolderWithItsCh
     EXPECT_EQ(Column0(*lb), (Texts{"p", "p1", "p2", "q", "q1", "r", "r1", "r2", "r3"}));
 }
 
+TEST(ListboxExpansion, ManyRowsStayInOrderWhereverTheyAreAddedOrRemoved) {
+    auto lb = NewHierarchicalList();
+    QAbstractItemModelTester tester(lb->NativeModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    lb->ExpandRow = [](Listbox& list, int row) {
+        for (int i = 0; i < 30; ++i) list.AddRow(String(list.Cell(row, 0).ToUTF8() + "." + std::to_string(i)));
+    };
+    // The same steps on a plain vector of name and depth.
+    std::vector<std::pair<std::string, int>> expected;
+    auto check = [&](int step) {
+        ASSERT_EQ(lb->ListCount(), static_cast<int>(expected.size())) << step;
+        for (int row = 0; row < lb->ListCount(); ++row) {
+            ASSERT_EQ(lb->Cell(row, 0).ToUTF8(), expected[size_t(row)].first) << step << " row " << row;
+            ASSERT_EQ(lb->RowDepth(row), expected[size_t(row)].second) << step << " row " << row;
+        }
+    };
+    for (int f = 0; f < 20; ++f) {
+        lb->AddFolder(String("f" + std::to_string(f)));
+        expected.emplace_back("f" + std::to_string(f), 0);
+        for (int i = 0; i < 30; ++i) expected.emplace_back("f" + std::to_string(f) + "." + std::to_string(i), 1);
+    }
+    for (int row = lb->ListCount() - 1; row >= 0; --row) lb->SetExpanded(row, true);
+    check(-1);
+
+    uint32_t seed = 7;
+    auto below = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 8) % static_cast<uint32_t>(n));
+    };
+    for (int step = 0; step < 300; ++step) {
+        const int row = below(lb->ListCount());
+        if (step % 3 == 2 && !lb->RowIsFolder(row)) {
+            lb->RemoveRow(row);
+            expected.erase(expected.begin() + row);
+        } else if (step % 3 != 2) {
+            // A new row takes the depth of the row it pushes down.
+            lb->InsertRow(row, String("n" + std::to_string(step)));
+            expected.emplace(expected.begin() + row, "n" + std::to_string(step), expected[size_t(row)].second);
+            ASSERT_EQ(lb->LastIndex(), row);
+        } else if (step % 2 == 0) {
+            // Collapsing a folder takes out the rows below it that are deeper.
+            lb->SetExpanded(row, false);
+            auto first = expected.begin() + row + 1;
+            expected.erase(first, std::find_if(first, expected.end(), [](const auto& e) { return e.second == 0; }));
+        }
+        check(step);
+    }
+}
+
 TEST(ListboxExpansion, NestedExpansionInsideExpandRowPlacesRowsAfterTheNestedChildren) {
     auto lb = NewHierarchicalList();
     int outer = 0, inner = 0;
@@ -107,6 +158,51 @@ TEST(ListboxExpansion, NestedExpansionInsideExpandRowPlacesRowsAfterTheNestedChi
     // Collapsing the outer folder removes the whole subtree.
     lb->SetExpanded(0, false);
     EXPECT_EQ(Column0(*lb), (Texts{"top", "next"}));
+}
+
+TEST(ListboxExpansion, RowsAddedUnderAFolderTheViewShowsCollapsedReachItWithEverythingSetOnThem) {
+    auto lb = NewHierarchicalList();
+    QAbstractItemModelTester tester(lb->NativeModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    lb->ExpandRow = [](Listbox& list, int row) {
+        if (list.Cell(row, 0) == String("sub")) {
+            list.AddRow("leaf");
+            return;
+        }
+        if (list.Cell(row, 0) == String("broken")) {
+            list.AddRow("partial");
+            throw std::runtime_error("the handler failed");
+        }
+        list.AddRow("child");
+        list.SetCellType(list.LastIndex(), 0, Listbox::TypeCheckBox);
+        list.SetCellCheck(list.LastIndex(), 0, true);
+        list.SetCell(list.LastIndex(), 1, "2024/01/02");
+        list.SetListIndex(list.LastIndex());
+        list.AddFolder("sub");
+        list.SetExpanded(list.LastIndex(), true);
+    };
+    lb->AddFolder("product");
+    lb->SetExpanded(0, true);
+
+    QAbstractItemModel* model = lb->NativeModel();
+    QTreeView* view = lb->NativeView();
+    const QModelIndex product = model->index(0, 0);
+    ASSERT_EQ(model->rowCount(product), 2);
+    const QModelIndex child = model->index(0, 0, product);
+    EXPECT_EQ(child.data().toString(), QStringLiteral("child"));
+    EXPECT_EQ(child.data(Qt::CheckStateRole).toInt(), Qt::Checked);
+    EXPECT_EQ(model->index(0, 1, product).data().toString(), QStringLiteral("2024/01/02"));
+    const QModelIndex sub = model->index(1, 0, product);
+    ASSERT_EQ(model->rowCount(sub), 1);
+    EXPECT_EQ(model->index(0, 0, sub).data().toString(), QStringLiteral("leaf"));
+    EXPECT_TRUE(view->isExpanded(product));
+    EXPECT_TRUE(view->isExpanded(sub));
+    EXPECT_EQ(view->selectionModel()->currentIndex(), child);
+
+    // A handler that fails still leaves what it added in the view.
+    lb->AddFolder("broken");
+    EXPECT_THROW(lb->SetExpanded(lb->LastIndex(), true), std::runtime_error);
+    EXPECT_EQ(Column0(*lb), (Texts{"product", "child", "sub", "leaf", "broken", "partial"}));
+    EXPECT_EQ(model->index(0, 0, model->index(1, 0)).data().toString(), QStringLiteral("partial"));
 }
 
 TEST(ListboxExpansion, OnlyFolderRowsOfAHierarchicalListExpand) {
