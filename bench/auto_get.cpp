@@ -159,7 +159,8 @@ int MakeIconsHome(const FakeHome& home, const std::vector<Product>& products, co
         if (p.appCodes.empty()) continue;
         const std::string bundle = home.Applications("Tool " + std::to_string(i) + ".app");
         testsupport::MakeBundle(bundle, "Tool", "Tool.icns", icons[size_t(i) % icons.size()]);
-        testsupport::WriteFile(bundle + "/Contents/PkgInfo", p.appCodes[size_t(i / products.size()) % p.appCodes.size()]);
+        testsupport::WriteFile(bundle + "/Contents/PkgInfo",
+                               p.appCodes[size_t(i / products.size()) % p.appCodes.size()]);
         ++found[product];
     }
     int rows = 0;
@@ -215,9 +216,8 @@ int main(int argc, char** argv) {
     }
     _InitPluginEntrypoints();
     runtime::SetThreadTimeSlice(std::chrono::milliseconds(5));
-    runtime::SetModalResponder([](const runtime::ModalRequest&) {
-        return runtime::ModalAnswer::Press(runtime::ModalAnswer::Button::Action);
-    });
+    runtime::SetModalResponder(
+        [](const runtime::ModalRequest&) { return runtime::ModalAnswer::Press(runtime::ModalAnswer::Button::Action); });
     const std::vector<Product> products = CatalogueProducts();
     const auto win = Window1::Instance();
     {
