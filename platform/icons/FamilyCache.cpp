@@ -3,10 +3,11 @@
 namespace platform::icons {
 
 namespace {
-// Enough for the icons of one list of search results: a family without its
-// two largest elements takes about 100 KB, and those two are kept as the
-// file's PNG bytes, usually a few hundred KB. A damaged or hostile file can
-// make them as large as the file.
+// Enough for the icons of one list of search results: a family of packed
+// elements takes about 100 KB; one made from PNG images keeps the image its
+// small elements are made from, decoded (4 MB for a 1024-pixel image), and
+// the PNG bytes of its two largest, usually a few hundred KB. A damaged or
+// hostile file can make those as large as the file.
 constexpr size_t kSharedCapacity = 64;
 constexpr size_t kSharedByteBudget = 64u << 20;
 }  // namespace

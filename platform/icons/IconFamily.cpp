@@ -11,7 +11,7 @@ void IconFamily::SetElement(OSType type, ElementData data) {
     stored_[type] = std::move(data);
 }
 
-void IconFamily::SetDeferredElement(OSType type, Producer producer, std::shared_ptr<const ElementData> source) {
+void IconFamily::SetDeferredElement(OSType type, Producer producer, ElementSource source) {
     stored_.erase(type);
     deferred_[type] = Deferred{std::move(producer), std::move(source)};
 }
@@ -41,9 +41,10 @@ const ElementData* IconFamily::StoredElement(OSType type) const {
 size_t IconFamily::ByteSize() const {
     size_t bytes = 0;
     for (const auto& [type, data] : stored_) bytes += data.size();
-    std::set<const ElementData*> sources;
+    std::set<const void*> sources;
     for (const auto& [type, deferred] : deferred_)
-        if (deferred.source && sources.insert(deferred.source.get()).second) bytes += deferred.source->size();
+        if (deferred.source.object && sources.insert(deferred.source.object.get()).second)
+            bytes += deferred.source.bytes;
     return bytes;
 }
 

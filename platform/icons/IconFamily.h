@@ -1,7 +1,7 @@
 #pragma once
 // An icon family: the elements of one icon, each its data in the form that
-// ElementTypes.h gives. Large elements may be deferred: their data is made
-// when asked for, from source bytes the family keeps, and not kept.
+// ElementTypes.h gives. Elements may be deferred: their data is made when
+// asked for, from a source the family keeps.
 
 #include <cstdint>
 #include <functional>
@@ -16,16 +16,21 @@ namespace platform::icons {
 
 using ElementData = std::vector<uint8_t>;
 
+// What a deferred element is made from, and the most bytes it will ever
+// hold; elements that share one count it once.
+struct ElementSource {
+    std::shared_ptr<const void> object;
+    size_t bytes = 0;
+};
+
 class IconFamily {
 public:
     // Makes the element's data on demand; nullopt when it cannot.
     using Producer = std::function<std::optional<ElementData>()>;
-
     void SetElement(carbon::OSType type, ElementData data);
-    // The producer makes the element from `source`, which the family keeps
-    // (and counts in ByteSize) for as long as the element is deferred.
-    void SetDeferredElement(carbon::OSType type, Producer producer,
-                            std::shared_ptr<const ElementData> source = nullptr);
+    // The family keeps the source (and counts it in ByteSize) for as long as
+    // the element is deferred.
+    void SetDeferredElement(carbon::OSType type, Producer producer, ElementSource source = {});
 
     bool HasElement(carbon::OSType type) const;
     std::vector<carbon::OSType> ElementTypes() const;  // in type order
@@ -43,7 +48,7 @@ public:
 private:
     struct Deferred {
         Producer producer;
-        std::shared_ptr<const ElementData> source;
+        ElementSource source;
     };
     std::map<carbon::OSType, ElementData> stored_;
     std::map<carbon::OSType, Deferred> deferred_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <mutex>
 #include <set>
 #include <utility>
 
@@ -19,6 +20,42 @@ using Size = std::pair<int, int>;
 
 Size SizeOf(const ElementType& element) { return {element.width, element.height}; }
 
+// A decoded entry and the images fitted from it, each made once, when an
+// element of its size is first asked for.
+class DecodedPng {
+public:
+    explicit DecodedPng(QImage image) : image_(std::move(image)) {}
+
+    const QImage& Image() const { return image_; }
+
+    QImage Fitted(const ElementType& element) const {
+        std::lock_guard lock(mutex_);
+        auto [at, added] = fitted_.try_emplace(SizeOf(element));
+        if (added) at->second = FitImage(image_, element.width, element.height);
+        return at->second;
+    }
+
+    // The most it holds: the image and one fitted image of each size below
+    // the PNG elements' (the only ones Fitted keeps).
+    size_t Bytes() const {
+        std::set<Size> sizes;
+        for (const ElementType& element : kElementTypes)
+            if (element.form != ElementForm::Png32) sizes.insert(SizeOf(element));
+        size_t bytes = size_t(image_.sizeInBytes());
+        for (const auto& [width, height] : sizes) bytes += size_t(width) * size_t(height) * 4;
+        return bytes;
+    }
+
+private:
+    QImage image_;
+    mutable std::mutex mutex_;
+    mutable std::map<Size, QImage> fitted_;
+};
+
+using DecodedHandle = std::shared_ptr<const DecodedPng>;
+
+ElementSource SourceOf(const DecodedHandle& decoded) { return {decoded, decoded->Bytes()}; }
+
 // The file's ic08 and ic09 entries, the later of two of a type.
 std::map<OSType, const PngEntry*> OwnPngElements(const std::vector<PngEntry>& entries) {
     std::map<OSType, const PngEntry*> own;
@@ -29,16 +66,26 @@ std::map<OSType, const PngEntry*> OwnPngElements(const std::vector<PngEntry>& en
     return own;
 }
 
-void AddDeferredPng(IconFamily& family, const ElementType& element, const PngEntry& entry) {
-    family.SetDeferredElement(
-        element.type,
-        [bytes = entry.bytes, side = entry.side, element]() -> std::optional<ElementData> {
-            if (side == element.width) return DecodePngElement(bytes->data(), bytes->size(), side, side);
-            const QImage image = DecodePngImage(bytes->data(), bytes->size(), side);
-            if (image.isNull()) return std::nullopt;
-            return ArgbData(FitImage(image, element.width, element.height));
-        },
-        entry.bytes);
+std::optional<ElementData> LargeElement(const QImage& image, const ElementType& element) {
+    if (image.isNull()) return std::nullopt;
+    if (image.width() == element.width) return ArgbData(image);
+    return ArgbData(FitImage(image, element.width, element.height));
+}
+
+// ic08 or ic09, made when asked for and not kept: from the entry's decoded
+// image when there is one, else from its bytes, decoded then.
+void AddDeferredPng(IconFamily& family, const ElementType& element, const PngEntry& entry,
+                    const DecodedHandle& decoded) {
+    if (decoded) {
+        family.SetDeferredElement(
+            element.type, [decoded, element] { return LargeElement(decoded->Image(), element); }, SourceOf(decoded));
+        return;
+    }
+    family.SetDeferredElement(element.type,
+                              [bytes = entry.bytes, side = entry.side, element] {
+                                  return LargeElement(DecodePngImage(bytes->data(), bytes->size(), side), element);
+                              },
+                              {entry.bytes, entry.bytes->size()});
 }
 
 }  // namespace
@@ -54,41 +101,51 @@ void AddPngElements(IconFamily& family, const std::vector<PngEntry>& entries) {
     for (const ElementType& element : kElementTypes)
         if (!ownSizes.count(SizeOf(element))) missing.push_back(&element);
     // Each missing size is made from the smallest image that covers it: the
-    // sharpest result for the least decoding. Images are decoded once.
+    // sharpest result for the least decoding. Images are decoded once, here,
+    // so that the family holds only elements that can be made.
     std::vector<const PngEntry*> bySide;
     for (const PngEntry& entry : entries) bySide.push_back(&entry);
     std::stable_sort(bySide.begin(), bySide.end(), [](auto* a, auto* b) { return a->side < b->side; });
-    std::map<const PngEntry*, QImage> decoded;
-    auto imageOf = [&decoded](const PngEntry* entry) -> const QImage& {
+    std::map<const PngEntry*, DecodedHandle> decoded;  // nullptr: does not decode
+    auto decodedOf = [&decoded](const PngEntry* entry) -> const DecodedHandle& {
         auto [at, added] = decoded.try_emplace(entry);
-        if (added)
-            at->second = DecodePngImage(entry->bytes->data(), entry->bytes->size(), entry->side)
-                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (added) {
+            QImage image = DecodePngImage(entry->bytes->data(), entry->bytes->size(), entry->side);
+            if (!image.isNull()) at->second = std::make_shared<const DecodedPng>(std::move(image));
+        }
         return at->second;
     };
-
     auto knownBroken = [&decoded](const PngEntry* entry) {
         const auto tried = decoded.find(entry);
-        return tried != decoded.end() && tried->second.isNull();
+        return tried != decoded.end() && !tried->second;
     };
+    auto decodedIfTried = [&decoded](const PngEntry* entry) {
+        const auto tried = decoded.find(entry);
+        return tried != decoded.end() ? tried->second : nullptr;
+    };
+
     for (const ElementType* element : missing) {
         const int side = std::max(element->width, element->height);
         for (const PngEntry* entry : bySide) {
             if (entry->side < side || knownBroken(entry)) continue;
             if (element->form == ElementForm::Png32) {
-                AddDeferredPng(family, *element, *entry);
+                AddDeferredPng(family, *element, *entry, decodedIfTried(entry));
                 break;
             }
-            const QImage& image = imageOf(entry);
-            if (image.isNull()) continue;
-            family.SetElement(element->type,
-                              ElementFromImage(*element, FitImage(image, element->width, element->height)));
+            const DecodedHandle& image = decodedOf(entry);
+            if (!image) continue;
+            family.SetDeferredElement(
+                element->type,
+                [image, element]() -> std::optional<ElementData> {
+                    return ElementFromImage(*element, image->Fitted(*element));
+                },
+                SourceOf(image));
             break;
         }
     }
-    // The file's own ic08 and ic09 are decoded when asked for, unless already found broken.
+    // The file's own ic08 and ic09, unless already found broken.
     for (const auto& [type, entry] : own)
-        if (!knownBroken(entry)) AddDeferredPng(family, *FindElementType(type), *entry);
+        if (!knownBroken(entry)) AddDeferredPng(family, *FindElementType(type), *entry, decodedIfTried(entry));
 }
 
 }  // namespace platform::icons

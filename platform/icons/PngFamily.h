@@ -19,12 +19,15 @@ struct PngEntry {
 };
 
 // Adds to a family that holds the file's other elements: the ic08 and ic09
-// entries, decoded when asked for; then, for each size (width x height) of
-// the elements of ElementTypes.h that the family holds no element of, all
-// elements of that size made from the smallest entry at least that large
-// that decodes, never scaled up. Made ic08 and ic09 are decoded and scaled when asked for;
-// smaller ones at once. Entries that do not decode give nothing, and only
-// the bytes of deferred elements are kept. Later entries of a type win.
+// entries; then, for each size (width x height) of the elements of
+// ElementTypes.h that the family holds no element of, all elements of that
+// size made from the smallest entry at least that large that decodes, never
+// scaled up. The entries those sizes need are decoded here, once, and kept
+// with the family; each element is made only when asked for, and an image
+// fitted to one size serves every element of that size. ic08 and ic09 are
+// made when asked for and not kept, from an entry's decoded image or else
+// from its bytes. Entries that do not decode give nothing. Later entries of
+// a type win.
 void AddPngElements(IconFamily& family, const std::vector<PngEntry>& entries);
 
 }  // namespace platform::icons
