@@ -31,7 +31,9 @@
 //
 // A QTreeView shows the rows through a Qt item model (ListboxModel,
 // ListboxView), so assistive technology sees each cell's text, check state and
-// a folder row's expanded state, and the user's clicks come back here.
+// a folder row's expanded state, and the user's clicks come back here. The
+// rows ExpandRow adds under a folder that the view shows collapsed reach the
+// Qt model together when the event ends.
 
 #include <functional>
 #include <memory>
