@@ -402,7 +402,14 @@ void Listbox::FillingEnded(Row* row) {
     const int end = rows_.SubtreeEnd(first);
     for (int i = first + 1; i < end; ++i)
         if (rows_.At(i)->expanded) SyncViewExpanded(rows_.At(i));
-    if (selected_ != nullptr) SyncViewSelection();
+    // So can a selection among them, and only then, as it scrolls the view.
+    for (const Row* above = selected_ != nullptr ? selected_->parent : nullptr; above != nullptr;
+         above = above->parent) {
+        if (above == row) {
+            SyncViewSelection();
+            return;
+        }
+    }
 }
 
 void Listbox::SyncViewExpanded(Row* row) {
