@@ -23,24 +23,20 @@
 #include <vector>
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QPainter>
 #include <QRadialGradient>
-#include <QTimer>
 
 #include "app/App.h"
 #include "app/Startup.h"
 #include "app/Window1.h"
+#include "bench/RoadRun.h"
 #include "foundation/Globals.h"
-#include "runtime/app/ModalResponder.h"
 #include "runtime/core/TextFunctions.h"
-#include "runtime/threads/BackgroundTask.h"
 #include "tests/support/FakeHome.h"
 #include "tests/support/IcnsBuilder.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using testsupport::Bytes;
 using testsupport::FakeHome;
 using testsupport::Icns;
@@ -168,34 +164,10 @@ int MakeIconsHome(const FakeHome& home, const std::vector<Product>& products, co
     return rows;
 }
 
-struct Run {
-    double milliseconds = 0;
-    int rows = 0;
-};
-
-// One press of "自動で取得", timed until the run has given the commands back.
-Run AutoGet(const std::shared_ptr<Window1>& win) {
-    Toolbar1& toolbar = *win->Toolbar11();
-    QEventLoop loop;
-    QTimer turns;
-    turns.setInterval(0);
-    QObject::connect(&turns, &QTimer::timeout, [&] {
-        if (!toolbar.ToolItem5->Enabled()) loop.quit();
-    });
-    const Clock::time_point start = Clock::now();
-    win->Toolbar11_Action(toolbar, *toolbar.ToolItem1);
-    turns.start();
-    loop.exec();
-    Run run;
-    run.milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    run.rows = win->Listbox1()->ListCount();
-    return run;
-}
-
 int failures = 0;
 
-Run Measure(const std::shared_ptr<Window1>& win, const char* name, int expectedRows) {
-    const Run run = AutoGet(win);
+bench::RoadRun Measure(const std::shared_ptr<Window1>& win, const char* name, int expectedRows) {
+    const bench::RoadRun run = bench::RunAutoGet(win);
     std::printf("%s_ms=%.1f rows=%d\n", name, run.milliseconds, run.rows);
     if (run.rows != expectedRows) {
         std::printf("FAIL: %s listed %d rows, not %d\n", name, run.rows, expectedRows);
@@ -215,9 +187,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     _InitPluginEntrypoints();
-    runtime::SetThreadTimeSlice(std::chrono::milliseconds(5));
-    runtime::SetModalResponder(
-        [](const runtime::ModalRequest&) { return runtime::ModalAnswer::Press(runtime::ModalAnswer::Button::Action); });
     const std::vector<Product> products = CatalogueProducts();
     const auto win = Window1::Instance();
     {
@@ -251,7 +220,6 @@ int main(int argc, char** argv) {
         std::printf("icons_ratio=%.2f\n", png / multi);
     }
 
-    runtime::SetModalResponder({});
     win->Close();
     return failures ? 1 : 0;
 }
