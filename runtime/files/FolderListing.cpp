@@ -40,29 +40,31 @@ struct DirCloser {
 // a thread reading it keeps the event loop waiting no longer than a short one.
 constexpr size_t kEntriesPerStep = 2048;
 
-struct KeyedEntry {
-    std::string key;  // NameOrderKey of the name, made once
-    FolderListing::Entry entry;
-};
-
-bool InNameOrder(const KeyedEntry& a, const KeyedEntry& b) {
-    if (a.key != b.key) return a.key < b.key;
-    return a.entry.name < b.entry.name;
-}
-
-// Sorts steps of kEntriesPerStep, then merges them pairwise.
-void SortInSteps(std::vector<KeyedEntry>& keyed) {
-    const size_t n = keyed.size();
-    const auto at = [&keyed](size_t i) { return keyed.begin() + static_cast<std::ptrdiff_t>(i); };
-    for (size_t from = 0; from < n; from += kEntriesPerStep) {
-        std::sort(at(from), at(std::min(from + kEntriesPerStep, n)), InNameOrder);
-        if (n > kEntriesPerStep) RuntimeBackgroundTask();
+// Sorts `order` in steps: runs of kEntriesPerStep sorted, then merged
+// pairwise into a second buffer, with a yield after each step's worth.
+template <class Less>
+void SortInSteps(std::vector<uint32_t>& order, Less less) {
+    const size_t n = order.size();
+    if (n <= kEntriesPerStep) {
+        std::sort(order.begin(), order.end(), less);
+        return;
     }
+    const auto at = [&order](size_t i) { return order.begin() + static_cast<std::ptrdiff_t>(i); };
+    for (size_t from = 0; from < n; from += kEntriesPerStep) {
+        std::sort(at(from), at(std::min(from + kEntriesPerStep, n)), less);
+        RuntimeBackgroundTask();
+    }
+    std::vector<uint32_t> merged(n);
+    size_t moved = 0;
     for (size_t width = kEntriesPerStep; width < n; width *= 2) {
-        for (size_t from = 0; from + width < n; from += 2 * width) {
-            std::inplace_merge(at(from), at(from + width), at(std::min(from + 2 * width, n)), InNameOrder);
-            RuntimeBackgroundTask();
+        for (size_t from = 0; from < n; from += 2 * width) {
+            const size_t middle = std::min(from + width, n), end = std::min(from + 2 * width, n);
+            for (size_t i = from, j = middle, k = from; k < end; ++k) {
+                merged[k] = (j == end || (i < middle && !less(order[j], order[i]))) ? order[i++] : order[j++];
+                if (++moved % kEntriesPerStep == 0) RuntimeBackgroundTask();
+            }
         }
+        order.swap(merged);
     }
 }
 
@@ -99,13 +101,16 @@ std::shared_ptr<const FolderListing> FolderListing::Read(const std::string& fold
     listing->inode_ = folderStat.st_ino;
     listing->modified_ = folderStat.st_mtim;
 
-    std::vector<KeyedEntry> keyed;
+    // The names and their sort keys, each kept one after another; entry i's
+    // lie from at[i] to at[i + 1].
+    std::vector<Entry> read;
+    std::vector<size_t> nameAt, keyAt;
+    std::string keys;
     while (const struct dirent* d = readdir(dir.get())) {
         const char* name = d->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
         if (name[0] == '.' && name[1] == '_') listing->hasCompanions_ = true;
         Entry entry;
-        entry.name = name;
         switch (d->d_type) {
         case DT_DIR: entry.kind = ItemKind::Folder; break;
         case DT_REG: entry.kind = ItemKind::File; break;
@@ -122,13 +127,32 @@ std::shared_ptr<const FolderListing> FolderListing::Read(const std::string& fold
         }
         default: entry.kind = ItemKind::Other; break;
         }
-        keyed.push_back({NameOrderKey(entry.name), std::move(entry)});
-        if (keyed.size() % kEntriesPerStep == 0) RuntimeBackgroundTask();
+        nameAt.push_back(listing->names_.size());
+        listing->names_ += name;
+        keyAt.push_back(keys.size());
+        AppendNameOrderKey(keys, name);
+        read.push_back(entry);
+        if (read.size() % kEntriesPerStep == 0) RuntimeBackgroundTask();
     }
+    nameAt.push_back(listing->names_.size());
+    keyAt.push_back(keys.size());
+    const auto span = [](const std::string& all, const std::vector<size_t>& at, size_t i) {
+        return std::string_view(all).substr(at[i], at[i + 1] - at[i]);
+    };
+    for (size_t i = 0; i < read.size(); ++i) read[i].name = span(listing->names_, nameAt, i);
 
-    SortInSteps(keyed);
-    listing->entries_.reserve(keyed.size());
-    for (KeyedEntry& k : keyed) listing->entries_.push_back(std::move(k.entry));
+    std::vector<uint32_t> order(read.size());
+    for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+    SortInSteps(order, [&](uint32_t a, uint32_t b) {
+        const std::string_view ka = span(keys, keyAt, a), kb = span(keys, keyAt, b);
+        if (ka != kb) return ka < kb;
+        return read[a].name < read[b].name;
+    });
+    listing->entries_.reserve(read.size());
+    for (const uint32_t i : order) {
+        listing->entries_.push_back(std::move(read[i]));
+        if (listing->entries_.size() % kEntriesPerStep == 0) RuntimeBackgroundTask();
+    }
 
     struct timespec now {};
     clock_gettime(CLOCK_REALTIME, &now);

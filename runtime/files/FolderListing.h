@@ -33,7 +33,7 @@ ItemKind KindOfMode(mode_t mode);
 class FolderListing {
 public:
     struct Entry {
-        std::string name;
+        std::string_view name;              // in the listing's own storage
         ItemKind kind = ItemKind::Missing;  // of the link's target for a link
         bool symlink = false;
         // Filled at first need.
@@ -80,6 +80,8 @@ private:
     bool racy_ = false;
     bool hasCompanions_ = false;  // some name begins with "._"
     std::vector<Entry> entries_;
+    // Every entry's name, one after another: a long listing is freed at once.
+    std::string names_;
 };
 
 // Finder info of the item at `path` (a link's target), read afresh.

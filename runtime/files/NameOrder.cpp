@@ -89,13 +89,16 @@ void AppendOrdered(std::string& key, int32_t v) {
 
 std::string NameOrderKey(std::string_view name) {
     std::string key;
-    key.reserve(name.size());
-    if (IsAscii(name)) {
-        for (unsigned char c : name) key.push_back(static_cast<char>(AsciiLower(c)));
-        return key;
-    }
-    for (int32_t i = 0; i < static_cast<int32_t>(name.size());) AppendOrdered(key, NextFolded(name, i));
+    AppendNameOrderKey(key, name);
     return key;
+}
+
+void AppendNameOrderKey(std::string& keys, std::string_view name) {
+    if (IsAscii(name)) {
+        for (unsigned char c : name) keys.push_back(static_cast<char>(AsciiLower(c)));
+        return;
+    }
+    for (int32_t i = 0; i < static_cast<int32_t>(name.size());) AppendOrdered(keys, NextFolded(name, i));
 }
 
 int CompareNames(std::string_view a, std::string_view b) {

@@ -15,6 +15,7 @@ int CompareNames(std::string_view a, std::string_view b);
 // The name folded once, for sorting many names: comparing two keys bytewise,
 // then the names bytewise, gives the order of CompareNames.
 std::string NameOrderKey(std::string_view name);
+void AppendNameOrderKey(std::string& keys, std::string_view name);
 
 // The names are equal when letter case is ignored, and when they differ only
 // in full-width forms that Mac Japanese writes and reads back as JIS
