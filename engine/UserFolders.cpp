@@ -36,9 +36,10 @@ bool IsSameOrAbove(const Names& outer, const Names& inner) {
 bool HoldsUserFolder(const FolderItemRef& folder) {
     if (!folder) return false;
     const std::vector<Names> candidate = PathForms(folder);
-    for (const FolderItemRef& special :
-         {SpecialFolder::UserHome(), SpecialFolder::Applications(), SpecialFolder::Preferences(),
-          SpecialFolder::ApplicationData(), SpecialFolder::Documents(), SpecialFolder::Desktop()}) {
+    std::vector<FolderItemRef> userFolders = SpecialFolder::DesktopUserFolders();
+    userFolders.insert(userFolders.end(), {SpecialFolder::UserHome(), SpecialFolder::Applications(),
+                                           SpecialFolder::Preferences(), SpecialFolder::ApplicationData()});
+    for (const FolderItemRef& special : userFolders) {
         if (!special) continue;
         for (const Names& inner : PathForms(special))
             for (const Names& outer : candidate)

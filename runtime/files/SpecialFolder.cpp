@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "runtime/files/BinaryStream.h"
 #include "runtime/files/PathForms.h"
+#include "runtime/files/UserDirsFile.h"
 
 namespace runtime::SpecialFolder {
 
@@ -36,6 +38,18 @@ FolderItemRef InHome(std::string_view relative) {
     return FolderItem::FromNativePath(relative.empty() ? HomePath() : files::JoinPath(HomePath(), relative));
 }
 
+// More than user-dirs.dirs ever holds; a longer file is read that far, a
+// value cut there left unclosed.
+constexpr int64_t kLongestUserDirsFile = 64 * 1024;
+
+std::string UserDirsFileText() {
+    std::string config = AbsoluteVariable("XDG_CONFIG_HOME");
+    if (config.empty()) config = files::JoinPath(HomePath(), ".config");
+    const BinaryStreamRef in =
+        FolderItem::FromNativePath(files::JoinPath(config, "user-dirs.dirs"))->OpenAsBinaryFile(false);
+    return in ? in->Read(kLongestUserDirsFile).Bytes() : std::string();
+}
+
 }  // namespace
 
 FolderItemRef Applications() { return InHome("Applications"); }
@@ -44,6 +58,15 @@ FolderItemRef ApplicationData() { return InHome("Library/Application Support"); 
 FolderItemRef Documents() { return InHome("Documents"); }
 FolderItemRef Desktop() { return InHome("Desktop"); }
 FolderItemRef UserHome() { return InHome(""); }
+
+std::vector<FolderItemRef> DesktopUserFolders() {
+    std::vector<FolderItemRef> folders;
+    for (const char* name : {"Desktop", "Downloads", "Templates", "Public", "Documents", "Music", "Pictures", "Videos"})
+        folders.push_back(InHome(name));
+    for (const std::string& path : files::ParseUserDirs(UserDirsFileText(), HomePath()))
+        folders.push_back(FolderItem::FromNativePath(path));
+    return folders;
+}
 
 FolderItemRef Temporary() {
     const std::string tmp = AbsoluteVariable("TMPDIR");

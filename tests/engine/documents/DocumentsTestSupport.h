@@ -15,6 +15,7 @@
 #include "runtime/app/ModalResponder.h"
 #include "tests/engine/documents/RecordFileWriter.h"
 #include "tests/engine/support/EngineHarness.h"
+#include "tests/support/EnvGuard.h"
 
 namespace engine_testing {
 
@@ -87,7 +88,8 @@ protected:
     }
 
     // Folders a record may name: the user's own folders and those above them,
-    // which are never a documents folder, and genuine ones beside them.
+    // which are never a documents folder, and genuine ones beside them. The
+    // desktop's settings name some user folders, in lines good and damaged.
     struct NamedFolder {
         const char* name;
         std::string path;
@@ -98,6 +100,17 @@ protected:
         const std::string genuine = home.MakeFolder("Documents/Tolvenade 書類");
         std::filesystem::create_directory_symlink(homePath, home.Path("Documents/home link"));
         std::filesystem::create_directory_symlink(genuine, home.Path("Documents/書類 link"));
+        const std::string pictures = home.MakeFolder("Shared/写真");
+        const char noise[] = "\x7F\xFF\0XDG_DOWNLOAD_DIR=\"\n";
+        home.Write(".config/user-dirs.dirs",
+                   "# written by the desktop\n"
+                   "XDG_DOCUMENTS_DIR=\"$HOME/ドキュメント\"\n"
+                   "XDG_MUSIC_DIR=\"$HOME/My \\\"Music\\\" \\$1\"\n"
+                   "XDG_PICTURES_DIR=\"" +
+                       pictures + "\"\n" + std::string(noise, sizeof noise - 1) +
+                       "XDG_VIDEOS_DIR=\"$HOME/ビデオ\n"
+                       "XDG_TEMPLATES_DIR=テンプレート\n"
+                       "  XDG_DESKTOP_DIR=\"$HOME/デスクトップ\"\r\n");
         return {
             {"root", "/", false},
             {"above the home", homePath.parent_path().string(), false},
@@ -109,6 +122,19 @@ protected:
             {"Desktop", home.MakeFolder("Desktop"), false},
             {"Documents", home.Path("Documents"), false},
             {"Documents in other letter case", home.MakeFolder("documents"), false},
+            {"Downloads", home.MakeFolder("Downloads"), false},
+            {"Music", home.MakeFolder("Music"), false},
+            {"Pictures", home.MakeFolder("Pictures"), false},
+            {"Videos", home.MakeFolder("Videos"), false},
+            {"Public", home.MakeFolder("Public"), false},
+            {"Templates", home.MakeFolder("Templates"), false},
+            {"documents folder the desktop names", home.MakeFolder("ドキュメント"), false},
+            {"music folder named with escapes", home.MakeFolder("My \"Music\" $1"), false},
+            {"pictures folder named by an absolute path", pictures, false},
+            {"the folder above it", home.Path("Shared"), false},
+            {"desktop named after a damaged line", home.MakeFolder("デスクトップ"), false},
+            {"folder of a line left unclosed", home.MakeFolder("ビデオ"), true},
+            {"folder of a line without quotes", home.MakeFolder("テンプレート"), true},
             {"link to the home", home.Path("Documents/home link"), false},
             {"Library through that link", home.Path("Documents/home link/Library"), false},
             {"folder in Documents", genuine, true},
@@ -117,6 +143,9 @@ protected:
             {"folder in Library", home.MakeFolder("Library/Pelmora"), true},
         };
     }
+
+    // The desktop's settings are read from the fake home's .config.
+    testsupport::EnvGuard configHome{"XDG_CONFIG_HOME", nullptr};
 
     // The registered items as "kind path", in pFI order.
     std::vector<std::string> Found() const { return FoundItems(*win, true); }
