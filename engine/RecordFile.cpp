@@ -22,9 +22,15 @@ bool IsLocationRecord(int32_t index) { return index >= kFirstLocationRecord && i
 // Reads the fields of one record file, decoding them in the scrambled layout.
 class FieldReader {
 public:
-    FieldReader(BinaryStream& stream, Layout layout) : stream_(stream), layout_(layout) {}
+    FieldReader(BinaryStream& stream, Layout layout) : stream_(stream), layout_(layout), length_(stream.Length()) {}
 
     String CountedString() { return Plain(stream_.ReadPString()); }
+
+    // Passes over a counted string without reading its bytes.
+    void SkipCountedString() {
+        const int64_t length = stream_.ReadByte();
+        stream_.SetPosition(stream_.Position() + std::min(length, BytesLeft()));
+    }
 
     // A count; nullopt when it is larger than the bytes left, each counted
     // item needing at least one byte. A negative count counts nothing.
@@ -42,45 +48,48 @@ public:
     }
 
 private:
-    int64_t BytesLeft() const { return stream_.Length() - stream_.Position(); }
-    String Plain(const String& stored) const {
-        return layout_ == Layout::Scrambled ? Enigma::Decode(stored, Enigma::kDecoderKey) : stored;
+    int64_t BytesLeft() const { return std::max<int64_t>(length_ - stream_.Position(), 0); }
+    String Plain(String stored) const {
+        if (layout_ == Layout::Scrambled) return Enigma::Decode(stored, Enigma::kDecoderKey);
+        return stored;
     }
 
     BinaryStream& stream_;
     Layout layout_;
+    int64_t length_;  // asked for once, not for each of millions of fields
 };
 
-String Marked(const String& record, Marking marking, bool locationRecord) {
+String Marked(const String& record, Marking marking) {
     switch (marking) {
     case Marking::AllUTF8: return TextEnco::gEncDefUTF8(record);
-    case Marking::CountedUTF8: return locationRecord ? record : TextEnco::gEncDefUTF8(record);
+    case Marking::CountedUTF8: return record;  // location records stay untagged
     case Marking::AllShiftJIS: return DefineEncoding(record, Encodings::ShiftJIS());
     }
     return record;
 }
 
-std::optional<std::vector<String>> ReadFields(BinaryStream& stream, const Format& format) {
+// The other fields are passed over: only the location records are used.
+std::optional<LocationRecords> ReadFields(BinaryStream& stream, const Format& format) {
     FieldReader fields(stream, format.layout);
-    fields.CountedString();  // the header
+    fields.SkipCountedString();  // the header
 
     const auto leadingCount = fields.Count();
     if (!leadingCount) return std::nullopt;
     for (int32_t i = 1; i <= *leadingCount; ++i) {
-        Val(fields.CountedString());  // a leading value, not used
+        fields.SkipCountedString();  // a leading value, not used
         RuntimeBackgroundTask();
     }
 
     const auto recordCount = fields.Count();
     if (!recordCount) return std::nullopt;
-    std::vector<String> records(static_cast<size_t>(std::max(*recordCount, 0)));
+    LocationRecords records;
     for (int32_t i = 0; i < *recordCount; ++i) {
         if (IsLocationRecord(i)) {
             const auto record = fields.LocationRecord();
             if (!record) return std::nullopt;
-            records[static_cast<size_t>(i)] = Marked(*record, format.marking, true);
+            records[static_cast<size_t>(i - kFirstLocationRecord)] = Marked(*record, format.marking);
         } else {
-            records[static_cast<size_t>(i)] = Marked(fields.CountedString(), format.marking, false);
+            fields.SkipCountedString();
         }
         RuntimeBackgroundTask();
     }
@@ -93,11 +102,11 @@ String LostRecordMessage(const Format& format, int32_t index) {
 }
 
 // Replaces each location record from format.firstResolved to 19 by the path
-// it resolves to; a record the table lacks counts as empty and asks nothing.
-void ResolveLocationRecords(std::vector<String>& records, const Format& format) {
+// it resolves to; an empty one, or one the file lacks, asks nothing.
+void ResolveLocationRecords(LocationRecords& records, const Format& format) {
     for (int32_t i = format.firstResolved; i <= kDocumentsRecord; ++i) {
-        const size_t at = static_cast<size_t>(i);
-        if (at < records.size() && !records[at].IsEmpty()) {
+        const size_t at = static_cast<size_t>(i - kFirstLocationRecord);
+        if (!records[at].IsEmpty()) {
             const String path = AliasPath::gAbsPath_dc(records[at], false);
             if (path.IsEmpty()) MsgBox(LostRecordMessage(format, i));
             records[at] = path;
@@ -108,7 +117,7 @@ void ResolveLocationRecords(std::vector<String>& records, const Format& format) 
 
 }  // namespace
 
-std::optional<std::vector<String>> ReadRecords(const FolderItemRef& file, const Format& format) {
+std::optional<LocationRecords> ReadLocationRecords(const FolderItemRef& file, const Format& format) {
     if (!file || !file->Exists()) return std::nullopt;
     const BinaryStreamRef stream = file->OpenAsBinaryFile(false);
     if (!stream) return std::nullopt;
@@ -119,12 +128,12 @@ std::optional<std::vector<String>> ReadRecords(const FolderItemRef& file, const 
 
 FolderItemRef DocumentsFolder(const FolderItemRef& prefFolder, const Format& format) {
     if (!prefFolder) return nullptr;
-    auto records = ReadRecords(prefFolder->Child(format.fileName), format);
+    auto records = ReadLocationRecords(prefFolder->Child(format.fileName), format);
     if (!records) return nullptr;
     ResolveLocationRecords(*records, format);
-    const size_t documents = static_cast<size_t>(kDocumentsRecord);
-    if (documents >= records->size() || (*records)[documents].IsEmpty()) return nullptr;
-    return GetFolderItem((*records)[documents], 0);
+    const String& documents = (*records)[kDocumentsRecord - kFirstLocationRecord];
+    if (documents.IsEmpty()) return nullptr;
+    return GetFolderItem(documents, 0);
 }
 
 }  // namespace RecordFile

@@ -10,9 +10,9 @@
 // text and the counts are decimal text; in the plain one ("pref") nothing is
 // scrambled and the counts are Int32.
 
+#include <array>
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "runtime/core/String.h"
 #include "runtime/files/FolderItem.h"
@@ -27,6 +27,9 @@ enum class Marking {
     CountedUTF8,  // the counted strings; location records stay untagged
     AllShiftJIS,  // every record
 };
+
+// Records 17, 18 and 19, marked; "" for a record the file does not hold.
+using LocationRecords = std::array<runtime::String, 3>;
 
 // One product's record file.
 struct Format {
@@ -43,11 +46,12 @@ inline constexpr int32_t kDocumentsRecord = 19;
 // The message shown when a location record stays lost.
 inline constexpr const char* kLostRecordMessage = "必要なファイルの所在が不明なので、処理を続行できません。";
 
-// Every record of the file, in order and marked; nullopt when the file cannot
-// be opened or is damaged: a count or a location record's length that is
-// negative or larger than the bytes left in the file. Yields after each
+// The location records of the file; nullopt when the file cannot be opened or
+// is damaged: a count or a location record's length that is negative or
+// larger than the bytes left in the file. The other fields are passed over
+// unread, so memory follows the location records alone. Yields after each
 // leading value and each record.
-std::optional<std::vector<runtime::String>> ReadRecords(const runtime::FolderItemRef& file, const Format& format);
+std::optional<LocationRecords> ReadLocationRecords(const runtime::FolderItemRef& file, const Format& format);
 
 // The item that record 19 of the product's record file names, after the
 // location records from format.firstResolved to 19 have been resolved (a

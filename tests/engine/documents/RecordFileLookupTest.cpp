@@ -1,6 +1,9 @@
 // The record-file lookups: record 19 of "pref2" (scrambled) or "pref"
 // (plain) names the documents folder; records 17 and 18 are resolved too.
 
+#include <chrono>
+#include <cstdint>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -8,6 +11,7 @@
 #include "foundation/Globals.h"
 #include "runtime/core/Encodings.h"
 #include "runtime/core/TextConverter.h"
+#include "runtime/threads/BackgroundTask.h"
 #include "tests/engine/documents/DocumentsTestSupport.h"
 #include "tests/support/AliasRecord.h"
 
@@ -68,6 +72,26 @@ std::string LostLocation(const std::string& what) { return "Macintosh HD:gone aw
 std::string LostAliasMessage(const std::string& what) {
     return "MsgBox: 「" + LostLocation(what) + "」が見つかりません。再指定して下さい。";
 }
+
+// The growth of the peak resident memory since the object was made.
+class PeakMemory {
+public:
+    PeakMemory() {
+        std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from what is resident
+        start_ = StatusKiB("VmRSS:");
+    }
+    int64_t Growth() const { return (StatusKiB("VmHWM:") - start_) * 1024; }
+
+private:
+    static int64_t StatusKiB(const std::string& field) {
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.starts_with(field)) return std::stoll(line.substr(field.size()));
+        return 0;
+    }
+    int64_t start_ = 0;
+};
+
 std::string LostRecordMessage(const Product& p, int record) {
     return std::string("MsgBox: ") + kLostMessage + (p.numberInMessage ? ":" + std::to_string(record) : "");
 }
@@ -259,7 +283,10 @@ TEST_F(RecordFileLookupTest, LeadingValuesAndOtherRecordsOfAnyContentOnlyAdvance
     }
 }
 
+// None raises the peak memory by more than 16 MB either: the records read only
+// to advance the stream are not kept.
 TEST_F(RecordFileLookupTest, DamagedFilesGiveNothingAndAskNothing) {
+    runtime::SetThreadTimeSlice(std::chrono::milliseconds(5));  // the program's own: millions of records
     for (const Product& p : kProducts) {
         SCOPED_TRACE(p.name);
         Reset();
@@ -286,12 +313,18 @@ TEST_F(RecordFileLookupTest, DamagedFilesGiveNothingAndAskNothing) {
         damaged.emplace_back("cut in the counts", whole.substr(0, 8));
         damaged.emplace_back("only a header byte", std::string(1, '\xFF'));
         damaged.emplace_back("noise", std::string("\x7F\xFF\xFF\xFF\x80\x00\x00\x01\xFE\x01\x02", 11));
+        RecordFileContents empty;
+        empty.records = Records({});
+        empty.recordCount = "4000000";
+        damaged.emplace_back("four million empty records", Bytes(p, empty) + std::string(4'000'000, '\0'));
 
         for (const auto& [name, bytes] : damaged) {
             SCOPED_TRACE(name);
             asked.clear();
             const std::string folder = WriteRecordFile(p.folder, p.file, bytes);
+            const PeakMemory peak;
             EXPECT_EQ(ReadFrom(p, folder), "<nil>");
+            EXPECT_LT(peak.Growth(), 16 << 20) << "bytes for a file of " << bytes.size();
             EXPECT_TRUE(asked.empty()) << testing::PrintToString(Questions());
         }
         // Extra bytes after the last record are not read.
