@@ -9,6 +9,7 @@
 #include "runtime/app/FolderDialogs.h"
 #include "runtime/app/MessageDialog.h"
 #include "runtime/core/Encodings.h"
+#include "runtime/core/TextFunctions.h"
 #include "runtime/files/FolderItem.h"
 
 using namespace runtime;
@@ -47,6 +48,19 @@ String RecordedPath(const String& data) {
     return data;
 }
 
+// The recorded path as the message shows it: at most 1,024 characters, then
+// "…" when there are more (a record file can hold megabytes). No character
+// takes more than four bytes in the encodings read, so only that many bytes
+// are converted, and a character cut there is never shown.
+constexpr int32_t kShownCharacters = 1024;
+
+String ShownPath(const String& recorded) {
+    constexpr int32_t enough = 4 * (kShownCharacters + 1);
+    const String text = TextEnco::gEncUTF8altLeftB(recorded, "Shift_JIS", enough);
+    if (LenB(recorded) <= enough && Len(text) <= kShownCharacters) return text;
+    return Left(text, kShownCharacters) + "…";
+}
+
 String PathOfTarget(const carbon::FSSpec& target) {
     const String name = String::FromBytes(std::string(reinterpret_cast<const char*>(target.name + 1), target.name[0]),
                                           Encodings::MacJapanese());
@@ -79,8 +93,7 @@ String gAbsPath_dc(const String& data, bool pickAnyFile) {
     carbon::Boolean wasChanged = 0;
     if (carbon::ResolveAlias(nullptr, h, &target, &wasChanged) == carbon::noErr) return PathOfTarget(target);
 
-    const String lost =
-        "「" + TextEnco::gEncUTF8alt(RecordedPath(data), "Shift_JIS") + "」が見つかりません。再指定して下さい。";
+    const String lost = "「" + ShownPath(RecordedPath(data)) + "」が見つかりません。再指定して下さい。";
     MsgBox(lost);
     const FolderItemRef chosen = pickAnyFile ? GetOpenFolderItem("anyFile") : ReplacementFolder(lost);
     if (!chosen) return "";

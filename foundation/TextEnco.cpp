@@ -3,6 +3,7 @@
 #include "runtime/core/EncodingGuess.h"
 #include "runtime/core/Encodings.h"
 #include "runtime/core/TextConverter.h"
+#include "runtime/core/TextFunctions.h"
 
 using namespace runtime;
 
@@ -18,6 +19,18 @@ TextEncodingRef EncodingOfLabel(const String& label) {
     if (label == "EUC") return GetTextEncoding(0x920, 0, 0);
     return Encodings::SystemDefault();
 }
+
+// The label gEncUTF8alt converts s from, by its guess or else the hint; "" to
+// leave s unchanged.
+String UTF8altSource(const String& s, const String& hint) {
+    const TextEncodingRef guess = GuessJapaneseEncoding(s);
+    const String name = guess ? guess->internetName() : hint;
+    if (name == "Shift_JIS") return "Shift-JIS";
+    if (name == "UTF-16" || name == "UNICODE-2-0") return "UTF-16";
+    return "";
+}
+
+String InUTF8From(const String& s, const String& label) { return label.IsEmpty() ? s : gEncText(s, label, "UTF-8"); }
 
 }  // namespace
 
@@ -47,12 +60,10 @@ String gEncTextGetEnc(const String& s) {
     return "デフォルト";
 }
 
-String gEncUTF8alt(const String& s, const String& hint) {
-    const TextEncodingRef guess = GuessJapaneseEncoding(s);
-    const String name = guess ? guess->internetName() : hint;
-    if (name == "Shift_JIS") return gEncText(s, "Shift-JIS", "UTF-8");
-    if (name == "UTF-16" || name == "UNICODE-2-0") return gEncText(s, "UTF-16", "UTF-8");
-    return s;
+String gEncUTF8alt(const String& s, const String& hint) { return InUTF8From(s, UTF8altSource(s, hint)); }
+
+String gEncUTF8altLeftB(const String& s, const String& hint, int32_t count) {
+    return InUTF8From(count < LenB(s) ? LeftB(s, count) : s, UTF8altSource(s, hint));
 }
 
 String gEncDefUTF8(const String& s) { return DefineEncoding(s, Encodings::UTF8()); }

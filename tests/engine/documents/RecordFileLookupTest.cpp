@@ -68,10 +68,10 @@ std::string ShiftJIS(const std::string& utf8) {
 }
 
 // Data that names no item and is no alias record: a Mac path below a folder that is not there.
-std::string LostLocation(const std::string& what) { return "Macintosh HD:gone away:" + what + ":"; }
-std::string LostAliasMessage(const std::string& what) {
-    return "MsgBox: 「" + LostLocation(what) + "」が見つかりません。再指定して下さい。";
-}
+constexpr const char* kLostFolder = "Macintosh HD:gone away:";  // 23 characters
+std::string LostLocation(const std::string& what) { return kLostFolder + what + ":"; }
+constexpr const char* kLostTail = "」が見つかりません。再指定して下さい。";
+std::string LostAliasMessage(const std::string& what) { return "MsgBox: 「" + LostLocation(what) + kLostTail; }
 
 // The growth of the peak resident memory since the object was made.
 class PeakMemory {
@@ -92,6 +92,11 @@ private:
     int64_t start_ = 0;
 };
 
+std::string Repeated(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
 std::string LostRecordMessage(const Product& p, int record) {
     return std::string("MsgBox: ") + kLostMessage + (p.numberInMessage ? ":" + std::to_string(record) : "");
 }
@@ -211,22 +216,39 @@ TEST_F(RecordFileLookupTest, LostLocationRecordsAskThenTellAndRecordNineteenStil
     }
 }
 
+// The message shows a lost path of up to 1,024 characters whole, of a longer
+// one its first 1,024 and "…".
 TEST_F(RecordFileLookupTest, LostRecordNineteenTakesTheChosenReplacementOrGivesNothing) {
+    const std::string letters(400, 'a');
+    const std::string whole = letters + Repeated("書", 600);  // 1,024 characters as a lost location
+    const std::string longer = letters + Repeated("書", 2000);
+    const std::pair<std::string, std::string> lost[] = {
+        {"documents", LostLocation("documents")},
+        {whole, LostLocation(whole)},
+        {whole + "類", kLostFolder + whole + "類…"},
+        {longer, kLostFolder + letters + Repeated("書", 601) + "…"},
+    };
     for (const Product& p : kProducts) {
         SCOPED_TRACE(p.name);
+        for (const auto& [what, shown] : lost) {
+            SCOPED_TRACE(what.size());
+            Reset();
+            RecordFileContents c;
+            c.records = Records({{19, Location(p, LostLocation(what))}});
+            Write(p, c);
+
+            // Cancelled: the reader's message, then no documents folder.
+            EXPECT_EQ(RunLookup(p.lookup, "2:"), "2:");
+            EXPECT_EQ(Questions(), (std::vector<std::string>{"MsgBox: 「" + shown + kLostTail, "SelectFolder",
+                                                             LostRecordMessage(p, 19)}));
+            EXPECT_TRUE(win->pFI.empty());
+        }
+
+        // A replacement chosen: it is registered, and the reader says nothing.
         Reset();
         RecordFileContents c;
         c.records = Records({{19, Location(p, LostLocation("documents"))}});
         Write(p, c);
-
-        // Cancelled: the reader's message, then no documents folder.
-        EXPECT_EQ(RunLookup(p.lookup, "2:"), "2:");
-        EXPECT_EQ(Questions(),
-                  (std::vector<std::string>{LostAliasMessage("documents"), "SelectFolder", LostRecordMessage(p, 19)}));
-        EXPECT_TRUE(win->pFI.empty());
-
-        // A replacement chosen: it is registered, and the reader says nothing.
-        Reset();
         const std::string replacement = home.MakeFolder(std::string("Documents/") + p.name + " chosen");
         Answer(Button::Action, runtime::FolderItem::FromNativePath(replacement));
         EXPECT_EQ(RunLookup(p.lookup, "2:"), "2:0:");
