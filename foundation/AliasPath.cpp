@@ -87,11 +87,15 @@ String gAbsPath_dc(const String& data, bool pickAnyFile) {
 
     const carbon::Handle h = DecrareEtc::TextToHandle(data);
     if (h == 0) return "";
-    const HandleOwner owner(h);
-
     carbon::FSSpec target;
-    carbon::Boolean wasChanged = 0;
-    if (carbon::ResolveAlias(nullptr, h, &target, &wasChanged) == carbon::noErr) return PathOfTarget(target);
+    carbon::OSErr resolved;
+    {
+        // Released before the dialogs: the handle is as large as the data.
+        const HandleOwner owner(h);
+        carbon::Boolean wasChanged = 0;
+        resolved = carbon::ResolveAlias(nullptr, h, &target, &wasChanged);
+    }
+    if (resolved == carbon::noErr) return PathOfTarget(target);
 
     const String lost = "「" + ShownPath(RecordedPath(data)) + "」が見つかりません。再指定して下さい。";
     MsgBox(lost);

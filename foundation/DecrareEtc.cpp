@@ -1,7 +1,7 @@
 #include "foundation/DecrareEtc.h"
 
 #include <limits>
-#include <string>
+#include <string_view>
 
 #include "platform/carbon/Carbon.h"
 #include "runtime/core/Encodings.h"
@@ -20,9 +20,9 @@ int32_t TextToHandle(const String& s) {
     if (h == 0) return 0;
     const int8_t state = carbon::HGetState(h);
     carbon::HLock(h);
-    std::string bytes = s.Bytes();
-    bytes.push_back('\0');
-    const carbon::OSErr written = carbon::SetHandleBytes(h, 0, bytes);
+    // The bytes and the terminating 0 written in place, the data not copied.
+    carbon::OSErr written = carbon::SetHandleBytes(h, 0, s.Bytes());
+    if (written == carbon::noErr) written = carbon::SetHandleBytes(h, n, std::string_view("\0", 1));
     carbon::HSetState(h, state);
     if (written != carbon::noErr || carbon::SetHandleSize(h, n) != carbon::noErr) {
         carbon::DisposeHandle(h);

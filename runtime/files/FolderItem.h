@@ -156,7 +156,8 @@ private:
 };
 
 // pathType 0: the Mac form; 1: a POSIX path; 2: a file:// URL. Nil when the
-// text names no place or the folder that would hold the item does not exist;
+// text names no place (text of more than 16 x PATH_MAX bytes never does) or
+// the folder that would hold the item does not exist;
 // an item that does not exist when only the last name is missing. Each name
 // is matched as Child matches it. The empty text gives the folder that holds
 // the application bundle.

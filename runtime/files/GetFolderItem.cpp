@@ -1,5 +1,6 @@
 // GetFolderItem and the application's own places.
 
+#include <limits.h>
 #include <sys/stat.h>
 
 #include "runtime/files/BundleLayout.h"
@@ -10,6 +11,10 @@
 namespace runtime {
 
 namespace {
+
+// No path the system can open takes more bytes, in any encoding or as a URL;
+// longer text (a damaged record can hold megabytes) is not even converted.
+constexpr size_t kLongestPathText = 16 * PATH_MAX;
 
 // The entry `name` of the folder at `folder`: an exact match, else the first
 // whose name matches without regard to case, else the exact path.
@@ -40,6 +45,7 @@ FolderItemRef ItemFromNames(const files::PathNames& names) {
 }  // namespace
 
 FolderItemRef GetFolderItem(const String& path, int32_t pathType) {
+    if (path.Bytes().size() > kLongestPathText) return nullptr;
     const std::string text = path.ToUTF8();
     if (text.empty()) return FolderItem::FromNativePath(files::ApplicationFolderOf(files::ExecutablePath()));
     std::optional<files::PathNames> names;

@@ -79,6 +79,7 @@ TEST(MacPath, NilOnlyWhenTheParentIsMissing) {
     EXPECT_EQ(GetFolderItem(String(base + ":x")), nullptr);           // "::"
     EXPECT_EQ(GetFolderItem(String(base + "..")), nullptr);
     EXPECT_EQ(GetFolderItem("relative:path"), nullptr);
+    EXPECT_EQ(GetFolderItem(String(base + std::string(70'000, 'n'))), nullptr);  // longer than any path
 }
 
 TEST(FileURL, RoundTripsBlanksJapaneseAndPercent) {
