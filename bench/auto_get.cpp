@@ -22,12 +22,9 @@
 #include <string>
 #include <vector>
 
-#include <QApplication>
 #include <QPainter>
 #include <QRadialGradient>
 
-#include "app/App.h"
-#include "app/Startup.h"
 #include "app/Window1.h"
 #include "bench/RoadRun.h"
 #include "foundation/Globals.h"
@@ -179,16 +176,10 @@ bench::RoadRun Measure(const std::shared_ptr<Window1>& win, const char* name, in
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qtApp(argc, argv);
-    App app;
-    if (!app.LoadFile()) {
-        std::fprintf(stderr, "the shipped catalogue is not in the bundle\n");
-        return 1;
-    }
-    _InitPluginEntrypoints();
+    const bench::Program program(argc, argv);
+    if (!program.Ready()) return 1;
     const std::vector<Product> products = CatalogueProducts();
-    const auto win = Window1::Instance();
+    const auto& win = program.Window();
     {
         FakeHome warm;  // loads the MIME database and the theme's icons first
         const int rows = MakeRowsHome(warm, products, 10, 1);
@@ -220,6 +211,5 @@ int main(int argc, char** argv) {
         std::printf("icons_ratio=%.2f\n", png / multi);
     }
 
-    win->Close();
     return failures ? 1 : 0;
 }

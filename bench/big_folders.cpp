@@ -17,10 +17,6 @@
 #include <string>
 #include <thread>
 
-#include <QApplication>
-
-#include "app/App.h"
-#include "app/Startup.h"
 #include "app/Window1.h"
 #include "bench/RoadRun.h"
 
@@ -55,15 +51,9 @@ std::string MakeFolder(const char* prefix, int count) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qtApp(argc, argv);
-    App app;
-    if (!app.LoadFile()) {
-        std::fprintf(stderr, "the shipped catalogue is not in the bundle\n");
-        return 1;
-    }
-    _InitPluginEntrypoints();  // row icons from the plug-in, as the program makes them
-    const auto win = Window1::Instance();
+    const bench::Program program(argc, argv);
+    if (!program.Ready()) return 1;
+    const auto& win = program.Window();
 
     const std::string big = MakeFolder("bench_big_folder", kBigFolder);
     const bench::RoadRun bigRun = bench::RunSearch(win, big);
@@ -87,6 +77,5 @@ int main(int argc, char** argv) {
     std::printf("changing_folder_entries=%d quiet_search_ms=%.1f changing_search_ms=%.1f changing_ratio=%.2f\n",
                 kChangingFolder, quiet.milliseconds, busy.milliseconds, busy.milliseconds / quiet.milliseconds);
 
-    win->Close();
     return 0;
 }

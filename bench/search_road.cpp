@@ -24,10 +24,6 @@
 #include <thread>
 #include <vector>
 
-#include <QApplication>
-
-#include "app/App.h"
-#include "app/Startup.h"
 #include "app/Window1.h"
 #include "bench/RoadRun.h"
 #include "foundation/Globals.h"
@@ -211,18 +207,12 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qtApp(argc, argv);
+    const bench::Program program(argc, argv);
+    if (!program.Ready()) return 1;
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
 
-    App app;
-    if (!app.LoadFile()) {
-        std::fprintf(stderr, "the shipped catalogue is not in the bundle\n");
-        return 1;
-    }
-    _InitPluginEntrypoints();  // row icons from the plug-in, as the program makes them
     const std::string root = MakeTree();
-    const auto win = Window1::Instance();
+    const auto& win = program.Window();
 
     std::vector<double> ratios;
     std::vector<double> gaps;
@@ -241,7 +231,6 @@ int main(int argc, char** argv) {
         std::printf("round %d: entries=%ld plain_walk_ms=%.1f search_ms=%.1f ratio=%.2f rows=%d longest_gap_ms=%.1f\n",
                     round, entries, plain, search.milliseconds, ratios.back(), search.rows, search.longestGapMs);
     }
-    win->Close();
     std::filesystem::remove_all(root);
 
     std::printf("median_ratio=%.2f longest_gap_ms=%.1f\n", Median(ratios), *std::max_element(gaps.begin(), gaps.end()));
