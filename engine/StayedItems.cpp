@@ -29,10 +29,7 @@ const char* ReasonText(ScriptOutcome outcome) {
 
 void StayedItems::Note(const FolderItem& item, ScriptOutcome outcome) {
     if (outcome == ScriptOutcome::Done) return;
-    // Paths are compared as the found-item table compares them: letter case ignored.
-    const String path = item.AbsolutePath();
-    if (std::none_of(items_.begin(), items_.end(), [&](const Item& kept) { return kept.path == path; }))
-        items_.push_back({path, item.Name(), outcome});
+    if (paths_.insert(CaselessKey(item.AbsolutePath())).second) items_.push_back({item.Name(), outcome});
 }
 
 void StayedItems::Tell(const std::shared_ptr<Window>& window) const {

@@ -3,6 +3,8 @@
 // names them, with why they stayed, once the run ends.
 
 #include <memory>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "runtime/core/String.h"
@@ -28,9 +30,9 @@ private:
     static constexpr size_t kListed = 10;
 
     struct Item {
-        runtime::String path;
         runtime::String name;
         runtime::ScriptOutcome outcome;
     };
     std::vector<Item> items_;
+    std::unordered_set<std::string> paths_;  // by CaselessKey, as the found-item table compares them
 };
