@@ -15,8 +15,9 @@ bool gBeep = false;
 
 namespace {
 
-// A PkgInfo holds the type and the creator, four bytes each.
-constexpr int64_t kPkgInfoBytes = 8;
+// The longest first line of a PkgInfo taken as it stands. A PkgInfo holds
+// the type and the creator, four bytes each, and at most a line end.
+constexpr int32_t kPkgInfoLineBytes = 256;
 
 // contents/<name> of an item; nil when the item has no contents folder.
 FolderItemRef ContentsChild(const FolderItemRef& item, const String& name) {
@@ -58,11 +59,14 @@ String gGetTypeCre(const FolderItemRef& item) {
     if (!pkgInfo || !pkgInfo->Exists()) return "";
     TextInputStreamRef stream = pkgInfo->OpenAsTextFile();
     if (!stream) return "";
-    String code = stream->Read(kPkgInfoBytes);
+    String code = stream->Read(kPkgInfoLineBytes + 1);
     stream->Close();
-    // The first line within them, ended as ReadLine ends it.
+    // The first line, ended as ReadLine ends it.
     for (const char* lineEnd : {"\r", "\n"})
         if (const int32_t at = InStrB(code, lineEnd); at > 0) code = LeftB(code, at - 1);
+    // A longer line keeps a line end where it is cut: no code read as a line
+    // holds one, so it equals none.
+    if (LenB(code) > kPkgInfoLineBytes) code = LeftB(code, kPkgInfoLineBytes) + "\n";
     return code;
 }
 

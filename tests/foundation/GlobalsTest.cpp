@@ -58,20 +58,39 @@ TEST(GlobalsPackages, AnAppFolderIsAPackageWhateverTheCase) {
 
 TEST(GlobalsTypeCreator, PackagesReadTheirPkgInfoOthersTheirFinderInfo) {
     TempFolder tmp;
-    tmp.Write("Tolvenade.app/Contents/PkgInfo", "APPLwTq1");
+    // A PkgInfo's first line is the code, whatever follows it.
+    const struct {
+        const char* package;
+        std::string pkgInfo;
+        std::string code;
+    } rows[] = {
+        {"Tolvenade.app", "APPLwTq1", "APPLwTq1"},
+        {"Lined.app", "APPLwTq5\nrest", "APPLwTq5"},
+        {"Short.app", "APL\r\nxyz", "APL"},
+        {"Crlf.app", "APPLwTq1\r\n", "APPLwTq1"},
+        {"Longer.app", "APPLwTq5EXTRA", "APPLwTq5EXTRA"},
+        {"Blank.app", "APPLwTq4 ", "APPLwTq4 "},
+        {"Nul.app", std::string("APPLwTq1\0", 9), std::string("APPLwTq1\0", 9)},
+        {"AtBound.app", std::string(256, 'A') + "\r", std::string(256, 'A')},
+    };
+    for (const auto& row : rows) tmp.Write(row.package + std::string("/Contents/PkgInfo"), row.pkgInfo);
+    // Lines longer than the 256 bytes read equal no code made of their start,
+    // however long the file: a sparse 1 GiB one is not read whole.
+    tmp.Write("Overlong.app/Contents/PkgInfo", std::string(257, 'A'));
+    testsupport::WriteSparseFile(tmp / "Huge.app/Contents/PkgInfo", "APPLwTq1", off_t(1) << 30);
     tmp.MakeFolder("Empty.app/Contents");
     tmp.MakeFolder("Bare.app");
-    tmp.Write("Lined.app/Contents/PkgInfo", "APPLwTq5\nrest");
-    tmp.Write("Short.app/Contents/PkgInfo", "APL\r\nxyz");
-    // 1 GiB without a line end: only the 8 bytes a PkgInfo holds are read.
-    testsupport::WriteSparseFile(tmp / "Huge.app/Contents/PkgInfo", "APPLwTq1", off_t(1) << 30);
     const std::string doc = tmp.Write("doc.brd", "data");
     const std::string plain = tmp.Write("plain.txt", "data");
 
-    EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Tolvenade.app")).Bytes(), "APPLwTq1");
-    EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Lined.app")).Bytes(), "APPLwTq5");
-    EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Short.app")).Bytes(), "APL");
-    EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Huge.app")).Bytes(), "APPLwTq1");
+    for (const auto& row : rows)
+        EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / row.package)).Bytes(), row.code) << row.package;
+    const String overlong = Globals::gGetTypeCre(Item(tmp / "Overlong.app"));
+    EXPECT_NE(overlong, String(std::string(256, 'A')));
+    EXPECT_NE(overlong, String(std::string(257, 'A')));
+    const String huge = Globals::gGetTypeCre(Item(tmp / "Huge.app"));
+    EXPECT_NE(huge, String("APPLwTq1"));
+    EXPECT_NE(huge, String(std::string("APPLwTq1") + std::string(248, '\0')));
     EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Empty.app")).Bytes(), "");
     EXPECT_EQ(Globals::gGetTypeCre(Item(tmp / "Bare.app")).Bytes(), "");
     EXPECT_EQ(Globals::gGetTypeCre(Item(plain)).Bytes(), "");

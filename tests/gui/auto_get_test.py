@@ -4,6 +4,8 @@
 # folder; then the list of what was found, whose columns fit the view, whose
 # cut-short names show whole in a tooltip under the mouse (and whole ones
 # show none), and which scrolls sideways once its name column is widened.
+# An application is listed when its PkgInfo's first line is its code, and
+# not when that line only begins with it.
 #
 # Usage: auto_get_test.py PROGRAM. Exit status 77: no Xvfb (skipped).
 import os
@@ -22,6 +24,9 @@ LOST_ALIAS = "「%s」が見つかりません。再指定して下さい。" % 
 LOST_RECORD = "必要なファイルの所在が不明なので、処理を続行できません。"
 # Property lists that differ only after the width of the name column.
 PLISTS = ["com.keldo.Tolvenade.preferences.window-layout.%02d.plist" % i for i in range(30)]
+# Applications by their PkgInfo: listed, and not listed.
+APPLICATIONS = {"Zoruba.app": b"APPLwTq4\r\n", "Pelmora.app": b"APPLwTq5EXTRA"}
+LISTED_APPLICATION = "Zoruba.app"
 
 
 def make_home(home):
@@ -43,6 +48,10 @@ def make_home(home):
     records = [counted(b"")] * 17 + [location(LOST_PATH.encode()), location(b""), location(b"")]
     with open(os.path.join(preferences, "Pelmora初期設定", "pref"), "wb") as f:
         f.write(counted(b"KELDO") + struct.pack(">ii", 0, len(records)) + b"".join(records))
+    for name, pkg_info in APPLICATIONS.items():
+        os.makedirs(os.path.join(home, "Applications", name, "Contents"))
+        with open(os.path.join(home, "Applications", name, "Contents", "PkgInfo"), "wb") as f:
+            f.write(pkg_info)
 
 
 def auto_get(ui):
@@ -76,6 +85,10 @@ def auto_get(ui):
     ui.wait("the run to end with every property list listed", lambda: ui.has(
         buttons[AUTO_GET], Atspi.StateType.ENABLED) and not ui.has(buttons[STOP], Atspi.StateType.ENABLED)
         and all(row_of(name) is not None for name in PLISTS))
+    listed = [name for name in APPLICATIONS if row_of(name) is not None]
+    if listed != [LISTED_APPLICATION]:
+        raise Failure("applications listed: %r, not only %r" % (listed, LISTED_APPLICATION))
+    print("applications: listed by a PkgInfo line that is their code, only")
 
     # Tooltips show in the active window only. A property list's row on the
     # screen: its name is cut short, its kind ("plist") is whole.

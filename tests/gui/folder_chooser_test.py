@@ -38,9 +38,13 @@ def apple_double(type_creator):
 def make_home(home):
     """No Documents (where the chooser is asked to open), and a folder "Search"
     holding an application of the catalogue (by its code), one of its documents
-    (by type and creator) and a file of no product."""
+    (by type and creator), a file of no product, and packages whose PkgInfo
+    begins with a catalogue code but whose first line is longer."""
     search = os.path.join(home, "Search")
     write(os.path.join(search, "Tools", "Tolvenade.app", "Contents", "PkgInfo"), b"APPLwTq1\n")
+    for name, first_line in (("Pelmora.app", b"APPLwTq5EXTRA"), ("Zoruba.app", b"APPLwTq4 "),
+                             ("Marlocane.app", b"APPLwTq2\0"), ("Board.app", b"PanlwTq4....")):
+        write(os.path.join(search, "Tools", name, "Contents", "PkgInfo"), first_line)
     write(os.path.join(search, "Notes", "Plan"), b"plan\n")
     write(os.path.join(search, "Notes", "._Plan"), apple_double(b"Brd3wTq1"))
     write(os.path.join(search, "Notes", "Other"), b"not the maker's\n")
