@@ -35,23 +35,36 @@ void StayedItems::Note(const FolderItem& item, ScriptOutcome outcome) {
 void StayedItems::Tell(const std::shared_ptr<Window>& window) const {
     if (items_.empty()) return;
     // One heading per reason, in the order the reasons first came up.
-    std::vector<ScriptOutcome> reasons;
+    struct Reason {
+        ScriptOutcome outcome;
+        std::vector<const Item*> items;
+        size_t named = 0;
+    };
+    std::vector<Reason> reasons;
     for (const Item& item : items_) {
-        if (std::find(reasons.begin(), reasons.end(), item.outcome) == reasons.end()) reasons.push_back(item.outcome);
+        auto reason =
+            std::find_if(reasons.begin(), reasons.end(), [&](const Reason& r) { return r.outcome == item.outcome; });
+        if (reason == reasons.end()) reason = reasons.insert(reasons.end(), Reason{item.outcome, {}});
+        reason->items.push_back(&item);
+    }
+    // The names are dealt a reason at a time, so that every reason names some.
+    for (size_t left = kListed; left > 0;) {
+        const size_t before = left;
+        for (Reason& reason : reasons) {
+            if (left > 0 && reason.named < reason.items.size()) {
+                ++reason.named;
+                --left;
+            }
+        }
+        if (left == before) break;  // every item is named
     }
     String explanation("次の項目は元の場所に残っています。");
-    size_t listed = 0;
-    for (ScriptOutcome reason : reasons) {
-        if (listed == kListed) break;
-        explanation += String("\n\n") + ReasonText(reason) + "：";
-        for (const Item& item : items_) {
-            if (listed == kListed) break;
-            if (item.outcome != reason) continue;
-            explanation += "\n・" + item.name;
-            ++listed;
-        }
+    for (const Reason& reason : reasons) {
+        explanation += String("\n\n") + ReasonText(reason.outcome) + "：";
+        for (size_t i = 0; i < reason.named; ++i) explanation += "\n・" + reason.items[i]->name;
+        if (reason.named < reason.items.size())
+            explanation += "\nほか" + Str(reason.items.size() - reason.named) + "個の項目も残っています。";
     }
-    if (listed < items_.size()) explanation += "\n\nほか" + Str(items_.size() - listed) + "個の項目も残っています。";
     Globals::gCautionDlg(window, true, 1, "", "", "", Str(items_.size()) + "個の項目をゴミ箱に移動できませんでした。",
                          explanation);
 }

@@ -21,9 +21,9 @@ public:
     // already (listed under two products) is kept once.
     void Note(const runtime::FolderItem& item, runtime::ScriptOutcome outcome);
 
-    // Tells the user, modal to the window, which items stayed and why, the
-    // first ten of them by name and the rest by their number; nothing when
-    // none stayed.
+    // Tells the user, modal to the window, which items stayed under every
+    // reason why, ten of them by name, shared among the reasons, and the rest
+    // by their number under their reason; nothing when none stayed.
     void Tell(const std::shared_ptr<runtime::Window>& window) const;
 
 private:

@@ -2,8 +2,9 @@
 # A move to the Trash that leaves items behind, as a user meets it: the
 # auto-get and the move started from the real program's toolbar, the
 # confirmation answered with the mouse; the items of a Preferences folder that
-# cannot be changed stay, the others go, and one message read through the
-# accessibility tree names what stayed and why.
+# cannot be changed stay, and so does the Application Support folder that holds
+# the Trash, the application goes, and one message read through the
+# accessibility tree names what stayed under every reason why.
 #
 # Usage: trash_failure_test.py PROGRAM. Exit status 77: no Xvfb, or no folder
 # can be made immutable here (skipped).
@@ -20,10 +21,10 @@ TITLE = "KELDO アンインストーラ"
 GET, MOVE = "自動で取得", "ゴミ箱に移動"
 PREFERENCES = os.path.join("Library", "Preferences")
 PLISTS = ["com.keldo.Tolvenade.%02d.plist" % n for n in range(1, 12)]
-STAYED = ["Tolvenade初期設定"] + PLISTS  # in the list's order
-MOVED = [os.path.join("Applications", "Tolvenade.app"), os.path.join("Library", "Application Support", "Tolvenade II")]
-REASON = "項目、または項目の入っているフォルダを変更できません："
-LISTED = 10
+NOT_WRITABLE = ["Tolvenade初期設定"] + PLISTS  # in the list's order
+HOLDS_TRASH = os.path.join("Library", "Application Support", "Tolvenade II")
+STAYED = NOT_WRITABLE + [HOLDS_TRASH]
+MOVED = os.path.join("Applications", "Tolvenade.app")
 homes, immutable = [], []  # what make_home made, to be freed and removed whatever happens
 
 
@@ -45,16 +46,18 @@ def free_folders():
 
 
 def make_home(home):
-    """Tolvenade II's application and Application Support folder, which can
-    go, and its preferences folder and plists in a Preferences folder whose
-    entries cannot be renamed, even by root."""
+    """Tolvenade II's application, which can go; its Application Support
+    folder, which holds the Trash (~/.local leads into it); and its
+    preferences folder and plists in a Preferences folder whose entries cannot
+    be renamed, even by root."""
     homes.append(home)
-    os.makedirs(os.path.join(home, MOVED[0], "Contents"))
-    with open(os.path.join(home, MOVED[0], "Contents", "PkgInfo"), "w") as f:
+    os.makedirs(os.path.join(home, MOVED, "Contents"))
+    with open(os.path.join(home, MOVED, "Contents", "PkgInfo"), "w") as f:
         f.write("APPLwTq1\n")
-    os.makedirs(os.path.join(home, MOVED[1]))
+    os.makedirs(os.path.join(home, HOLDS_TRASH, "local"))
+    os.symlink(os.path.join(home, HOLDS_TRASH, "local"), os.path.join(home, ".local"))
     preferences = os.path.join(home, PREFERENCES)
-    os.makedirs(os.path.join(preferences, STAYED[0]))
+    os.makedirs(os.path.join(preferences, NOT_WRITABLE[0]))
     for name in PLISTS:
         with open(os.path.join(preferences, name), "w") as f:
             f.write("<plist/>\n")
@@ -74,7 +77,7 @@ def move_to_trash(ui):
 
     ui.wait("the auto-get command", lambda: ready(GET))
     ui.click(buttons[GET])
-    found = ["Tolvenade II", "Tolvenade.app"] + STAYED + ["Tolvenade II"]
+    found = ["Tolvenade II", "Tolvenade.app"] + NOT_WRITABLE + ["Tolvenade II"]
     ui.wait(lambda: "the found items %r (the list holds %r)" % (found, names()),
             lambda: ready(MOVE) and names() == found)
 
@@ -83,19 +86,20 @@ def move_to_trash(ui):
     texts = ui.answer_alert("ゴミ箱に移動できませんでした")
     free_folders()  # at once: a test killed later leaves nothing that cannot be removed
     print("message: %r" % texts)
+    # Ten names, dealt among the reasons in turn.
     message = "%d個の項目をゴミ箱に移動できませんでした。" % len(STAYED)
-    explanation = "\n".join(["次の項目は元の場所に残っています。", "", REASON] + ["・" + n for n in STAYED[:LISTED]] +
-                            ["", "ほか%d個の項目も残っています。" % (len(STAYED) - LISTED)])
+    explanation = "\n".join(["次の項目は元の場所に残っています。", "", "項目、または項目の入っているフォルダを変更できません："] +
+                            ["・" + n for n in NOT_WRITABLE[:9]] + ["ほか3個の項目も残っています。", "",
+                            "ディスクやゴミ箱、ゴミ箱を含むフォルダは移動できません：", "・Tolvenade II"])
     if texts != [message, explanation]:
         raise Failure("the message reads %r, not %r" % (texts, [message, explanation]))
 
     trash = os.path.join(ui.home, ".local", "share", "Trash", "files")
-    for moved in MOVED:
-        if os.path.exists(os.path.join(ui.home, moved)) or not os.path.exists(
-                os.path.join(trash, os.path.basename(moved))):
-            raise Failure("%s did not go to the Trash" % moved)
-    for stayed in STAYED:
-        if not os.path.exists(os.path.join(ui.home, PREFERENCES, stayed)):
+    if os.path.exists(os.path.join(ui.home, MOVED)) or not os.path.exists(
+            os.path.join(trash, os.path.basename(MOVED))):
+        raise Failure("%s did not go to the Trash" % MOVED)
+    for stayed in [os.path.join(PREFERENCES, name) for name in NOT_WRITABLE] + [HOLDS_TRASH]:
+        if not os.path.exists(os.path.join(ui.home, stayed)):
             raise Failure("%s is gone" % stayed)
     if names() != found:
         raise Failure("the list changed: %r" % names())

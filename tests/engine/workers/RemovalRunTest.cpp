@@ -127,6 +127,30 @@ TEST_F(RemovalRunTest, TheItemsThatStayedAreNamedOnceUnderTheirReasons) {
               "ディスクに空きがありません：\n・com.keldo.Zoruba.plist\n・com.keldo.ZorubaPelmora.plist");
 }
 
+// Ten names at most, dealt among the reasons in turn: no reason goes unsaid,
+// and the items left unnamed are counted under their own reason.
+TEST_F(RemovalRunTest, EveryReasonIsToldWhenMoreStayedThanAreNamed) {
+    for (int i = 1; i <= 10; ++i) home.Write("Library/Preferences/com.keldo.Zoruba." + Str(i).Bytes() + ".plist", "");
+    for (int i = 1; i <= 2; ++i) home.Write("Library/Preferences/com.keldo.Pelmora." + Str(i).Bytes() + ".plist", "");
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem1));
+    auto finder = Record();
+    finder->onTrash = [this](const std::string& path) {
+        if (path == app) return ScriptOutcome::Done;
+        return path.find("Pelmora") != std::string::npos ? ScriptOutcome::DiskReadOnly : ScriptOutcome::ItemNotWritable;
+    };
+    asked.clear();
+    ASSERT_TRUE(RunCommand(win->Toolbar11()->ToolItem4));
+    ASSERT_EQ(Messages().back(), "15個の項目をゴミ箱に移動できませんでした。");
+    EXPECT_EQ(asked.back().explanation.Bytes(),
+              "次の項目は元の場所に残っています。\n\n"
+              "項目、または項目の入っているフォルダを変更できません：\n"
+              "・Zoruba初期設定\n・com.keldo.Zoruba.1.plist\n・com.keldo.Zoruba.10.plist\n"
+              "・com.keldo.Zoruba.2.plist\n・com.keldo.Zoruba.3.plist\n・com.keldo.Zoruba.4.plist\n"
+              "・com.keldo.Zoruba.5.plist\nほか5個の項目も残っています。\n\n"
+              "ディスクが読み出し専用です：\n"
+              "・Pelmora初期設定\n・com.keldo.Pelmora.1.plist\n・com.keldo.Pelmora.2.plist");
+}
+
 // What stayed before the stop is told all the same, with the window as it is after a stop.
 TEST_F(RemovalRunTest, StopTakesEffectAtTheNextRow) {
     auto finder = Record();
