@@ -21,7 +21,10 @@ int FoldCharacter(UChar32 c, int32_t out[3]) {
         out[0] = AsciiLower(static_cast<unsigned char>(c));
         return 1;
     }
-    if (!u_hasBinaryProperty(c, UCHAR_CHANGES_WHEN_CASEFOLDED)) {
+    // Not Changes_When_Casefolded, which is false for the characters whose
+    // full folding is their own canonical decomposition (U+01F0 to j and
+    // U+030C); every character that folds changes when case-mapped.
+    if (!u_hasBinaryProperty(c, UCHAR_CHANGES_WHEN_CASEMAPPED)) {
         out[0] = c;
         return 1;
     }

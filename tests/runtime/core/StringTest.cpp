@@ -5,14 +5,26 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <unicode/uchar.h>
+#include <unicode/ustring.h>
+#include <unicode/utf16.h>
 
 #include "runtime/core/Encodings.h"
+#include "runtime/core/TextFunctions.h"
 
 using namespace runtime;
 
 namespace {
 
 String Bytes(const std::string& b, TextEncodingRef e = nullptr) { return String::FromBytes(b, std::move(e)); }
+
+std::string Utf8(const UChar* text, int32_t length) {
+    char bytes[32];
+    int32_t n = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strToUTF8(bytes, sizeof bytes, &n, text, length, &status);
+    return std::string(bytes, size_t(n));
+}
 
 TEST(RuntimeString, EqualityIgnoresLetterCase) {
     EXPECT_EQ(String("Info.plist"), String("INFO.PLIST"));
@@ -26,6 +38,28 @@ TEST(RuntimeString, EqualityIgnoresLetterCase) {
     EXPECT_EQ(String("Привет"), String("ПРИВЕТ"));
     // Kana have no case: hiragana and katakana differ.
     EXPECT_NE(String("あいう"), String("アイウ"));
+    // Characters whose folding is their own decomposition.
+    EXPECT_EQ(String("\u01F0"), String("J\u030C"));
+    EXPECT_EQ(String("\u0390"), String("\u1FD3"));
+    EXPECT_EQ(String("\u1FBE"), String("\u03B9"));
+    EXPECT_GT(InStr(String("Ma\u01F0"), String("AJ\u030C")), 0);
+}
+
+// Each character equals its full case folding, as ICU makes it, and has its key.
+TEST(RuntimeString, EveryCharacterEqualsItsFolding) {
+    for (UChar32 c = 0; c <= 0x10FFFF; ++c) {
+        if (U_IS_SURROGATE(c)) continue;
+        UChar text[2], folded[8];
+        int32_t length = 0;
+        U16_APPEND_UNSAFE(text, length, c);
+        UErrorCode status = U_ZERO_ERROR;
+        const int32_t foldedLength = u_strFoldCase(folded, 8, text, length, U_FOLD_CASE_DEFAULT, &status);
+        ASSERT_TRUE(U_SUCCESS(status));
+        const String character = Bytes(Utf8(text, length));
+        const String folding = Bytes(Utf8(folded, foldedLength));
+        ASSERT_EQ(character, folding) << std::hex << c;
+        ASSERT_EQ(CaselessKey(character), CaselessKey(folding)) << std::hex << c;
+    }
 }
 
 TEST(RuntimeString, TextsThatShareLeadBytes) {
@@ -61,10 +95,11 @@ TEST(RuntimeString, DifferentTagsCompareAsText) {
 }
 
 TEST(RuntimeString, CaselessKeyAgreesWithEquality) {
-    // Every text of up to three pieces that fold, fold to several letters,
-    // share lead bytes or are no UTF-8; and texts under other tags.
-    const char* const pieces[] = {"A", "a", "S", "ss",     "ß", "é", "É", "\xC3", "\xA9",
-                                  "ﬁ", "K", "k", "\u212A", "İ", "i", "σ", "ς",    "\xFF"};
+    // Every text of up to three pieces that fold, fold to several letters or
+    // to their own decomposition, share lead bytes or are no UTF-8; and texts
+    // under other tags.
+    const char* const pieces[] = {"A", "a",      "S", "ss", "ß", "é", "É",    "\xC3", "\xA9",   "ﬁ",     "K",
+                                  "k", "\u212A", "İ", "i",  "σ", "ς", "\xFF", "J",    "\u030C", "\u01F0"};
     std::vector<String> texts = {String(), Bytes("\x93\xFA\x96\x7B", Encodings::ShiftJIS()), String("日本"),
                                  Bytes(std::string("\x65\xE5\x67\x2C", 4), Encodings::UTF16()),
                                  Bytes("ABC", Encodings::ShiftJIS())};
