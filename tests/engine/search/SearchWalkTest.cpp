@@ -225,8 +225,10 @@ TEST_F(SearchWithIconsTest, DamagedPackagesAreListedWithTheGenericApplicationIco
         icons[list->Cell(row, 0).ToUTF8()] = list->RowPicture(row)->ToImage();
     ASSERT_EQ(icons.size(), rows.size());
     EXPECT_EQ(icons["Sound.app"].pixel(8, 8), qRgb(10, 20, 30)) << "the icon the Info.plist names";
-    for (const auto& [name, icon] : icons)
-        if (name != "Sound.app") EXPECT_EQ(icon, icons["Generic.app"]) << name;
+    for (const auto& [name, icon] : icons) {
+        if (name == "Sound.app") continue;
+        EXPECT_EQ(icon, icons["Generic.app"]) << name;
+    }
     ExpectSearchToolItems();
 }
 
