@@ -2,6 +2,8 @@
 // a product row, the list's events, the row icon and the reveal command.
 #include "app/Window1.h"
 
+#include <algorithm>
+
 #include "app/ItemIndexList.h"
 #include "app/PluginFunctions.h"
 #include "app/ScriptItems.h"
@@ -67,7 +69,8 @@ void Window1::ExpRow(int32_t row) {
 bool Window1::Listbox1_CellBackgroundPaint(Listbox& lb, Graphics& g, int32_t row, int32_t column) {
     if (row % 2 == 0) {
         g.SetForeColor(RGB(237, 243, 254));
-        g.FillRect(0, 0, lb.Width(), lb.Height());
+        // A cell of a column widened past the list is wider than the list.
+        g.FillRect(0, 0, std::max(lb.Width(), g.Width()), std::max(lb.Height(), g.Height()));
     }
     return false;
 }

@@ -278,12 +278,16 @@ TEST_F(MainWindowTest, RevealFollowsTheSelectionAndPassesTheSearchRowsPath) {
 
 TEST_F(MainWindowTest, EvenRowsArePaintedPaleBlueAndOddRowsLeftAlone) {
     ListboxRef list = win->Listbox1();
-    for (int row : {0, 1}) {
-        PictureRef cell = NewPicture(20, 10, 32);
-        const bool handled = win->Listbox1_CellBackgroundPaint(*list, *cell->Graphics(), row, 2);
+    // A cell of a column widened past the list (642 pixels) is painted to its end.
+    struct Case {
+        int row, width, x;
+    };
+    for (const Case c : {Case{0, 20, 5}, Case{1, 20, 5}, Case{0, 808, 800}, Case{1, 808, 800}}) {
+        PictureRef cell = NewPicture(c.width, 10, 32);
+        const bool handled = win->Listbox1_CellBackgroundPaint(*list, *cell->Graphics(), c.row, 0);
         EXPECT_FALSE(handled);
-        const QColor colour = cell->ToImage().pixelColor(5, 5);
-        EXPECT_EQ(colour, row == 0 ? QColor(237, 243, 254) : QColor(255, 255, 255)) << row;
+        const QColor colour = cell->ToImage().pixelColor(c.x, 5);
+        EXPECT_EQ(colour, c.row == 0 ? QColor(237, 243, 254) : QColor(255, 255, 255)) << c.row << " " << c.width;
     }
 }
 
