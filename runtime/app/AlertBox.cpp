@@ -1,11 +1,18 @@
 #include "runtime/app/AlertBox.h"
 
+#include <utility>
+#include <vector>
+
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include "runtime/threads/Modal.h"
 #include "runtime/ui/Window.h"
@@ -25,15 +32,69 @@ QMessageBox::Icon IconFor(int icon) {
     }
 }
 
+// QMessageBox asks an over-wide label's document to wrap anywhere itself,
+// but a label sets the wrap mode back to word wrap whenever it lays its text
+// out anew (after each resize, for one), which follows at once. So the label
+// lays its text out first, and the wrap mode is set after.
+void WrapAnywhere(QLabel& label, QTextDocument& document) {
+    label.heightForWidth(label.width());
+    QTextOption option = document.defaultTextOption();
+    if (option.wrapMode() == QTextOption::WrapAnywhere) return;
+    option.setWrapMode(QTextOption::WrapAnywhere);
+    document.setDefaultTextOption(option);
+}
+
+// A message box's text that holds a run wider than the box (a long file name
+// without spaces) wraps inside the box instead of being cut at its edge: the
+// labels whose text holds such a run wrap anywhere, so that a name starts on
+// the line of its bullet; the box keeps its width and takes the height that
+// needs.
+// Other texts are left as they are. Called after QMessageBox has sized itself;
+// returns whether a label was wrapped so.
+bool WrapLongRuns(QMessageBox& box) {
+    if (!box.isVisible() || box.layout() == nullptr) return false;
+    std::vector<std::pair<QLabel*, QTextDocument*>> wrapped;
+    for (const char* name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
+        auto* label = box.findChild<QLabel*>(QLatin1String(name));
+        // Word wrap makes a label no narrower than its longest run.
+        if (label == nullptr || !label->wordWrap() || label->minimumSizeHint().width() <= label->width()) continue;
+        // The document a label lays its text out in when the text is selectable.
+        auto* document = label->findChild<QTextDocument*>();
+        if (document == nullptr) continue;
+        WrapAnywhere(*label, *document);
+        label->updateGeometry();
+        wrapped.emplace_back(label, document);
+    }
+    if (wrapped.empty()) return false;
+    box.setFixedSize(box.width(), box.layout()->totalHeightForWidth(box.width()));
+    // The resize made the labels lay their text out anew.
+    for (auto& [label, document] : wrapped) WrapAnywhere(*label, *document);
+    // The layout request the new size posted is answered.
+    QCoreApplication::removePostedEvents(&box, QEvent::LayoutRequest);
+    return true;
+}
+
 // A message box that, lacking a cancel button, ends with no button on Escape
 // or on its window's close button (QMessageBox would press its only button,
-// or refuse to close).
+// or refuse to close), and that wraps long runs of text each time it has
+// sized itself.
 class Box : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
     bool hasEscapeButton = false;
 
 protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        const int height = this->height();
+        // The box was centred at its height before.
+        if (WrapLongRuns(*this)) move(x(), y() - (this->height() - height) / 2);
+    }
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest) WrapLongRuns(*this);
+        return handled;
+    }
     void keyPressEvent(QKeyEvent* event) override {
         if (!hasEscapeButton && event->matches(QKeySequence::Cancel)) {
             reject();

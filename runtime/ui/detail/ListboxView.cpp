@@ -1,12 +1,15 @@
 #include "runtime/ui/detail/ListboxView.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
 #include <QToolTip>
 
 #include "runtime/ui/Listbox.h"
@@ -40,13 +43,39 @@ public:
             QToolTip::hideText();
             return false;
         }
-        QToolTip::showText(event->globalPos(), cell.text, view->viewport(), view->visualRect(index));
+        QToolTip::showText(event->globalPos(), WithinScreen(cell.text, event->globalPos(), view), view->viewport(),
+                           view->visualRect(index));
         return true;
     }
 
 private:
     static QStyle* StyleOf(const QStyleOptionViewItem& option) {
         return option.widget != nullptr ? option.widget->style() : QApplication::style();
+    }
+
+    // The text in lines that fit the screen's width, broken where Qt wraps:
+    // at word boundaries, and anywhere in a run that has none (a long file
+    // name); as it is when it fits.
+    static QString WithinScreen(const QString& text, const QPoint& at, const QWidget* view) {
+        const QScreen* screen = QGuiApplication::screenAt(at);
+        if (screen == nullptr) screen = view->screen();
+        // The tooltip's margins, indent and frame.
+        const int frame = 2 * (1 + view->style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, view)) + 2;
+        const int width = screen->availableGeometry().width() - frame;
+        const QFont font = QToolTip::font();
+        if (QFontMetrics(font).horizontalAdvance(text) <= width) return text;
+        QTextLayout layout(text, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << text.mid(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+        return lines.join(u'\n');
     }
 
     // As the style draws a cell's text: within the text rectangle less a
