@@ -1,6 +1,7 @@
 #include "runtime/ui/Listbox.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QApplication>
 #include <QHeaderView>
@@ -194,9 +195,19 @@ void Listbox::RemoveRows(int first, int end, Row* parent, int firstChild, int la
     if (first >= end) return;
     const bool wasSelected = selected_ != nullptr;
     Forget(first, end);
+    // The view would move its current row off a removed one and select where
+    // it lands; nothing is current instead, and what the view does meanwhile
+    // is not the user's choice.
+    const bool syncing = std::exchange(syncingView_, true);
+    QTreeView* view = NativeView();
+    if (view != nullptr && view->selectionModel() != nullptr) {
+        const int current = rows_.IndexOf(model_->RowOf(view->currentIndex()));
+        if (current >= first && current < end) view->selectionModel()->clearCurrentIndex();
+    }
     const bool shown = model_->BeginRemove(parent, firstChild, lastChild);
     rows_.Remove(first, end);
     model_->EndRemove(shown);
+    syncingView_ = syncing;
     SelectionRemoved(wasSelected);
 }
 

@@ -12,10 +12,12 @@
 // Events: ExpandRow(list, row), CollapseRow(list, row); CellAction(list, row,
 // column) when the user toggles a check box (not when SetCellCheck does);
 // Change(list) whenever the selected row changes, by the user, by ListIndex
-// or because the selected row went away; CellBackgroundPaint(list, g, row,
-// column) before each cell is drawn, with g's (0, 0) at the cell's top left
-// and its drawing clipped to the cell. The selection highlight is drawn over
-// the painted background whatever the handler returns.
+// or because the selected row went away (removing other rows keeps it
+// selected, and a list with nothing selected keeps nothing selected);
+// CellBackgroundPaint(list, g, row, column) before each cell is drawn, with
+// g's (0, 0) at the cell's top left and its drawing clipped to the cell. The
+// selection highlight is drawn over the painted background whatever the
+// handler returns.
 //
 // A row or column outside the list reads as "", False, nil or 0 and is not
 // written. The first line of InitialValue gives the headings (separated by
@@ -27,7 +29,8 @@
 // The columns are as wide as ColumnWidths gives for the list's width, until
 // the user resizes one. Columns wider than the list scroll sideways, with or
 // without ScrollbarHorizontal, which keeps the scroll bar shown. A cell whose
-// text is cut short shows it whole in a tooltip.
+// text is cut short shows it whole in a tooltip, in lines that fit the screen
+// when it is wider.
 //
 // A QTreeView shows the rows through a Qt item model (ListboxModel,
 // ListboxView), so assistive technology sees each cell's text, check state and

@@ -2,6 +2,7 @@
 
 #include "runtime/ui/Listbox.h"
 
+#include <functional>
 #include <stdexcept>
 
 #include <QAbstractItemModel>
@@ -10,6 +11,7 @@
 #include <QAccessibleInterface>
 #include <QApplication>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -376,6 +378,70 @@ TEST(ListboxSelection, ChangeOnEverySelectionChange) {
     lb->DeleteAllRows();
     EXPECT_EQ(lb->ListIndex(), -1);
     EXPECT_EQ(changes.back(), -1);
+}
+
+// Removing the selected row, or a folder row that takes it along, leaves
+// nothing selected with one Change; removing any other row keeps the same
+// row selected without one. The keys go on from there.
+TEST(ListboxSelection, RemovingRowsMovesTheSelectionNowhere) {
+    // Rows a, b, c, the folder f with f1 and f2 expanded, d.
+    struct Case {
+        const char* what;
+        int selected;  // -1: none
+        std::function<void(Listbox&)> remove;
+        const char* stays;  // the row selected afterwards; nullptr: none
+        std::vector<int> changes;
+        const char* afterDown;  // the row selected by the key Down then
+    };
+    auto collapseInTheView = [](Listbox& lb) { lb.NativeView()->collapse(lb.NativeModel()->index(3, 0)); };
+    const Case cases[] = {
+        {"the selected row", 1, [](Listbox& lb) { lb.RemoveRow(1); }, nullptr, {-1}, "a"},
+        {"a row above the selected row", 2, [](Listbox& lb) { lb.RemoveRow(0); }, "c", {}, "f"},
+        {"a row below the selected row", 0, [](Listbox& lb) { lb.RemoveRow(2); }, "a", {}, "b"},
+        {"a row with nothing selected", -1, [](Listbox& lb) { lb.RemoveRow(0); }, nullptr, {}, "b"},
+        {"the last row, selected", 6, [](Listbox& lb) { lb.RemoveRow(6); }, nullptr, {-1}, "a"},
+        {"the folder of the selected row", 5, [](Listbox& lb) { lb.SetExpanded(3, false); }, nullptr, {-1}, "a"},
+        {"the folder of the selected row, in the view", 4, collapseInTheView, nullptr, {-1}, "a"},
+        {"a folder above the selected row", 6, [](Listbox& lb) { lb.SetExpanded(3, false); }, "d", {}, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto lb = NewHierarchicalList();
+        lb->ExpandRow = [](Listbox& list, int) {
+            list.AddRow("f1");
+            list.AddRow("f2");
+        };
+        for (const char* name : {"a", "b", "c"}) lb->AddRow(name);
+        lb->AddFolder("f");
+        lb->SetExpanded(3, true);
+        lb->AddRow("d");
+        QTreeView* view = lb->NativeView();
+        view->resize(300, 300);
+        // The keyboard focus makes the first row current, selecting nothing.
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(view, &focus);
+        lb->SetListIndex(c.selected);
+        std::vector<int> changes;
+        lb->Change = [&](Listbox& list) { changes.push_back(list.ListIndex()); };
+        auto selectedInTheView = [&]() -> std::string {
+            const QModelIndexList rows = view->selectionModel()->selectedRows();
+            return rows.isEmpty() ? "" : rows.first().data().toString().toStdString();
+        };
+
+        c.remove(*lb);
+        EXPECT_EQ(lb->Cell(lb->ListIndex(), 0).Bytes(), c.stays ? c.stays : "");
+        EXPECT_EQ(lb->ListIndex() >= 0, c.stays != nullptr);
+        EXPECT_EQ(changes, c.changes);
+        EXPECT_EQ(selectedInTheView(), c.stays ? c.stays : "");
+
+        if (c.afterDown == nullptr) continue;  // d is the last row
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(view, &down);
+        EXPECT_EQ(lb->Cell(lb->ListIndex(), 0).Bytes(), c.afterDown);
+        EXPECT_EQ(selectedInTheView(), c.afterDown);
+        ASSERT_FALSE(changes.empty());
+        EXPECT_EQ(changes.back(), lb->ListIndex());
+    }
 }
 
 // A window holding one list.
