@@ -45,6 +45,7 @@ public:
         state_.assign(objects_, kNotReached);
         height_.assign(objects_, 0);
         values_.assign(objects_, 0);
+        bytes_.assign(objects_, 0);
         if (!Enter(top_)) return false;
         while (!path_.empty()) {
             Visit& visit = path_.back();
@@ -67,10 +68,12 @@ public:
     }
 
 private:
-    // Where an object's references begin and how many there are.
+    // Where an object's references begin, how many there are, and the bytes
+    // libplist allocates for the object's own value.
     struct Object {
         uint64_t referencesAt = 0;
         uint64_t references = 0;
+        uint64_t bytes = 0;
     };
     struct Visit {
         uint64_t index;
@@ -113,15 +116,18 @@ private:
             at += 1 + width;
         }
         const uint64_t room = table_ - at;
-        Object object{at, 0};
+        Object object{at, 0, 0};
         switch (kind) {
+        case kData: object.bytes = count; break;
         case kAsciiString:
             if (count > room || std::memchr(data_ + at, 0, size_t(count))) return std::nullopt;
+            object.bytes = count + 1;
             break;
         case kUtf16String:
             if (count > room / 2) return std::nullopt;
             for (uint64_t i = 0; i < count; ++i)
                 if (data_[at + 2 * i] == 0 && data_[at + 2 * i + 1] == 0) return std::nullopt;
+            object.bytes = 3 * count + 1;  // count is at most half the list's size: no overflow
             break;
         case kArray:
         case kSet:
@@ -144,19 +150,22 @@ private:
     bool Enter(uint64_t index) {
         if (path_.size() >= kMaxNesting) return false;
         const auto object = Read(index);
-        if (!object) return false;
+        if (!object || object->bytes > kMaxValueBytes) return false;
         state_[index] = kOnThePath;
         height_[index] = 1;
         values_[index] = 1;
+        bytes_[index] = object->bytes;
         path_.push_back({index, *object});
         return true;
     }
 
-    // Adds a walked child's levels and values to its parent's.
+    // Adds a walked child's levels, values and bytes to its parent's. Both
+    // sides are within the bounds before, so no sum overflows.
     bool Fold(uint64_t parent, uint64_t child) {
         height_[parent] = std::max(height_[parent], height_[child] + 1);
         values_[parent] += values_[child];
-        return height_[parent] <= kMaxNesting && values_[parent] <= kMaxValues;
+        bytes_[parent] += bytes_[child];
+        return height_[parent] <= kMaxNesting && values_[parent] <= kMaxValues && bytes_[parent] <= kMaxValueBytes;
     }
 
     const uint8_t* data_;
@@ -170,6 +179,7 @@ private:
     std::vector<uint8_t> state_;
     std::vector<uint32_t> height_;  // levels from the object down, itself included
     std::vector<uint32_t> values_;  // values its parse makes, at most kMaxValues
+    std::vector<uint64_t> bytes_;   // bytes of those values, at most kMaxValueBytes
     std::vector<Visit> path_;       // from the top object down to the one being walked
 };
 

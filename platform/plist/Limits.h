@@ -17,4 +17,11 @@ inline constexpr size_t kMaxNesting = 256;
 // to one object from many places; libplist makes a value for each reference.
 inline constexpr size_t kMaxValues = 1u << 18;
 
+// The most bytes the parsed values hold, counted as libplist allocates them: a
+// string or key its length and a terminator, a UTF-16 string 3 bytes a unit
+// (its UTF-8 buffer), data its length; a shared value once per reference.
+// Over twice what any unshared binary list of kMaxInfoPlistBytes makes, and
+// small enough that plutil's XML of them ("&" written "&amp;") fits in 300 MB.
+inline constexpr size_t kMaxValueBytes = 16u << 20;
+
 }  // namespace platform::plist

@@ -10,8 +10,9 @@ namespace platform::plist {
 
 // A binary list ("bplist00"), walked from its top object through its object
 // references as libplist follows them: every reference of an array, set or
-// dictionary (keys too) is parsed again, so a shared object counts once per
-// reference, and a reference back to an object on the way is a cycle.
+// dictionary (keys too) is parsed again, so a shared object counts, with its
+// values' bytes, once per reference, and a reference back to an object on the
+// way is a cycle.
 [[nodiscard]] bool BinaryListFits(std::string_view bytes);
 
 // An XML list, its elements counted and their nesting measured past comments,

@@ -4,10 +4,10 @@
 // length.
 //
 // A list is refused whole when it nests deeper than kMaxNesting, holds more
-// than kMaxValues values, refers to itself (binary), or holds U+0000 in a
-// string or key: XML cannot hold that character at all, and libplist cuts a
-// binary list's ASCII strings and keys at it without a word, so no value of
-// such a list can be trusted.
+// than kMaxValues values or (binary) more than kMaxValueBytes bytes of them,
+// refers to itself (binary), or holds U+0000 in a string or key: XML cannot
+// hold that character at all, and libplist cuts a binary list's ASCII strings
+// and keys at it without a word, so no value of such a list can be trusted.
 
 #include <memory>
 #include <optional>

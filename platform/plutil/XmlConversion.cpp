@@ -130,7 +130,7 @@ std::string ConvertFileToXml(const std::string& path) {
     if (data->empty()) return "not a property list";
 
     // libplist's XML writer would put a string's U+0000 into the text as it is;
-    // such a list is refused here with the deep and the cyclic ones.
+    // such a list is refused here with the deep, the cyclic and the expanding ones.
     const auto root = plist::ParsePropertyList(*data);
     if (!root) return "not a property list";
 

@@ -1,17 +1,20 @@
 #!/usr/bin/python3
 # The real program in a home that holds what real disks hold: damaged and
 # hostile packages in its Applications folder (a NUL inside an Info.plist
-# string, plists nested thousands deep, a 1 GiB PkgInfo without a line end)
-# and, in a searched folder, the same packages, a link farm whose folders
-# are reached through 2^30 paths and links to the kernel's own file systems.
-# An auto-get and then a search, both started from the toolbar as a user
-# does, must end with each hit listed once, and the program's peak memory
-# must stay under 300 MB.
+# string, plists nested thousands deep, a 4 MB plist whose one string is
+# referred to 50,000 times, a 1 GiB PkgInfo without a line end) and, in a
+# searched folder, the same packages, a link farm whose folders are reached
+# through 2^30 paths and links to the kernel's own file systems. An auto-get
+# and then a search, both started from the toolbar as a user does, must end
+# with each hit listed once, and the program's peak memory must stay under
+# 300 MB: the program is stopped as soon as it passes that.
 #
 # Usage: hostile_home_test.py PROGRAM. Exit status 77: no Xvfb (skipped).
 import os
 import struct
 import sys
+import threading
+import time
 
 sys.dont_write_bytecode = True  # no cache files in the source tree
 from real_window import Atspi, Failure, run_test
@@ -21,7 +24,7 @@ AUTO_GET = "自動で取得"
 SEARCH = "指定場所を探す…"
 STOP = "中止"
 PRODUCT = "Tolvenade II"
-HOSTILE = ("Tolvenade deep binary.app", "Tolvenade deep XML.app", "Tolvenade NUL.app")
+HOSTILE = ("Tolvenade deep binary.app", "Tolvenade deep XML.app", "Tolvenade NUL.app", "Tolvenade shared.app")
 FARM_LEVELS = 30
 PEAK_MEMORY_MB = 300
 
@@ -44,7 +47,7 @@ def binary_plist(objects):
             count = len(refs) // (2 if marker == 0xD0 else 1)
         body.append(marker | min(count, 15))
         if count >= 15:
-            body += bytes([0x11]) + struct.pack(">H", count)
+            body += bytes([0x12]) + struct.pack(">I", count)
         body += payload if refs is None else b"".join(struct.pack(">H", r) for r in refs)
     table = len(body)
     body += b"".join(struct.pack(">I", o) for o in offsets)
@@ -66,6 +69,12 @@ def deep_binary_plist(depth=9000):
     return icon_plist(arrays)
 
 
+def shared_plist(length=3900000, references=50000):
+    """4 MB that libplist would make into 195 GB: one string, referred to
+    from an array 50,000 times."""
+    return icon_plist([(0xA0, b"", [3] * references), (0x50, b"x" * length, None)])
+
+
 def deep_xml_plist(depth=15000):
     return (b'<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0"><dict><key>CFBundleIconFile</key>'
             + b"<array>" * depth + b"</array>" * depth + b"</dict></plist>\n")
@@ -81,7 +90,7 @@ def apple_double(type_creator):
 def make_packages(folder):
     """The hostile packages, each with the code of the catalogue's first
     application, and one whose PkgInfo is 1 GiB of nothing."""
-    for name, info in zip(HOSTILE, (deep_binary_plist(), deep_xml_plist(), nul_plist())):
+    for name, info in zip(HOSTILE, (deep_binary_plist(), deep_xml_plist(), nul_plist(), shared_plist())):
         write(os.path.join(folder, name, "Contents", "PkgInfo"), b"APPLwTq1")
         write(os.path.join(folder, name, "Contents", "Info.plist"), info)
     huge = os.path.join(folder, "Huge.app", "Contents", "PkgInfo")
@@ -114,7 +123,39 @@ def peak_memory_mb(pid):
     raise Failure("no peak memory in /proc/%d/status" % pid)
 
 
+def stop_past_the_bound(process):
+    """Watches the program's peak memory and ends the program once it passes
+    the bound, so that a list asking for gigabytes fails the test instead of
+    filling the machine; gives a list that then holds the peak seen."""
+    seen = []
+
+    def watch():
+        while process.poll() is None and not seen:
+            try:
+                peak = peak_memory_mb(process.pid)
+            except (OSError, Failure):
+                return
+            if peak >= PEAK_MEMORY_MB:
+                seen.append(peak)
+                process.kill()
+            time.sleep(0.05)
+
+    threading.Thread(target=watch, daemon=True).start()
+    return seen
+
+
 def live_through_it(ui):
+    over = stop_past_the_bound(ui.app_process)
+    try:
+        live_through(ui)
+    except Exception:
+        if over:
+            raise Failure("peak memory %.0f MB, not under %d MB: the program was stopped"
+                          % (over[0], PEAK_MEMORY_MB)) from None
+        raise
+
+
+def live_through(ui):
     buttons, listing = ui.buttons_and_list(TITLE, (AUTO_GET, SEARCH, STOP))
 
     def enabled(name):

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/plist/Limits.h"
 #include "tests/support/TempFolder.h"
 
 namespace testsupport {
@@ -28,6 +29,7 @@ public:
         for (const char16_t unit : text) object += {char(unit >> 8), char(unit & 0xFF)};
         return Add(object);
     }
+    size_t Data(const std::string& bytes) { return Add(Marker(0x40, bytes.size()) + bytes); }
     size_t Array(const std::vector<size_t>& items) { return Add(Marker(0xA0, items.size()) + References(items)); }
     size_t Dictionary(const std::vector<size_t>& keys, const std::vector<size_t>& values) {
         return Add(Marker(0xD0, keys.size()) + References(keys) + References(values));
@@ -87,7 +89,9 @@ struct HostilePlist {
 // The hostile lists: a NUL in a string or key (libplist aborts on some and
 // silently cuts others short), nesting past any stack (in a value, and in a
 // key, which libplist parses before it looks at its type), a reference cycle,
-// and shared references that expand to more than 2^32 values.
+// and shared references that expand to more than 2^32 values or to more bytes
+// than kMaxValueBytes: a string, data, a UTF-16 string, and an array of
+// references to one string, each referred to many times from an array.
 inline std::vector<HostilePlist> HostilePlists() {
     using Add = std::function<size_t(BinaryPlistBuilder&)>;
     // {key: the object `icon` adds, More: the one `more` adds}.
@@ -100,10 +104,19 @@ inline std::vector<HostilePlist> HostilePlists() {
     const auto ascii = [](const std::string& text) -> Add {
         return [=](BinaryPlistBuilder& b) { return b.Ascii(text); };
     };
+    const auto utf16 = [](const std::u16string& text) -> Add {
+        return [=](BinaryPlistBuilder& b) { return b.Utf16(text); };
+    };
+    const auto data = [](const std::string& bytes) -> Add {
+        return [=](BinaryPlistBuilder& b) { return b.Data(bytes); };
+    };
     const auto nested = [](int levels, int width) -> Add {
         return [=](BinaryPlistBuilder& b) { return b.Nested(levels, width); };
     };
-    const Add utf16Nul = [](BinaryPlistBuilder& b) { return b.Utf16(std::u16string(u"Sample\0x", 8)); };
+    // An array that refers `times` times to the value `value` adds.
+    const auto shared = [](const Add& value, size_t times) -> Add {
+        return [=](BinaryPlistBuilder& b) { return b.Array(std::vector<size_t>(times, value(b))); };
+    };
     const Add cycle = [](BinaryPlistBuilder& b) { return b.Array({b.Next()}); };
     const auto xml = [](const std::string& icon, const std::string& more) {
         return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
@@ -112,6 +125,8 @@ inline std::vector<HostilePlist> HostilePlists() {
     };
     const std::string key = "CFBundleIconFile";
     const std::string nulName("Sample\0x", 8);
+    using platform::plist::kMaxValueBytes;
+    const size_t block = 64 << 10, units = block / 2;
     std::string deepXml;
     for (int i = 0; i < 15000; ++i) deepXml += "<array>";
     for (int i = 0; i < 15000; ++i) deepXml += "</array>";
@@ -120,7 +135,7 @@ inline std::vector<HostilePlist> HostilePlists() {
     deepKey.Dictionary({iconKey, deepKey.Nested(9000)}, {icon, icon});
 
     return {
-        {"utf16-nul", binary(key, utf16Nul, ascii(""))},
+        {"utf16-nul", binary(key, utf16(std::u16string(u"Sample\0x", 8)), ascii(""))},
         {"ascii-nul", binary(key, ascii(nulName), ascii(""))},
         {"key-nul", binary(key + std::string("\0x", 2), ascii("Sample"), ascii(""))},
         {"xml-nul", xml(nulName, "<true/>")},
@@ -129,6 +144,18 @@ inline std::vector<HostilePlist> HostilePlists() {
         {"deep-xml", xml("Sample", deepXml)},
         {"cyclic", binary(key, ascii("Sample"), cycle)},
         {"expanding", binary(key, ascii("Sample"), nested(33, 2))},
+        // 220 KB asking for 2 GB.
+        {"shared-string", binary(key, ascii("Sample"), shared(ascii(std::string(200000, 'x')), 10000))},
+        // Each just over the bound: one copy more than it holds; a UTF-16
+        // string over at 3 bytes a unit, within at the 2 it takes in the list;
+        // copies of copies.
+        {"shared-data",
+         binary(key, ascii("Sample"), shared(data(std::string(block, 'x')), kMaxValueBytes / block + 1))},
+        {"shared-utf16",
+         binary(key, ascii("Sample"), shared(utf16(std::u16string(units, u'あ')), kMaxValueBytes / (units * 5 / 2)))},
+        {"shared-nested",
+         binary(key, ascii("Sample"),
+                shared(shared(ascii(std::string(block, 'x')), 16), kMaxValueBytes / (16 * block) + 1))},
     };
 }
 

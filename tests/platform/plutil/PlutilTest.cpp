@@ -1,31 +1,39 @@
 // plutil -convert xml1 FILE: binary and XML lists come out as XML in place;
 // anything else, hostile lists included, leaves the file alone and says why
-// in one line.
+// in one line. Either way the command's peak memory stays under 300 MB.
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
+#include "platform/plist/Limits.h"
 #include "tests/support/HostilePlists.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
 
+using testsupport::BinaryPlistBuilder;
 using testsupport::ReadFile;
 using testsupport::TempFolder;
+
+constexpr long kPeakMemoryKb = 300 * 1024;
 
 struct Outcome {
     int status = -1;
     std::string errors;  // what the command wrote to stderr
     std::string output;  // ... and to stdout
+    long peakMemoryKb = 0;
 };
 
 // Runs the built plutil with these arguments, without a shell between.
@@ -55,8 +63,10 @@ Outcome RunPlutil(const std::vector<std::string>& arguments) {
     drain(err[0], outcome.errors);
     drain(out[0], outcome.output);
     int status = 0;
-    waitpid(pid, &status, 0);
+    struct rusage usage {};
+    wait4(pid, &status, 0, &usage);
     outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    outcome.peakMemoryKb = usage.ru_maxrss;
     return outcome;
 }
 
@@ -145,6 +155,35 @@ TEST_F(PlutilTest, XmlListStaysXmlWithTheSameValues) {
     EXPECT_NE(xml.find("\t<key>prefFolderPath</key>\n\t<string>file:///tmp/x/</string>\n"), std::string::npos) << xml;
 }
 
+TEST_F(PlutilTest, ListsAsLargeAsTheBoundsAllowBecomeXml) {
+    using namespace platform::plist;
+    BinaryPlistBuilder shared;  // a string of 1 MiB, four times
+    shared.Array(std::vector<size_t>(4, shared.Ascii(std::string(1 << 20, 'x'))));
+    BinaryPlistBuilder wide;  // one UTF-16 string filling an Info.plist
+    wide.Utf16(std::u16string((kMaxInfoPlistBytes - 64) / 2, u'あ'));
+    // The most values, the deepest and with a tab for each level in the XML,
+    // and the most bytes, as "&", which the XML writes as "&amp;".
+    BinaryPlistBuilder fullest;
+    const size_t copies = 16, leaves = kMaxValues - (kMaxNesting - 1) - copies;
+    size_t chain = fullest.Array(std::vector<size_t>(leaves, fullest.Ascii("&")));
+    for (size_t level = 3; level < kMaxNesting; ++level) chain = fullest.Array({chain});
+    std::vector<size_t> top(copies, fullest.Ascii(std::string((kMaxValueBytes - 2 * leaves) / copies - 1, '&')));
+    top.push_back(chain);
+    fullest.Array(top);
+
+    for (const auto& [name, bytes] : std::vector<std::pair<std::string, std::string>>{
+             {"shared", shared.Bytes()}, {"wide", wide.Bytes()}, {"fullest", fullest.Bytes()}}) {
+        SCOPED_TRACE(name);
+        const std::string path = folder.Write(name, bytes);
+        const Outcome outcome = RunPlutil({"-convert", "xml1", path});
+        EXPECT_EQ(outcome.status, 0) << outcome.errors;
+        char head[5] = {};
+        std::ifstream(path).read(head, sizeof head);
+        EXPECT_EQ(std::string(head, sizeof head), "<?xml");
+        EXPECT_LT(outcome.peakMemoryKb, kPeakMemoryKb);
+    }
+}
+
 TEST_F(PlutilTest, FileThatIsNoPropertyListFailsAndStaysAsItWas) {
     const std::string binary = EditionPreferences();
     std::vector<testsupport::HostilePlist> cases = {
@@ -163,7 +202,8 @@ TEST_F(PlutilTest, FileThatIsNoPropertyListFailsAndStaysAsItWas) {
         const Outcome outcome = RunPlutil({"-convert", "xml1", path});
         ExpectRefused(outcome);
         EXPECT_NE(outcome.errors.find(name), std::string::npos) << outcome.errors;
-        EXPECT_EQ(ReadFile(path), bytes);
+        EXPECT_TRUE(ReadFile(path) == bytes) << "the file changed";
+        EXPECT_LT(outcome.peakMemoryKb, kPeakMemoryKb);
         names.push_back(name);
     }
     ExpectFolderHolds(names);
