@@ -1,6 +1,7 @@
 #pragma once
 // The user's hand on a list, and what it shows: a click on a row's name
-// followed by a key, and the texts of one column, row by row.
+// followed by a key, and the texts of one column, row by row; and a window
+// holding one list to show it in.
 
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include <QTreeView>
 
 #include "runtime/ui/Listbox.h"
+#include "runtime/ui/Window.h"
 
 namespace testsupport {
 
@@ -39,5 +41,25 @@ inline std::vector<std::string> CellTexts(const runtime::Listbox& list, int colu
     for (int row = 0; row < list.ListCount(); ++row) cells.push_back(list.Cell(row, column).Bytes());
     return cells;
 }
+
+// A window holding one list, "Listbox1", of three columns sharing its 300
+// pixels.
+class ListWindow : public runtime::Window {
+public:
+    void Layout() override {
+        SetWidth(300);
+        SetHeight(200);
+    }
+    void CreateControls() override {
+        auto lb = std::make_shared<runtime::Listbox>();
+        _AddControl("Listbox1", lb);
+        lb->SetLeft(0);
+        lb->SetTop(0);
+        lb->SetWidth(300);
+        lb->SetHeight(200);
+        lb->SetColumnCount(3);
+        lb->SetColumnWidths("*,*,*");
+    }
+};
 
 }  // namespace testsupport

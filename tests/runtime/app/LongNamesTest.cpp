@@ -25,9 +25,11 @@
 #include "runtime/app/MessageDialog.h"
 #include "runtime/ui/Listbox.h"
 #include "runtime/ui/Window.h"
+#include "tests/support/ListDriver.h"
 
 using namespace runtime;
 using namespace apptest;
+using testsupport::ListWindow;
 
 namespace {
 
@@ -155,23 +157,6 @@ TEST_F(LongNamesTest, AMessageBoxWithoutLongRunsIsLaidOutAsQtLaysItOut) {
         EXPECT_EQ(shown, expected);
     }
 }
-
-// A list window with a column narrower than its names.
-class ListWindow : public Window {
-public:
-    void Layout() override {
-        SetWidth(300);
-        SetHeight(200);
-    }
-    void CreateControls() override {
-        auto lb = std::make_shared<Listbox>();
-        _AddControl("Listbox1", lb);
-        lb->SetLeft(0);
-        lb->SetTop(0);
-        lb->SetWidth(300);
-        lb->SetHeight(200);
-    }
-};
 
 // The tooltip of a cut-short cell under the mouse: inside the screen, its
 // text the whole name, in lines that fit the screen where it has to be.

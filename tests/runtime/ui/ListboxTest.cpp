@@ -23,6 +23,7 @@ namespace runtime {
 namespace {
 
 using Texts = std::vector<std::string>;
+using testsupport::ListWindow;
 
 Texts Column0(const Listbox& lb) { return testsupport::CellTexts(lb, 0); }
 
@@ -443,25 +444,6 @@ TEST(ListboxSelection, RemovingRowsMovesTheSelectionNowhere) {
         EXPECT_EQ(changes.back(), lb->ListIndex());
     }
 }
-
-// A window holding one list.
-class ListWindow : public Window {
-public:
-    void Layout() override {
-        SetWidth(300);
-        SetHeight(200);
-    }
-    void CreateControls() override {
-        auto lb = std::make_shared<Listbox>();
-        _AddControl("Listbox1", lb);
-        lb->SetLeft(0);
-        lb->SetTop(0);
-        lb->SetWidth(300);
-        lb->SetHeight(200);
-        lb->SetColumnCount(3);
-        lb->SetColumnWidths("*,*,*");
-    }
-};
 
 TEST(ListboxAccessibility, CellsShowTextCheckStateAndExpandedState) {
     auto window = NewWindow<ListWindow>();
