@@ -14,16 +14,8 @@
 
 #include "ThreadTestSupport.h"
 #include "runtime/files/FolderItem.h"
+#include "tests/support/Sanitizers.h"
 #include "tests/support/TempFolder.h"
-
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define UNDER_ADDRESS_SANITIZER 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define UNDER_ADDRESS_SANITIZER 1
-#endif
 
 namespace runtime::testing {
 namespace {
