@@ -48,9 +48,8 @@ void WrapAnywhere(QLabel& label, QTextDocument& document) {
 // without spaces) wraps inside the box instead of being cut at its edge: the
 // labels whose text holds such a run wrap anywhere, so that a name starts on
 // the line of its bullet; the box keeps its width and takes the height that
-// needs.
-// Other texts are left as they are. Called after QMessageBox has sized itself;
-// returns whether a label was wrapped so.
+// needs. Other texts are left as they are. Called after QMessageBox has sized
+// itself; returns whether a label was wrapped so.
 bool WrapLongRuns(QMessageBox& box) {
     if (!box.isVisible() || box.layout() == nullptr) return false;
     std::vector<std::pair<QLabel*, QTextDocument*>> wrapped;
